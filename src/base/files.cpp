@@ -1,0 +1,175 @@
+#include "base/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <random>
+
+#include "base/text_routines.h"
+
+namespace korvale {
+
+std::optional<std::string> readFileBytes(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat st{};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  std::string bytes;
+  char buffer[65536];
+  while (true) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  return bytes;
+}
+
+namespace {
+bool writeAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<std::size_t>(put);
+  }
+  return true;
+}
+}  // namespace
+
+bool writeFileAtomic(const std::string& path, const std::string& bytes) {
+  const std::string folder = folderOf(path);
+  const std::string dir = folder.empty() ? std::string(".") : folder;
+  // A file whose owner write bit is off is read-only, for root as for everyone.
+  struct stat st{};
+  mode_t mode = 0644;
+  if (::lstat(path.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return false;
+    if (S_ISREG(st.st_mode)) {
+      if ((st.st_mode & S_IWUSR) == 0) return false;
+      mode = st.st_mode & 07777;
+    }
+  }
+  static std::mt19937 rng{std::random_device{}()};
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
+    temp = joinPath(dir, "." + fileNameOf(path) + ".tmp" + std::to_string(rng() % 1000000));
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0 && errno != EEXIST) return false;
+  }
+  if (fd < 0) return false;
+  const bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+  if (::close(fd) != 0 || !ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool pathExists(const std::string& path) {
+  struct stat st{};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool isDirectory(const std::string& path) {
+  struct stat st{};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool isRegularFile(const std::string& path) {
+  struct stat st{};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool isSymlink(const std::string& path) {
+  struct stat st{};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+bool createDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0700) == 0; }
+
+bool ownedByCurrentUser(const std::string& path) {
+  struct stat st{};
+  return ::lstat(path.c_str(), &st) == 0 && st.st_uid == ::geteuid();
+}
+
+bool setReadOnly(const std::string& path, bool readOnly) {
+  struct stat st{};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  const mode_t mode = readOnly ? (st.st_mode & ~S_IWUSR) : (st.st_mode | S_IWUSR);
+  return ::chmod(path.c_str(), mode & 07777) == 0;
+}
+
+bool clearReadOnly(const std::string& path) { return setReadOnly(path, false); }
+
+std::string currentDirectory() {
+  char buffer[PATH_MAX];
+  if (::getcwd(buffer, sizeof buffer) == nullptr) return std::string();
+  return buffer;
+}
+
+bool changeDirectory(const std::string& path) { return ::chdir(path.c_str()) == 0; }
+
+std::string stripTrailingSlash(const std::string& path) {
+  if (path.size() > 1 && path.back() == '/') return path.substr(0, path.size() - 1);
+  return path;
+}
+
+std::string folderOf(const std::string& path) {
+  const std::size_t p = path.rfind('/');
+  if (p == std::string::npos) return std::string();
+  if (p == 0) return "/";
+  return path.substr(0, p);
+}
+
+std::string fileNameOf(const std::string& path) {
+  const std::size_t p = path.rfind('/');
+  return p == std::string::npos ? path : path.substr(p + 1);
+}
+
+std::string extensionOf(const std::string& path) {
+  const std::string name = fileNameOf(path);
+  const std::size_t p = name.rfind('.');
+  if (p == std::string::npos) return std::string();
+  return lowerAscii(name.substr(p));
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  if (folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+std::vector<std::string> sortedFileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    names.push_back(name);
+  }
+  ::closedir(dir);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace korvale

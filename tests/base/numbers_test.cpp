@@ -1,0 +1,42 @@
+#include "base/numbers.h"
+
+#include <gtest/gtest.h>
+
+namespace korvale {
+namespace {
+
+TEST(Numbers, ReadNumber) {
+  struct Case {
+    Text text;
+    std::optional<double> value;
+  } cases[] = {
+      {"1", 1.0},        {"-2.5", -2.5}, {"+.5", 0.5},  {"3.", 3.0},      {"1e3", 1000.0},
+      {"1.5E-2", 0.015}, {"2,5", {}},    {" 1", {}},    {"1 ", {}},       {"", {}},
+      {".", {}},         {"1e", {}},     {"abc", {}},   {"1e400", {}},    {"-", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(readNumber(c.text), c.value) << c.text;
+}
+
+TEST(Numbers, ReadWholeNumber) {
+  struct Case {
+    Text text;
+    std::optional<int> value;
+  } cases[] = {
+      {"12", 12},        {"  -7", -7},     {"+3", 3},   {"$1F", 31},    {"0x10", 16},
+      {"0X1f", 31},      {"2.5", {}},      {"2,5", {}}, {"", {}},       {"1 ", {}},
+      {"a", {}},         {"A", {}},        {"$", {}},   {"2147483647", 2147483647},
+      {"2147483648", {}}, {"-2147483648", -2147483647 - 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(readWholeNumber(c.text), c.value) << c.text;
+}
+
+TEST(Numbers, FormatFixed) {
+  EXPECT_EQ(formatFixed(2.345, 2), "2.35");
+  EXPECT_EQ(formatFixed(2.5, 0), "2");  // the runtime rounds halves to even
+  EXPECT_EQ(formatFixed(-0.001, 2), "-0.00");
+  EXPECT_EQ(formatFixed(3.14159, 8, 3), "   3.142");
+  EXPECT_EQ(formatFixed(1e300, 2).size(), 304u);
+}
+
+}  // namespace
+}  // namespace korvale
