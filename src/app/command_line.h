@@ -1,0 +1,22 @@
+// What the command line asks for: the program, a script run, or a formula evaluation.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korvale {
+
+struct CommandLine {
+  enum class Mode { Program, Script, Eval, Usage };
+  Mode mode = Mode::Program;
+  std::string scriptPath;
+  std::string printFolder;          // --print-to
+  std::vector<std::string> rest;    // the arguments after "eval"
+  std::string error;                // for Usage
+};
+
+CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+
+}  // namespace korvale

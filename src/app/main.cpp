@@ -1,0 +1,25 @@
+// The korvale program: wires the command line to the Qt application.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "ui/qt/qt_main.h"
+
+int main(int argc, char** argv) {
+  using korvale::CommandLine;
+  const CommandLine cl = korvale::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  switch (cl.mode) {
+    case CommandLine::Mode::Usage:
+      std::cerr << "korvale: " << cl.error << "\n" << korvale::kUsage;
+      return 2;
+    case CommandLine::Mode::Eval:
+      std::cerr << "korvale: eval is not available in this build\n";
+      return 2;
+    case CommandLine::Mode::Script:
+      return korvale::runScriptProgram(argc, argv, cl.scriptPath, cl.printFolder);
+    case CommandLine::Mode::Program:
+      break;
+  }
+  return korvale::runProgram(argc, argv);
+}

@@ -1,0 +1,57 @@
+#include "app/paths.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include "base/files.h"
+#include "base/text_routines.h"
+
+namespace korvale {
+
+std::string temporaryFolder(const char* tmpdirVariable) {
+  std::string folder = tmpdirVariable != nullptr ? trim(tmpdirVariable) : std::string();
+  if (folder.empty()) folder = "/tmp";
+  return stripTrailingSlash(folder);
+}
+
+std::string currentLogin() {
+  if (const passwd* pw = ::getpwuid(::geteuid()); pw != nullptr && pw->pw_name != nullptr)
+    return pw->pw_name;
+  return std::to_string(::geteuid());
+}
+
+namespace {
+// A folder we may write into: a real directory of our own.
+bool usable(const std::string& folder) { return isDirectory(folder) && ownedByCurrentUser(folder); }
+}  // namespace
+
+std::optional<AppPaths> setupDataFolders(const std::string& workingDirectory,
+                                         const std::string& tempFolder, const std::string& login,
+                                         Dialogs& dialogs) {
+  AppPaths paths;
+  paths.startFolder = stripTrailingSlash(workingDirectory);
+  paths.tempFolder = tempFolder;
+  paths.dataFolder = joinPath(tempFolder.empty() ? std::string("/") : tempFolder, "LEHRDATEN");
+  // On a shared machine the common name may be taken by someone else (or planted as a link).
+  if (pathExists(paths.dataFolder) && !usable(paths.dataFolder))
+    paths.dataFolder += "-" + login;
+
+  const auto fail = [&]() -> std::optional<AppPaths> {
+    dialogs.message("Abbruch: Ordner \r" + paths.dataFolder + "\rNICHT angelegt !");
+    return std::nullopt;
+  };
+  if (pathExists(paths.dataFolder)) {
+    if (!usable(paths.dataFolder)) return fail();
+    clearReadOnly(paths.dataFolder);
+  } else if (!createDirectory(paths.dataFolder)) {
+    return fail();
+  }
+  paths.demoFolder = joinPath(paths.dataFolder, "DATACOPY");
+  paths.firmaFolder = joinPath(paths.dataFolder, "DATAFIRMA");
+  // A sub-folder that cannot be made is not reported here; writing the samples reports it.
+  for (const std::string& sub : {paths.demoFolder, paths.firmaFolder})
+    if (!pathExists(sub)) createDirectory(sub);
+  return paths;
+}
+
+}  // namespace korvale

@@ -1,0 +1,31 @@
+// What the program needs from the platform it runs on: the Qt application, or the in-memory
+// stand-ins of the tests.
+#pragma once
+
+#include <memory>
+
+#include "app/scaling.h"
+#include "app/window.h"
+#include "ui/ports/dialogs.h"
+#include "ui/ports/key_state.h"
+#include "ui/ports/text_editor.h"
+
+namespace korvale {
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  virtual Dialogs& dialogs() = 0;
+  virtual KeyState& keys() = 0;
+  virtual Cursor& cursor() = 0;
+  virtual Screen screen() const = 0;
+  // A text control for a window's main text.
+  virtual std::unique_ptr<TextEditor> createEditor() = 0;
+  // A window became visible (modal over the ones below it) or was closed.
+  virtual void windowShown(Window& window) = 0;
+  virtual void windowHidden(Window& window) = 0;
+  // The main window closed: the program ends.
+  virtual void quit() = 0;
+};
+
+}  // namespace korvale

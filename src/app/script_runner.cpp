@@ -1,0 +1,351 @@
+#include "app/script_runner.h"
+
+#include <ostream>
+#include <sstream>
+
+#include "base/files.h"
+#include "base/numbers.h"
+#include "base/text_routines.h"
+
+namespace korvale {
+
+bool ScriptKeyState::escapeDown() {
+  if (remaining_ < 0) return false;
+  if (remaining_ > 0) --remaining_;
+  return remaining_ == 0;
+}
+
+namespace {
+
+struct CommandError {
+  std::string message;
+};
+
+std::string unescape(const std::string& raw) {
+  std::string out;
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] != '\\' || i + 1 == raw.size()) {
+      out += raw[i];
+      continue;
+    }
+    const char c = raw[++i];
+    switch (c) {
+      case 't': out += '\t'; break;
+      case 'r': out += '\r'; break;
+      case 'n': out += '\n'; break;
+      case '\\': out += '\\'; break;
+      default: out += '\\'; out += c;
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> words(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> out;
+  for (std::string w; in >> w;) out.push_back(w);
+  return out;
+}
+
+int toInt(const std::string& text) {
+  const auto v = readWholeNumber(text);
+  if (!v || text.empty() || text[0] == ' ') throw CommandError{"not a number: " + text};
+  return *v;
+}
+
+KeyPress parseKey(const std::string& spec) {
+  KeyPress key;
+  std::string rest = spec;
+  while (true) {
+    if (startsWith(rest, "Shift+")) {
+      key.shift = true;
+      rest = rest.substr(6);
+    } else if (startsWith(rest, "Ctrl+")) {
+      key.ctrl = true;
+      rest = rest.substr(5);
+    } else if (startsWith(rest, "Alt+")) {
+      key.alt = true;
+      rest = rest.substr(4);
+    } else {
+      break;
+    }
+  }
+  bool known = rest == "Enter" || rest == "Escape" || rest.size() == 1;
+  if (rest.size() >= 2 && rest[0] == 'F') {
+    const auto n = readWholeNumber(rest.substr(1));
+    known = n && *n >= 1 && *n <= 12;
+  }
+  if (!known) throw CommandError{"unknown key: " + spec};
+  key.name = rest;
+  return key;
+}
+
+class Runner {
+ public:
+  explicit Runner(ScriptContext& c) : c_(c) {}
+
+  void run(const std::string& command, const std::string& arg) {
+    Window& w = c_.app.current();
+    if (command == "open") {
+      if (w.id() != WindowId::Start) throw CommandError{"the Start window is not in front"};
+      click(w, utf8ToCp1252(arg), Control::Kind::Panel);
+    } else if (command == "close") {
+      c_.app.close(w.id());
+    } else if (command == "menu") {
+      invokeMenu(w, utf8ToCp1252(arg));
+    } else if (command == "button") {
+      click(w, utf8ToCp1252(arg), Control::Kind::Button);
+    } else if (command == "key") {
+      const KeyPress key = parseKey(arg);
+      if (!w.keyPressed(key)) {
+        TextEditor* editor = w.mainText();
+        if (key.name == "Enter" && !key.ctrl && editor != nullptr && !editor->readOnly())
+          editor->replaceMarked("\n");
+      }
+      w.caretMoved();
+    } else if (command == "type") {
+      TextEditor& editor = text(w);
+      if (!editor.readOnly()) editor.replaceMarked(utf8ToCp1252(unescape(arg)));
+      w.caretMoved();
+    } else if (command == "caret" || command == "rclick") {
+      const auto v = numbers(arg, 2);
+      text(w).setCaret({v[0] - 1, v[1] - 1});
+      if (command == "caret")
+        w.textClicked();
+      else
+        w.textRightClicked();
+    } else if (command == "mark") {
+      const auto v = numbers(arg, 4);
+      text(w).setSelection({v[0] - 1, v[1] - 1}, {v[2] - 1, v[3] - 1});
+      w.textClicked();
+    } else if (command == "answer") {
+      answer(arg);
+    } else if (command == "escape") {
+      if (arg == "off")
+        c_.keys.release();
+      else
+        c_.keys.pressAfter(toInt(arg));
+    } else if (command == "dump") {
+      dump(w, arg);
+    } else {
+      throw CommandError{"unknown command: " + command};
+    }
+  }
+
+ private:
+  std::vector<int> numbers(const std::string& arg, std::size_t count) {
+    const auto ws = words(arg);
+    if (ws.size() != count) throw CommandError{"expected " + std::to_string(count) + " numbers"};
+    std::vector<int> out;
+    for (const auto& word : ws) out.push_back(toInt(word));
+    return out;
+  }
+
+  TextEditor& text(Window& w) {
+    TextEditor* editor = w.mainText();
+    if (editor == nullptr) throw CommandError{"the window has no text"};
+    return *editor;
+  }
+
+  void click(Window& w, const Text& caption, Control::Kind kind) {
+    for (const Control& control : w.controls()) {
+      const bool clickable = kind == Control::Kind::Panel || control.kind != Control::Kind::Label;
+      if (control.caption == caption && control.action && clickable) {
+        if (!control.visible || !control.enabled)
+          throw CommandError{"'" + cp1252ToUtf8(caption) + "' is not available"};
+        control.action();
+        return;
+      }
+    }
+    throw CommandError{"no such panel or button: " + cp1252ToUtf8(caption)};
+  }
+
+  void invokeMenu(Window& w, const Text& path) {
+    const std::size_t sep = path.find(" > ");
+    const Text menu = sep == Text::npos ? path : path.substr(0, sep);
+    const Text entry = sep == Text::npos ? Text() : path.substr(sep + 3);
+    for (const MenuItem& item : w.menu()) {
+      if (item.menu == menu && item.entry == entry) {
+        if (!item.enabled) throw CommandError{"menu entry is disabled: " + cp1252ToUtf8(path)};
+        const auto action = item.action;  // the table may change while it runs
+        action();
+        return;
+      }
+    }
+    throw CommandError{"no such menu entry: " + cp1252ToUtf8(path)};
+  }
+
+  void answer(const std::string& arg) {
+    using K = ScriptAnswer::Kind;
+    const std::size_t space = arg.find(' ');
+    const std::string kind = arg.substr(0, space);
+    const std::string rest = space == std::string::npos ? std::string() : arg.substr(space + 1);
+    if (kind == "text") {
+      c_.dialogs.queue(ScriptAnswer::typed(utf8ToCp1252(unescape(rest))));
+    } else if (kind == "file") {
+      if (rest.empty()) throw CommandError{"answer file needs a path"};
+      c_.dialogs.queue(ScriptAnswer::file(expandScriptPath(rest, c_.app, c_.scriptFolder)));
+    } else if (kind == "font") {
+      const auto ws = words(rest);
+      if (ws.size() < 2) throw CommandError{"answer font needs NAME SIZE"};
+      ScriptAnswer a = ScriptAnswer::of(K::Font);
+      a.font.name = utf8ToCp1252(ws[0]);
+      a.font.size = toInt(ws[1]);
+      for (std::size_t i = 2; i < ws.size(); ++i) {
+        if (ws[i] == "bold")
+          a.font.bold = true;
+        else if (ws[i] == "italic")
+          a.font.italic = true;
+        else
+          throw CommandError{"unknown font style: " + ws[i]};
+      }
+      c_.dialogs.queue(a);
+    } else if (!rest.empty()) {
+      throw CommandError{"unexpected text after answer " + kind};
+    } else if (kind == "default") {
+      c_.dialogs.queue(ScriptAnswer::of(K::Default));
+    } else if (kind == "cancel") {
+      c_.dialogs.queue(ScriptAnswer::of(K::Cancel));
+    } else if (kind == "yes") {
+      c_.dialogs.queue(ScriptAnswer::of(K::Yes));
+    } else if (kind == "no") {
+      c_.dialogs.queue(ScriptAnswer::of(K::No));
+    } else if (kind == "ok") {
+      c_.dialogs.queue(ScriptAnswer::of(K::Ok));
+    } else {
+      throw CommandError{"unknown answer: " + kind};
+    }
+  }
+
+  void block(const std::string& name, const std::vector<std::string>& lines) {
+    c_.out << "--- " << name << "\n";
+    for (const auto& line : lines) c_.out << line << "\n";
+    c_.out << "--- end\n";
+  }
+
+  static std::vector<std::string> shown(const std::vector<Text>& lines) {
+    std::vector<std::string> out;
+    for (const Text& line : lines) out.push_back(cp1252ToUtf8(line));
+    return out;
+  }
+
+  void dump(Window& w, const std::string& arg) {
+    const std::size_t space = arg.find(' ');
+    const std::string name = arg.substr(0, space);
+    const std::string rest = space == std::string::npos ? std::string() : arg.substr(space + 1);
+    if (name == "editor") {
+      block(name, shown(text(w).lines()));
+    } else if (name == "marked") {
+      block(name, shown(splitLinesKeepingEmpty(text(w).markedText())));
+    } else if (name == "status") {
+      block(name, shown({w.status()}));
+    } else if (name == "labels") {
+      std::vector<Text> lines{w.caption()};
+      for (const Control& control : w.controls())
+        if (control.visible) lines.push_back(control.caption);
+      block(name, shown(lines));
+    } else if (name == "menus") {
+      std::vector<std::string> lines;
+      for (const MenuItem& item : w.menu()) {
+        const Text path = item.entry.empty() ? item.menu : item.menu + " > " + item.entry;
+        lines.push_back(cp1252ToUtf8(path) + (item.enabled ? " on" : " off"));
+      }
+      block(name, lines);
+    } else if (name == "fields") {
+      block(name, shown(w.fieldsView()));
+    } else if (name == "files") {
+      if (rest.empty()) throw CommandError{"dump files needs a folder"};
+      const std::string folder = expandScriptPath(rest, c_.app, c_.scriptFolder);
+      if (!isDirectory(folder)) throw CommandError{"no such folder: " + rest};
+      block(name + " " + rest, sortedFileNames(folder));
+    } else {
+      throw CommandError{"unknown dump: " + name};
+    }
+  }
+
+  // "a\n\nb" as three lines; an empty text as none.
+  static std::vector<Text> splitLinesKeepingEmpty(const Text& text) {
+    std::vector<Text> lines;
+    if (text.empty()) return lines;
+    std::size_t start = 0;
+    while (true) {
+      const std::size_t p = text.find('\n', start);
+      lines.push_back(text.substr(start, p == Text::npos ? Text::npos : p - start));
+      if (p == Text::npos) break;
+      start = p + 1;
+    }
+    return lines;
+  }
+
+  ScriptContext& c_;
+};
+
+}  // namespace
+
+std::string expandScriptPath(const std::string& path, const Application& app,
+                             const std::string& scriptFolder) {
+  const AppPaths& p = app.paths();
+  const std::pair<const char*, const std::string*> names[] = {
+      {"$DEMO", &p.demoFolder}, {"$DATA", &p.dataFolder}, {"$TMP", &p.tempFolder},
+      {"$START", &p.startFolder}};
+  for (const auto& [name, folder] : names) {
+    const std::string prefix = name;
+    if (path == prefix) return *folder;
+    if (startsWith(path, prefix + "/")) return joinPath(*folder, path.substr(prefix.size() + 1));
+  }
+  if (!path.empty() && path[0] == '/') return path;
+  return joinPath(scriptFolder, path);
+}
+
+std::string shortenScriptPath(const std::string& path, const Application& app,
+                              const std::string& scriptFolder) {
+  const AppPaths& p = app.paths();
+  const std::pair<const char*, const std::string*> names[] = {
+      {"$DEMO", &p.demoFolder}, {"$DATA", &p.dataFolder}, {"$TMP", &p.tempFolder},
+      {"$START", &p.startFolder}};
+  for (const auto& [name, folder] : names) {
+    if (folder->empty()) continue;
+    if (path == *folder) return name;
+    if (startsWith(path, *folder + "/")) return name + path.substr(folder->size());
+  }
+  if (!scriptFolder.empty() && startsWith(path, scriptFolder + "/"))
+    return path.substr(scriptFolder.size() + 1);
+  return path;
+}
+
+ScriptResult runScript(const std::string& scriptText, ScriptContext& context) {
+  Runner runner(context);
+  std::istringstream in(scriptText);
+  std::string line;
+  int number = 0;
+  ScriptResult result;
+  const auto fail = [&](const std::string& message) {
+    context.out.flush();
+    result.exitCode = 2;
+    result.error = "line " + std::to_string(number) + ": " + message;
+    return result;
+  };
+  while (std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (trim(line).empty() || trimLeft(line)[0] == '#') continue;
+    const std::size_t space = line.find(' ');
+    const std::string command = line.substr(0, space);
+    const std::string arg = space == std::string::npos ? std::string() : line.substr(space + 1);
+    if (!context.app.running()) return fail("the program has ended");
+    try {
+      runner.run(command, arg);
+    } catch (const CommandError& e) {
+      return fail(e.message);
+    } catch (const ScriptFailure& e) {
+      return fail(e.message);
+    }
+    if (context.settle) context.settle();
+  }
+  if (context.dialogs.pendingAnswers() > 0)
+    return fail(std::to_string(context.dialogs.pendingAnswers()) + " answer(s) left unused");
+  context.out.flush();
+  return result;
+}
+
+}  // namespace korvale

@@ -1,0 +1,51 @@
+// `korvale script FILE`: runs a scenario against the program's windows and writes a transcript.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/scripted_dialogs.h"
+#include "ui/ports/key_state.h"
+
+namespace korvale {
+
+// Escape reads as held down once a set number of polls has passed.
+class ScriptKeyState : public KeyState {
+ public:
+  bool escapeDown() override;
+  void pressAfter(int polls) { remaining_ = polls; }
+  void release() { remaining_ = -1; }
+
+ private:
+  int remaining_ = -1;  // -1: released
+};
+
+struct ScriptContext {
+  Application& app;
+  ScriptedDialogs& dialogs;
+  ScriptKeyState& keys;
+  std::ostream& out;  // the transcript
+  std::string scriptFolder;
+  // Lets the toolkit catch up after each command (repaint, deferred events).
+  std::function<void()> settle;
+};
+
+// Path placeholders a script may use: $DEMO, $DATA, $TMP, $START; other relative paths are
+// taken from the script's folder.
+std::string expandScriptPath(const std::string& path, const Application& app,
+                             const std::string& scriptFolder);
+// The reverse, for the transcript.
+std::string shortenScriptPath(const std::string& path, const Application& app,
+                              const std::string& scriptFolder);
+
+struct ScriptResult {
+  int exitCode = 0;
+  std::string error;  // "LINE: message" when exitCode is 2
+};
+
+ScriptResult runScript(const std::string& scriptText, ScriptContext& context);
+
+}  // namespace korvale

@@ -1,0 +1,25 @@
+// The Start window: three panels that open the two editors or end the program.
+#pragma once
+
+#include "app/window.h"
+
+namespace korvale {
+
+class StartWindow : public Window {
+ public:
+  explicit StartWindow(WindowHost& host) : host_(host) {}
+
+  WindowId id() const override { return WindowId::Start; }
+  std::string objectName() const override { return "TForm0"; }
+  Text caption() const override { return "KORVALE - Version 51.0"; }
+  std::uint32_t background() const override { return 0x506478; }
+  std::vector<Control> controls() const override;
+
+  static constexpr int kPanelWidth = 250;
+  static constexpr int kPanelHeight = 80;
+
+ private:
+  WindowHost& host_;
+};
+
+}  // namespace korvale

@@ -1,0 +1,120 @@
+#include "ui/qt/qt_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPushButton>
+
+#include "base/text_routines.h"
+#include "ui/qt/qt_text.h"
+
+namespace korvale {
+
+QString toQtMessage(const Text& text) {
+  Text unified = replaceAll(text, "\r\n", "\n", CaseMode::Exact).text;
+  for (char& c : unified)
+    if (c == '\r') c = '\n';
+  return toQt(unified);
+}
+
+QString qtFileFilter(const Text& filter) {
+  const std::vector<Text> parts = plainSplit(filter, '|');
+  QStringList filters;
+  for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+    Text label = parts[i];
+    if (const std::size_t paren = label.find(" ("); paren != Text::npos)
+      label = trimRight(label.substr(0, paren));
+    Text patterns = replaceAll(parts[i + 1], ";", " ", CaseMode::Exact).text;
+    if (patterns == "*.*") patterns = "*";
+    filters << toQt(label + " (" + patterns + ")");
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+QWidget* QtDialogs::parent() const { return QApplication::activeWindow(); }
+
+void QtDialogs::message(const Text& text) {
+  QMessageBox::information(parent(), QStringLiteral("KORVALE"), toQtMessage(text));
+}
+
+namespace {
+QMessageBox::Icon qtIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Error: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+}  // namespace
+
+void QtDialogs::error(const Text& caption, const Text& text, Icon icon) {
+  QMessageBox box(qtIcon(icon), toQt(caption), toQtMessage(text), QMessageBox::Ok, parent());
+  box.exec();
+}
+
+bool QtDialogs::confirm(const Text& text) {
+  return question("Bestätigung"_cp, text, Icon::Question);
+}
+
+bool QtDialogs::question(const Text& caption, const Text& text, Icon icon) {
+  QMessageBox box(qtIcon(icon), toQt(caption), toQtMessage(text), QMessageBox::NoButton,
+                  parent());
+  QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+  box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
+std::optional<Text> QtDialogs::input(const Text& title, const Text& prompt,
+                                     const Text& defaultText) {
+  bool ok = false;
+  const QString answer = QInputDialog::getText(parent(), toQt(title), toQtMessage(prompt),
+                                               QLineEdit::Normal, toQt(defaultText), &ok);
+  if (!ok) return std::nullopt;
+  return fromQt(answer);
+}
+
+std::optional<std::string> QtDialogs::openFile(const Text& filter, const std::string& folder) {
+  const QString path = QFileDialog::getOpenFileName(parent(), QStringLiteral("Öffnen"),
+                                                    pathToQt(folder), qtFileFilter(filter));
+  if (path.isEmpty()) return std::nullopt;
+  return pathFromQt(path);
+}
+
+std::optional<std::string> QtDialogs::saveFile(const Text& filter, const std::string& folder,
+                                               const std::string& fileName) {
+  const QString start = pathToQt(fileName.empty() ? folder : folder + "/" + fileName);
+  const QString path = QFileDialog::getSaveFileName(parent(), QStringLiteral("Speichern unter"),
+                                                    start, qtFileFilter(filter));
+  if (path.isEmpty()) return std::nullopt;
+  return pathFromQt(path);
+}
+
+std::optional<FontChoice> QtDialogs::font(const FontChoice& current) {
+  QFont initial(toQt(current.name), current.size);
+  initial.setBold(current.bold);
+  initial.setItalic(current.italic);
+  bool ok = false;
+  const QFont chosen = QFontDialog::getFont(&ok, initial, parent());
+  if (!ok) return std::nullopt;
+  return FontChoice{fromQt(chosen.family()), chosen.pointSize(), chosen.bold(), chosen.italic()};
+}
+
+bool QtDialogs::print() {
+  QPrintDialog dialog(&printer_, parent());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::printerSetup() {
+  QPageSetupDialog dialog(&printer_, parent());
+  dialog.exec();
+}
+
+}  // namespace korvale

@@ -1,0 +1,36 @@
+// The dialogs port with Qt's message boxes, input dialog and file, font and print dialogs.
+#pragma once
+
+#include <QPrinter>
+#include <QWidget>
+
+#include "ui/ports/dialogs.h"
+
+namespace korvale {
+
+// "Text (*.csv)|*.csv|Alle Dateien (*.*)|*.*" as a Qt name filter list.
+QString qtFileFilter(const Text& filter);
+
+class QtDialogs : public Dialogs {
+ public:
+  explicit QtDialogs(QPrinter& printer) : printer_(printer) {}
+
+  void message(const Text& text) override;
+  void error(const Text& caption, const Text& text, Icon icon) override;
+  bool confirm(const Text& text) override;
+  bool question(const Text& caption, const Text& text, Icon icon) override;
+  std::optional<Text> input(const Text& title, const Text& prompt,
+                            const Text& defaultText) override;
+  std::optional<std::string> openFile(const Text& filter, const std::string& folder) override;
+  std::optional<std::string> saveFile(const Text& filter, const std::string& folder,
+                                      const std::string& fileName) override;
+  std::optional<FontChoice> font(const FontChoice& current) override;
+  bool print() override;
+  void printerSetup() override;
+
+ private:
+  QWidget* parent() const;
+  QPrinter& printer_;
+};
+
+}  // namespace korvale

@@ -1,0 +1,67 @@
+#include "ui/qt/qt_main.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
+
+#include "app/application.h"
+#include "app/script_runner.h"
+#include "base/files.h"
+#include "ui/qt/qt_platform.h"
+
+namespace korvale {
+
+namespace {
+StartOptions startOptions() {
+  return {currentDirectory(), temporaryFolder(std::getenv("TMPDIR")), currentLogin()};
+}
+}  // namespace
+
+int runProgram(int argc, char** argv) {
+  QApplication qt(argc, argv);
+  QtPlatform platform(nullptr, nullptr, true);
+  Application app(platform);
+  platform.attach(app);
+  if (!app.start(startOptions())) return 1;
+  return QApplication::exec();
+}
+
+int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
+                     const std::string& printFolder) {
+  (void)printFolder;
+  const auto script = readFileBytes(scriptPath);
+  if (!script) {
+    std::cerr << "korvale: cannot read " << scriptPath << "\n";
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication qt(argc, argv);
+  std::string folder = folderOf(scriptPath);
+  if (folder.empty()) folder = currentDirectory();
+  if (folder[0] != '/') folder = joinPath(currentDirectory(), folder);
+
+  Application* appPtr = nullptr;
+  ScriptedDialogs dialogs([](const std::string& line) { std::cout << line << "\n"; },
+                          [&](const std::string& path) {
+                            return appPtr ? shortenScriptPath(path, *appPtr, folder) : path;
+                          });
+  ScriptKeyState keys;
+  QtPlatform platform(&dialogs, &keys, true);
+  Application app(platform);
+  appPtr = &app;
+  platform.attach(app);
+  if (!app.start(startOptions())) {
+    std::cerr << scriptPath << ": the program ended at start-up\n";
+    return 2;
+  }
+  ScriptContext context{app, dialogs, keys, std::cout, folder, [&platform] {
+                          QCoreApplication::processEvents();
+                          platform.refreshAll();
+                        }};
+  const ScriptResult result = runScript(*script, context);
+  std::cout.flush();
+  if (result.exitCode != 0) std::cerr << scriptPath << ": " << result.error << "\n";
+  return result.exitCode;
+}
+
+}  // namespace korvale

@@ -1,0 +1,107 @@
+#include "ui/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "app/start_window.h"
+#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_text_editor.h"
+#include "ui/qt/window_view.h"
+
+namespace korvale {
+
+QtKeyState::QtKeyState() { QApplication::instance()->installEventFilter(this); }
+
+bool QtKeyState::escapeDown() {
+  QCoreApplication::processEvents();
+  return down_;
+}
+
+bool QtKeyState::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Escape && !key->isAutoRepeat())
+      down_ = event->type() == QEvent::KeyPress;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void QtCursor::set(CursorShape shape) {
+  if (shape == CursorShape::Busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++depth_;
+  } else if (depth_ > 0) {
+    QApplication::restoreOverrideCursor();
+    --depth_;
+  }
+}
+
+QtPlatform::QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows)
+    : showWindows_(showWindows) {
+  if (dialogs == nullptr) ownDialogs_ = std::make_unique<QtDialogs>(printer_);
+  if (keys == nullptr) ownKeys_ = std::make_unique<QtKeyState>();
+  dialogs_ = dialogs != nullptr ? dialogs : ownDialogs_.get();
+  keys_ = keys != nullptr ? keys : ownKeys_.get();
+}
+
+QtPlatform::~QtPlatform() {
+  for (auto& [id, view] : views_) delete view;
+}
+
+Screen QtPlatform::screen() const {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  if (s == nullptr) return Screen{};
+  return {s->size().width(), s->size().height(), static_cast<int>(s->logicalDotsPerInch())};
+}
+
+std::unique_ptr<TextEditor> QtPlatform::createEditor() {
+  auto editor = std::make_unique<QtTextEditor>();
+  pendingEditors_.push_back(editor.get());
+  return editor;
+}
+
+WindowView* QtPlatform::viewFor(Window& window) {
+  auto it = views_.find(window.id());
+  if (it != views_.end()) return it->second;
+  QtTextEditor* editor = nullptr;
+  if (TextEditor* text = window.mainText()) {
+    for (QtTextEditor* candidate : pendingEditors_)
+      if (candidate == text) editor = candidate;
+  }
+  auto after = [this] { refreshAll(); };
+  WindowView* view = nullptr;
+  if (window.id() == WindowId::Start) {
+    auto* start = new StartWindowView(window, *app_, editor, after);
+    start->setScale(startWindowScale(screen()));
+    view = start;
+  } else {
+    view = new WindowView(window, *app_, editor, after);
+    view->setWindowModality(Qt::ApplicationModal);
+  }
+  views_[window.id()] = view;
+  return view;
+}
+
+void QtPlatform::windowShown(Window& window) {
+  WindowView* view = viewFor(window);
+  view->refresh();
+  if (window.id() == WindowId::Start)
+    view->showMaximized();
+  else
+    view->showMaximized();
+  if (!showWindows_) view->hide();
+}
+
+void QtPlatform::windowHidden(Window& window) {
+  if (auto it = views_.find(window.id()); it != views_.end()) it->second->hide();
+}
+
+void QtPlatform::quit() { QCoreApplication::quit(); }
+
+void QtPlatform::refreshAll() {
+  for (auto& [id, view] : views_)
+    if (view->isVisible() || !showWindows_) view->refresh();
+}
+
+}  // namespace korvale

@@ -1,0 +1,70 @@
+// The platform of the running program: Qt widgets, dialogs, printer, Escape tracking.
+#pragma once
+
+#include <QObject>
+#include <QPrinter>
+#include <map>
+#include <memory>
+
+#include "app/application.h"
+#include "app/platform.h"
+
+namespace korvale {
+
+class WindowView;
+class QtTextEditor;
+
+// Tracks whether Escape is held down, for long loops that poll it.
+class QtKeyState : public QObject, public KeyState {
+ public:
+  QtKeyState();
+  bool escapeDown() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool down_ = false;
+};
+
+class QtCursor : public Cursor {
+ public:
+  void set(CursorShape shape) override;
+
+ private:
+  int depth_ = 0;
+};
+
+class QtPlatform : public Platform {
+ public:
+  // `dialogs` and `keys` replace Qt's own where given (the script runner answers dialogs).
+  QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows);
+  ~QtPlatform() override;
+
+  void attach(Application& app) { app_ = &app; }
+  Dialogs& dialogs() override { return *dialogs_; }
+  KeyState& keys() override { return *keys_; }
+  Cursor& cursor() override { return cursor_; }
+  Screen screen() const override;
+  std::unique_ptr<TextEditor> createEditor() override;
+  void windowShown(Window& window) override;
+  void windowHidden(Window& window) override;
+  void quit() override;
+  void refreshAll();
+
+ private:
+  WindowView* viewFor(Window& window);
+
+  QPrinter printer_;
+  std::unique_ptr<Dialogs> ownDialogs_;
+  std::unique_ptr<QtKeyState> ownKeys_;
+  Dialogs* dialogs_;
+  KeyState* keys_;
+  QtCursor cursor_;
+  bool showWindows_;
+  Application* app_ = nullptr;
+  std::vector<QtTextEditor*> pendingEditors_;  // created, not yet shown in a window
+  std::map<WindowId, WindowView*> views_;
+};
+
+}  // namespace korvale

@@ -1,0 +1,237 @@
+#include "ui/qt/qt_text_editor.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <algorithm>
+
+#include "ui/qt/qt_text.h"
+
+namespace korvale {
+
+namespace {
+
+QTextCharFormat toQtFormat(const CharFormat& f) {
+  QTextCharFormat q;
+  q.setFontFamilies({toQt(f.font)});
+  q.setFontPointSize(f.size);
+  q.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
+  q.setFontItalic(f.italic);
+  q.setFontUnderline(f.underline);
+  q.setForeground(QColor(static_cast<int>((f.color >> 16) & 0xFF),
+                         static_cast<int>((f.color >> 8) & 0xFF),
+                         static_cast<int>(f.color & 0xFF)));
+  return q;
+}
+
+CharFormat fromQtFormat(const QTextCharFormat& q, const QFont& fallback) {
+  CharFormat f;
+  const QStringList families = q.fontFamilies().toStringList();
+  f.font = fromQt(families.isEmpty() ? fallback.family() : families.first());
+  const double size = q.fontPointSize();
+  f.size = size > 0 ? static_cast<int>(size + 0.5) : fallback.pointSize();
+  f.bold = q.fontWeight() >= QFont::Bold;
+  f.italic = q.fontItalic();
+  f.underline = q.fontUnderline();
+  if (q.hasProperty(QTextFormat::ForegroundBrush)) {
+    const QColor c = q.foreground().color();
+    f.color = (static_cast<std::uint32_t>(c.red()) << 16) |
+              (static_cast<std::uint32_t>(c.green()) << 8) | static_cast<std::uint32_t>(c.blue());
+  }
+  return f;
+}
+
+Qt::Alignment toQtAlignment(Alignment a) {
+  switch (a) {
+    case Alignment::Center: return Qt::AlignHCenter;
+    case Alignment::Right: return Qt::AlignRight;
+    case Alignment::Justify: return Qt::AlignJustify;
+    case Alignment::Left: break;
+  }
+  return Qt::AlignLeft;
+}
+
+Alignment fromQtAlignment(Qt::Alignment a) {
+  if (a & Qt::AlignHCenter) return Alignment::Center;
+  if (a & Qt::AlignRight) return Alignment::Right;
+  if (a & Qt::AlignJustify) return Alignment::Justify;
+  return Alignment::Left;
+}
+
+// Inserts text that may hold '\n' as paragraphs of the document.
+void insertText(QTextCursor& cursor, const Text& text, const QTextCharFormat& format) {
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t p = text.find('\n', start);
+    const Text piece = text.substr(start, p == Text::npos ? Text::npos : p - start);
+    if (!piece.empty()) cursor.insertText(toQt(piece), format);
+    if (p == Text::npos) break;
+    cursor.insertBlock(cursor.blockFormat(), format);
+    start = p + 1;
+  }
+}
+
+}  // namespace
+
+QtTextEditor::QtTextEditor() : edit_(new QTextEdit) {
+  edit_->setAcceptRichText(false);
+  edit_->setLineWrapMode(QTextEdit::NoWrap);
+  watch_ = QObject::connect(edit_, &QObject::destroyed, [this] { edit_ = nullptr; });
+}
+
+QtTextEditor::~QtTextEditor() {
+  QObject::disconnect(watch_);
+  if (edit_ != nullptr && edit_->parent() == nullptr) delete edit_;
+}
+
+RichText QtTextEditor::richText() const {
+  RichText rt;
+  const QTextDocument* doc = edit_->document();
+  const QFont fallback = doc->defaultFont();
+  bool first = true;
+  for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+    if (!first) {
+      rt.text += '\n';
+      rt.runs.push_back({1, fromQtFormat(block.charFormat(), fallback)});
+    }
+    first = false;
+    rt.alignments.push_back(fromQtAlignment(block.blockFormat().alignment()));
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (!fragment.isValid()) continue;
+      const Text piece = fromQt(fragment.text());
+      rt.text += piece;
+      rt.runs.push_back({piece.size(), fromQtFormat(fragment.charFormat(), fallback)});
+    }
+  }
+  if (rt.text.empty()) return RichText();
+  if (std::all_of(rt.alignments.begin(), rt.alignments.end(),
+                  [](Alignment a) { return a == Alignment::Left; }))
+    rt.alignments.clear();
+  // A line break takes the format of the text before it, as the editors keep it.
+  std::size_t offset = 0;
+  for (std::size_t i = 0; i < rt.runs.size(); ++i) {
+    if (rt.runs[i].length == 1 && rt.text[offset] == '\n' && i > 0)
+      rt.runs[i].format = rt.runs[i - 1].format;
+    offset += rt.runs[i].length;
+  }
+  rt.normalize(typing_);
+  return rt;
+}
+
+void QtTextEditor::setRichText(const RichText& content) {
+  QTextDocument* doc = edit_->document();
+  doc->setUndoRedoEnabled(false);
+  doc->clear();
+  QTextCursor cursor(doc);
+  cursor.beginEditBlock();
+  std::size_t offset = 0;
+  for (const FormatRun& run : content.runs) {
+    if (offset >= content.text.size()) break;
+    const std::size_t len = std::min(run.length, content.text.size() - offset);
+    insertText(cursor, content.text.substr(offset, len), toQtFormat(run.format));
+    offset += len;
+  }
+  if (offset < content.text.size())
+    insertText(cursor, content.text.substr(offset), toQtFormat(typing_));
+  if (!content.alignments.empty()) {
+    int line = 0;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next(), ++line) {
+      QTextCursor c(block);
+      QTextBlockFormat bf = block.blockFormat();
+      bf.setAlignment(toQtAlignment(content.alignmentOf(line)));
+      c.setBlockFormat(bf);
+    }
+  }
+  cursor.endEditBlock();
+  doc->setUndoRedoEnabled(true);
+  QTextCursor start(doc);
+  edit_->setTextCursor(start);
+  edit_->setCurrentCharFormat(toQtFormat(typing_));
+}
+
+int QtTextEditor::lineCount() const {
+  const QTextDocument* doc = edit_->document();
+  if (doc->characterCount() <= 1) return 0;
+  return doc->blockCount();
+}
+
+Text QtTextEditor::line(int index) const {
+  if (index < 0 || index >= lineCount()) return Text();
+  return fromQt(edit_->document()->findBlockByNumber(index).text());
+}
+
+int QtTextEditor::position(TextPos pos) const {
+  const QTextDocument* doc = edit_->document();
+  const int lines = std::max(doc->blockCount(), 1);
+  const int l = std::clamp(pos.line, 0, lines - 1);
+  const QTextBlock block = doc->findBlockByNumber(l);
+  return block.position() + std::clamp(pos.column, 0, block.length() - 1);
+}
+
+TextPos QtTextEditor::posOf(int position) const {
+  const QTextBlock block = edit_->document()->findBlock(position);
+  return {block.blockNumber(), position - block.position()};
+}
+
+void QtTextEditor::replaceRange(TextPos from, TextPos to, const Text& text) {
+  if (to < from) std::swap(from, to);
+  QTextCursor cursor(edit_->document());
+  cursor.setPosition(position(from));
+  cursor.setPosition(position(to), QTextCursor::KeepAnchor);
+  cursor.beginEditBlock();
+  cursor.removeSelectedText();
+  insertText(cursor, text, toQtFormat(typing_));
+  cursor.endEditBlock();
+  edit_->setTextCursor(cursor);
+}
+
+void QtTextEditor::applyFormat(TextPos from, TextPos to, const CharFormat& format) {
+  QTextCursor cursor(edit_->document());
+  cursor.setPosition(position(from));
+  cursor.setPosition(position(to), QTextCursor::KeepAnchor);
+  cursor.setCharFormat(toQtFormat(format));
+}
+
+CharFormat QtTextEditor::formatAt(TextPos pos) const {
+  if (lineCount() == 0) return typing_;
+  QTextCursor cursor(edit_->document());
+  const int p = position(pos);
+  // A cursor reports the format of the character before it.
+  const QTextBlock block = edit_->document()->findBlock(p);
+  cursor.setPosition(p < block.position() + block.length() - 1 ? p + 1 : p);
+  return fromQtFormat(cursor.charFormat(), edit_->document()->defaultFont());
+}
+
+void QtTextEditor::setTypingFormat(const CharFormat& format) {
+  typing_ = format;
+  edit_->setCurrentCharFormat(toQtFormat(format));
+}
+
+TextPos QtTextEditor::caret() const { return posOf(edit_->textCursor().position()); }
+
+TextPos QtTextEditor::anchor() const { return posOf(edit_->textCursor().anchor()); }
+
+void QtTextEditor::setSelection(TextPos anchor, TextPos caret) {
+  QTextCursor cursor(edit_->document());
+  cursor.setPosition(position(anchor));
+  cursor.setPosition(position(caret), QTextCursor::KeepAnchor);
+  edit_->setTextCursor(cursor);
+  edit_->ensureCursorVisible();
+}
+
+bool QtTextEditor::readOnly() const { return edit_->isReadOnly(); }
+
+void QtTextEditor::setReadOnly(bool readOnly) {
+  edit_->setReadOnly(readOnly);
+  // A locked editor still shows the caret and lets the user mark text.
+  if (readOnly)
+    edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+bool QtTextEditor::canUndo() const { return edit_->document()->isUndoAvailable(); }
+
+void QtTextEditor::undo() { edit_->document()->undo(); }
+
+}  // namespace korvale
