@@ -19,12 +19,10 @@ bool Application::start(const StartOptions& options) {
 
   windows_.push_back(std::make_unique<StartWindow>(*this));
   windows_.push_back(std::make_unique<PlaceholderWindow>(
-      WindowId::ClassEditor, "TForm1", "SITZO - Editor für Namensliste und Sitzplan"_cp,
-      0x647896));
+      WindowId::ClassEditor, "TForm1", "SITZO - Editor für Namensliste und Sitzplan"_cp, 0x647896));
   editors_.push_back(platform_.createEditor());
   windows_.push_back(std::make_unique<GradesEditor>(GradesEditor::Services{
-      *editors_.back(), platform_.dialogs(), platform_.keys(), platform_.cursor(), *this,
-      paths_}));
+      *editors_.back(), platform_.dialogs(), platform_.keys(), platform_.cursor(), *this, paths_}));
   windows_.push_back(std::make_unique<PlaceholderWindow>(
       WindowId::ListTools, "TForm23", "LISTWERK - Werkzeuge zur Verarbeitung von CSV-Listen",
       0x506478));
@@ -36,9 +34,13 @@ bool Application::start(const StartOptions& options) {
   return true;
 }
 
-Window& Application::window(WindowId id) { return *windows_.at(static_cast<std::size_t>(id)); }
+Window& Application::window(WindowId id) {
+  return *windows_.at(static_cast<std::size_t>(id));
+}
 
-Window& Application::current() { return window(open_.empty() ? WindowId::Start : open_.back()); }
+Window& Application::current() {
+  return window(open_.empty() ? WindowId::Start : open_.back());
+}
 
 void Application::openModal(WindowId id) {
   if (std::find(open_.begin(), open_.end(), id) != open_.end()) return;

@@ -10,9 +10,9 @@ struct CommandLine {
   enum class Mode { Program, Script, Eval, Usage };
   Mode mode = Mode::Program;
   std::string scriptPath;
-  std::string printFolder;          // --print-to
-  std::vector<std::string> rest;    // the arguments after "eval"
-  std::string error;                // for Usage
+  std::string printFolder;        // --print-to
+  std::vector<std::string> rest;  // the arguments after "eval"
+  std::string error;              // for Usage
 };
 
 CommandLine parseCommandLine(const std::vector<std::string>& args);

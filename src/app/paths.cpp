@@ -22,7 +22,9 @@ std::string currentLogin() {
 
 namespace {
 // A folder we may write into: a real directory of our own.
-bool usable(const std::string& folder) { return isDirectory(folder) && ownedByCurrentUser(folder); }
+bool usable(const std::string& folder) {
+  return isDirectory(folder) && ownedByCurrentUser(folder);
+}
 }  // namespace
 
 std::optional<AppPaths> setupDataFolders(const std::string& workingDirectory,
@@ -33,8 +35,7 @@ std::optional<AppPaths> setupDataFolders(const std::string& workingDirectory,
   paths.tempFolder = tempFolder;
   paths.dataFolder = joinPath(tempFolder.empty() ? std::string("/") : tempFolder, "LEHRDATEN");
   // On a shared machine the common name may be taken by someone else (or planted as a link).
-  if (pathExists(paths.dataFolder) && !usable(paths.dataFolder))
-    paths.dataFolder += "-" + login;
+  if (pathExists(paths.dataFolder) && !usable(paths.dataFolder)) paths.dataFolder += "-" + login;
 
   const auto fail = [&]() -> std::optional<AppPaths> {
     dialogs.message("Abbruch: Ordner \r" + paths.dataFolder + "\rNICHT angelegt !");

@@ -8,7 +8,9 @@ namespace korvale {
 class PlaceholderWindow : public Window {
  public:
   PlaceholderWindow(WindowId id, std::string objectName, Text caption, std::uint32_t background)
-      : id_(id), objectName_(std::move(objectName)), caption_(std::move(caption)),
+      : id_(id),
+        objectName_(std::move(objectName)),
+        caption_(std::move(caption)),
         background_(background) {}
 
   WindowId id() const override { return id_; }

@@ -30,11 +30,21 @@ std::string unescape(const std::string& raw) {
     }
     const char c = raw[++i];
     switch (c) {
-      case 't': out += '\t'; break;
-      case 'r': out += '\r'; break;
-      case 'n': out += '\n'; break;
-      case '\\': out += '\\'; break;
-      default: out += '\\'; out += c;
+      case 't':
+        out += '\t';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      case 'n':
+        out += '\n';
+        break;
+      case '\\':
+        out += '\\';
+        break;
+      default:
+        out += '\\';
+        out += c;
     }
   }
   return out;
@@ -285,9 +295,10 @@ class Runner {
 std::string expandScriptPath(const std::string& path, const Application& app,
                              const std::string& scriptFolder) {
   const AppPaths& p = app.paths();
-  const std::pair<const char*, const std::string*> names[] = {
-      {"$DEMO", &p.demoFolder}, {"$DATA", &p.dataFolder}, {"$TMP", &p.tempFolder},
-      {"$START", &p.startFolder}};
+  const std::pair<const char*, const std::string*> names[] = {{"$DEMO", &p.demoFolder},
+                                                              {"$DATA", &p.dataFolder},
+                                                              {"$TMP", &p.tempFolder},
+                                                              {"$START", &p.startFolder}};
   for (const auto& [name, folder] : names) {
     const std::string prefix = name;
     if (path == prefix) return *folder;
@@ -300,9 +311,10 @@ std::string expandScriptPath(const std::string& path, const Application& app,
 std::string shortenScriptPath(const std::string& path, const Application& app,
                               const std::string& scriptFolder) {
   const AppPaths& p = app.paths();
-  const std::pair<const char*, const std::string*> names[] = {
-      {"$DEMO", &p.demoFolder}, {"$DATA", &p.dataFolder}, {"$TMP", &p.tempFolder},
-      {"$START", &p.startFolder}};
+  const std::pair<const char*, const std::string*> names[] = {{"$DEMO", &p.demoFolder},
+                                                              {"$DATA", &p.dataFolder},
+                                                              {"$TMP", &p.tempFolder},
+                                                              {"$START", &p.startFolder}};
   for (const auto& [name, folder] : names) {
     if (folder->empty()) continue;
     if (path == *folder) return name;

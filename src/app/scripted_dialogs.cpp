@@ -7,14 +7,22 @@ namespace korvale {
 namespace {
 const char* kindName(ScriptAnswer::Kind kind) {
   switch (kind) {
-    case ScriptAnswer::Kind::Text: return "text";
-    case ScriptAnswer::Kind::Default: return "default";
-    case ScriptAnswer::Kind::Cancel: return "cancel";
-    case ScriptAnswer::Kind::Yes: return "yes";
-    case ScriptAnswer::Kind::No: return "no";
-    case ScriptAnswer::Kind::Ok: return "ok";
-    case ScriptAnswer::Kind::File: return "file";
-    case ScriptAnswer::Kind::Font: return "font";
+    case ScriptAnswer::Kind::Text:
+      return "text";
+    case ScriptAnswer::Kind::Default:
+      return "default";
+    case ScriptAnswer::Kind::Cancel:
+      return "cancel";
+    case ScriptAnswer::Kind::Yes:
+      return "yes";
+    case ScriptAnswer::Kind::No:
+      return "no";
+    case ScriptAnswer::Kind::Ok:
+      return "ok";
+    case ScriptAnswer::Kind::File:
+      return "file";
+    case ScriptAnswer::Kind::Font:
+      return "font";
   }
   return "?";
 }
@@ -58,7 +66,9 @@ ScriptAnswer ScriptedDialogs::take(const std::string& dialog,
   return answer;
 }
 
-void ScriptedDialogs::message(const Text& text) { sink_("[message] " + show(text)); }
+void ScriptedDialogs::message(const Text& text) {
+  sink_("[message] " + show(text));
+}
 
 void ScriptedDialogs::error(const Text& caption, const Text& text, Icon) {
   sink_("[error] " + show(caption) + " | " + show(text));
@@ -144,6 +154,8 @@ bool ScriptedDialogs::print() {
   return ok;
 }
 
-void ScriptedDialogs::printerSetup() { sink_("[printer-setup]"); }
+void ScriptedDialogs::printerSetup() {
+  sink_("[printer-setup]");
+}
 
 }  // namespace korvale

@@ -18,7 +18,7 @@ namespace korvale {
 std::optional<std::string> readFileBytes(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
-  struct stat st{};
+  struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return std::nullopt;
@@ -58,7 +58,7 @@ bool writeFileAtomic(const std::string& path, const std::string& bytes) {
   const std::string folder = folderOf(path);
   const std::string dir = folder.empty() ? std::string(".") : folder;
   // A file whose owner write bit is off is read-only, for root as for everyone.
-  struct stat st{};
+  struct stat st {};
   mode_t mode = 0644;
   if (::lstat(path.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return false;
@@ -85,40 +85,44 @@ bool writeFileAtomic(const std::string& path, const std::string& bytes) {
 }
 
 bool pathExists(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::lstat(path.c_str(), &st) == 0;
 }
 
 bool isDirectory(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool isRegularFile(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool isSymlink(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
-bool createDirectory(const std::string& path) { return ::mkdir(path.c_str(), 0700) == 0; }
+bool createDirectory(const std::string& path) {
+  return ::mkdir(path.c_str(), 0700) == 0;
+}
 
 bool ownedByCurrentUser(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::lstat(path.c_str(), &st) == 0 && st.st_uid == ::geteuid();
 }
 
 bool setReadOnly(const std::string& path, bool readOnly) {
-  struct stat st{};
+  struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return false;
   const mode_t mode = readOnly ? (st.st_mode & ~S_IWUSR) : (st.st_mode | S_IWUSR);
   return ::chmod(path.c_str(), mode & 07777) == 0;
 }
 
-bool clearReadOnly(const std::string& path) { return setReadOnly(path, false); }
+bool clearReadOnly(const std::string& path) {
+  return setReadOnly(path, false);
+}
 
 std::string currentDirectory() {
   char buffer[PATH_MAX];
@@ -126,7 +130,9 @@ std::string currentDirectory() {
   return buffer;
 }
 
-bool changeDirectory(const std::string& path) { return ::chdir(path.c_str()) == 0; }
+bool changeDirectory(const std::string& path) {
+  return ::chdir(path.c_str()) == 0;
+}
 
 std::string stripTrailingSlash(const std::string& path) {
   if (path.size() > 1 && path.back() == '/') return path.substr(0, path.size() - 1);

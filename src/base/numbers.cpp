@@ -10,7 +10,9 @@
 namespace korvale {
 
 namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 int hexValue(char c) {
   if (isDigit(c)) return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -96,6 +98,8 @@ Text formatFixed(double value, int width, int decimals) {
   return s;
 }
 
-Text intToText(long long value) { return std::to_string(value); }
+Text intToText(long long value) {
+  return std::to_string(value);
+}
 
 }  // namespace korvale

@@ -16,7 +16,9 @@ Text trimRight(const Text& text) {
   return text.substr(0, e);
 }
 
-Text trim(const Text& text) { return trimLeft(trimRight(text)); }
+Text trim(const Text& text) {
+  return trimLeft(trimRight(text));
+}
 
 Text padRight(const Text& text, int width) {
   if (width <= 0) return Text();
@@ -40,7 +42,9 @@ Text removeBlanks(const Text& text) {
   return out;
 }
 
-Text repeatChar(int count, char c) { return count > 0 ? Text(count, c) : Text(); }
+Text repeatChar(int count, char c) {
+  return count > 0 ? Text(count, c) : Text();
+}
 
 Text upperAscii(const Text& text) {
   Text out = text;

@@ -11,7 +11,9 @@ namespace korvale {
 constexpr char kTab = '\t';
 
 // A character that trimming removes: codes 0 to 32.
-inline bool isTrimmable(char c) { return static_cast<unsigned char>(c) <= 32; }
+inline bool isTrimmable(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
 
 Text trim(const Text& text);
 Text trimLeft(const Text& text);

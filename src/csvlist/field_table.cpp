@@ -81,8 +81,8 @@ void convertMarks(std::vector<Text>& lines, char separator, const Text& from, co
 }
 
 int currentFieldNumber(const Text& line, int caretColumn) {
-  const Text left = line.substr(0, static_cast<std::size_t>(std::clamp<int>(
-                                       caretColumn, 0, static_cast<int>(line.size()))));
+  const Text left = line.substr(
+      0, static_cast<std::size_t>(std::clamp<int>(caretColumn, 0, static_cast<int>(line.size()))));
   const char separator = detectSeparator(left);
   return static_cast<int>(std::count(left.begin(), left.end(), separator)) + 1;
 }

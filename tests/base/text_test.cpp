@@ -6,7 +6,9 @@ namespace korvale {
 namespace {
 
 TEST(Cp1252, LiteralsBecomeSingleBytes) {
-  EXPECT_EQ("Größe"_cp, "Gr\xF6\xDF" "e");
+  EXPECT_EQ("Größe"_cp,
+            "Gr\xF6\xDF"
+            "e");
   EXPECT_EQ("€"_cp, "\x80");
   EXPECT_EQ("¶"_cp, "\xB6");
   EXPECT_EQ("LÜK;LÜM;"_cp, "L\xDCK;L\xDCM;");

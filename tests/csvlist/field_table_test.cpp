@@ -74,10 +74,16 @@ TEST(FieldTable, FieldAtTheCaret) {
     int column, number;
     Text field;
   } rows[] = {
-      {"ab;cd;ef;", 0, 1, ""},  {"ab;cd;ef;", 3, 2, "cd"}, {"ab;cd;ef;", 4, 2, "cd"},
-      {"ab;cd;ef;", 9, 4, ""},    {"a,b;c", 2, 2, ""},        {"a,b,c;", 2, 2, "b"},
+      {"ab;cd;ef;", 0, 1, ""},
+      {"ab;cd;ef;", 3, 2, "cd"},
+      {"ab;cd;ef;", 4, 2, "cd"},
+      {"ab;cd;ef;", 9, 4, ""},
+      {"a,b;c", 2, 2, ""},
+      {"a,b,c;", 2, 2, "b"},
       // the separator is detected in the text left of the caret: none there means TAB
-      {" foto1.jpg ;x;", 5, 1, ""},  {"x; foto1.jpg ;", 5, 2, "foto1.jpg"}, {"", 0, 1, ""},
+      {" foto1.jpg ;x;", 5, 1, ""},
+      {"x; foto1.jpg ;", 5, 2, "foto1.jpg"},
+      {"", 0, 1, ""},
       {"a\tb\t", 2, 2, "b"},
   };
   for (const auto& r : rows) {

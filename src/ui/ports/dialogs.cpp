@@ -2,6 +2,8 @@
 
 namespace korvale {
 
-void showDataError(Dialogs& dialogs) { dialogs.error("Problem", "Daten-Fehler", Icon::Error); }
+void showDataError(Dialogs& dialogs) {
+  dialogs.error("Problem", "Daten-Fehler", Icon::Error);
+}
 
 }  // namespace korvale

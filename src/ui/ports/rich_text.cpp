@@ -71,7 +71,9 @@ void RichText::replace(std::size_t offset, std::size_t length, const Text& newTe
   normalize(format);
   offset = std::min(offset, text.size());
   length = std::min(length, text.size() - offset);
-  const int firstLine = posOf(offset).line;
+  const TextPos start = posOf(offset);
+  const int firstLine = start.line;
+  const bool startsLine = start.column == 0;
   const auto removedBreaks =
       std::count(text.begin() + static_cast<std::ptrdiff_t>(offset),
                  text.begin() + static_cast<std::ptrdiff_t>(offset + length), '\n');
@@ -83,13 +85,19 @@ void RichText::replace(std::size_t offset, std::size_t length, const Text& newTe
     runs.insert(runs.begin() + static_cast<std::ptrdiff_t>(from), {newText.size(), format});
   text.replace(offset, length, newText);
   if (!alignments.empty()) {
-    const auto addedBreaks = std::count(newText.begin(), newText.end(), '\n');
-    const Alignment keep = alignmentOf(firstLine);
-    auto first = alignments.begin() + std::min<std::ptrdiff_t>(firstLine + 1, alignments.size());
-    auto last = first + std::min<std::ptrdiff_t>(removedBreaks, alignments.end() - first);
-    alignments.erase(first, last);
-    first = alignments.begin() + std::min<std::ptrdiff_t>(firstLine + 1, alignments.size());
-    alignments.insert(first, static_cast<std::size_t>(addedBreaks), keep);
+    const auto addedBreaks =
+        static_cast<std::size_t>(std::count(newText.begin(), newText.end(), '\n'));
+    const auto first = static_cast<std::size_t>(firstLine);
+    const auto removed = static_cast<std::size_t>(removedBreaks);
+    alignments.resize(std::max(alignments.size(), first + removed + 1), Alignment::Left);
+    // A range that starts at a line's start removes that line's own text: the line that the
+    // range ends in survives, with its alignment.
+    const Alignment keep = alignments[startsLine ? first + removed : first];
+    const auto at = alignments.begin() + static_cast<std::ptrdiff_t>(first);
+    alignments.erase(at + 1, at + 1 + static_cast<std::ptrdiff_t>(removed));
+    alignments[first] = keep;
+    alignments.insert(alignments.begin() + static_cast<std::ptrdiff_t>(first) + 1, addedBreaks,
+                      keep);
   }
   normalize(format);
 }
@@ -126,6 +134,55 @@ void RichText::normalize(const CharFormat& fallback) {
       merged.push_back({text.size() - covered, last});
   }
   runs = std::move(merged);
+  const auto lineTotal = static_cast<std::size_t>(lineCount());
+  if (alignments.size() > lineTotal) alignments.resize(lineTotal);
+  while (!alignments.empty() && alignments.back() == Alignment::Left) alignments.pop_back();
+}
+
+RichText RichText::slice(std::size_t offset, std::size_t length) const {
+  RichText part;
+  offset = std::min(offset, text.size());
+  length = std::min(length, text.size() - offset);
+  part.text = text.substr(offset, length);
+  std::size_t start = 0;
+  for (const auto& run : runs) {
+    const std::size_t end = start + run.length;
+    const std::size_t from = std::max(start, offset);
+    const std::size_t to = std::min(end, offset + length);
+    if (from < to) part.runs.push_back({to - from, run.format});
+    start = end;
+  }
+  const int firstLine = posOf(offset).line;
+  for (int line = 0; line < part.lineCount(); ++line)
+    part.setAlignment(line, alignmentOf(firstLine + line));
+  part.normalize(formatAt(offset));
+  return part;
+}
+
+void RichText::insert(std::size_t offset, const RichText& other) {
+  if (other.text.empty()) return;
+  RichText piece = other;
+  piece.normalize();
+  normalize(piece.runs.front().format);
+  offset = std::min(offset, text.size());
+  const TextPos at = posOf(offset);
+  const std::size_t lineStart = offset - static_cast<std::size_t>(at.column);
+  const bool lineWasEmpty = lineStart == text.size() || text[lineStart] == '\n';
+
+  std::vector<Alignment> merged;
+  if (!alignments.empty() || !piece.alignments.empty()) {
+    for (int line = 0; line < at.line; ++line) merged.push_back(alignmentOf(line));
+    merged.push_back(lineWasEmpty ? piece.alignmentOf(0) : alignmentOf(at.line));
+    for (int line = 1; line < piece.lineCount(); ++line) merged.push_back(piece.alignmentOf(line));
+    for (int line = at.line + 1; line < lineCount(); ++line) merged.push_back(alignmentOf(line));
+  }
+
+  const std::size_t index = splitAt(runs, offset);
+  runs.insert(runs.begin() + static_cast<std::ptrdiff_t>(index), piece.runs.begin(),
+              piece.runs.end());
+  text.insert(offset, piece.text);
+  alignments = std::move(merged);
+  normalize();
 }
 
 std::size_t RichText::offsetOf(TextPos pos) const {
@@ -157,6 +214,16 @@ TextPos RichText::posOf(std::size_t offset) const {
 Alignment RichText::alignmentOf(int line) const {
   if (line < 0 || static_cast<std::size_t>(line) >= alignments.size()) return Alignment::Left;
   return alignments[static_cast<std::size_t>(line)];
+}
+
+void RichText::setAlignment(int line, Alignment alignment) {
+  if (line < 0) return;
+  const auto index = static_cast<std::size_t>(line);
+  if (index >= alignments.size()) {
+    if (alignment == Alignment::Left) return;
+    alignments.resize(index + 1, Alignment::Left);
+  }
+  alignments[index] = alignment;
 }
 
 }  // namespace korvale

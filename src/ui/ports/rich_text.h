@@ -59,12 +59,22 @@ struct RichText {
                const CharFormat& format);
   void applyFormat(std::size_t offset, std::size_t length, const CharFormat& format);
   // Merges neighbouring runs of equal format and drops empty ones; makes the runs cover the
-  // text (a text without runs gets `fallback`).
+  // text (a text without runs gets `fallback`). Alignments past the last line and trailing Left
+  // entries are dropped, so equal documents compare equal.
   void normalize(const CharFormat& fallback = CharFormat());
+
+  // The characters [offset, offset + length) with their formats and the alignments of the lines
+  // they touch.
+  RichText slice(std::size_t offset, std::size_t length) const;
+  // Inserts a formatted text. The line at `offset` keeps its alignment unless it was empty; the
+  // lines that `other` starts take other's alignments.
+  void insert(std::size_t offset, const RichText& other);
+  void append(const RichText& other) { insert(text.size(), other); }
 
   std::size_t offsetOf(TextPos pos) const;
   TextPos posOf(std::size_t offset) const;
   Alignment alignmentOf(int line) const;
+  void setAlignment(int line, Alignment alignment);
 };
 
 }  // namespace korvale

@@ -14,7 +14,9 @@ std::vector<Text> TextEditor::lines() const {
   return out;
 }
 
-Text TextEditor::plainText() const { return joinLines(lines(), "\n"); }
+Text TextEditor::plainText() const {
+  return joinLines(lines(), "\n");
+}
 
 void TextEditor::setLines(const std::vector<Text>& lines) {
   setRichText(RichText::fromLines(lines, typingFormat()));
@@ -24,7 +26,9 @@ void TextEditor::setPlainText(const Text& text) {
   setRichText(RichText::plain(text, typingFormat()));
 }
 
-void TextEditor::clear() { setRichText(RichText()); }
+void TextEditor::clear() {
+  setRichText(RichText());
+}
 
 TextPos TextEditor::endPos() const {
   const int n = lineCount();
@@ -84,7 +88,9 @@ Text TextEditor::textBetween(TextPos from, TextPos to) const {
   return out;
 }
 
-Text TextEditor::markedText() const { return textBetween(markStart(), markEnd()); }
+Text TextEditor::markedText() const {
+  return textBetween(markStart(), markEnd());
+}
 
 void TextEditor::replaceMarked(const Text& text) {
   const TextPos from = markStart();

@@ -35,7 +35,9 @@ QString qtFileFilter(const Text& filter) {
   return filters.join(QStringLiteral(";;"));
 }
 
-QWidget* QtDialogs::parent() const { return QApplication::activeWindow(); }
+QWidget* QtDialogs::parent() const {
+  return QApplication::activeWindow();
+}
 
 void QtDialogs::message(const Text& text) {
   QMessageBox::information(parent(), QStringLiteral("KORVALE"), toQtMessage(text));
@@ -44,11 +46,16 @@ void QtDialogs::message(const Text& text) {
 namespace {
 QMessageBox::Icon qtIcon(Icon icon) {
   switch (icon) {
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::Warning: return QMessageBox::Warning;
-    case Icon::Error: return QMessageBox::Critical;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::None: break;
+    case Icon::Information:
+      return QMessageBox::Information;
+    case Icon::Warning:
+      return QMessageBox::Warning;
+    case Icon::Error:
+      return QMessageBox::Critical;
+    case Icon::Question:
+      return QMessageBox::Question;
+    case Icon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
@@ -64,8 +71,7 @@ bool QtDialogs::confirm(const Text& text) {
 }
 
 bool QtDialogs::question(const Text& caption, const Text& text, Icon icon) {
-  QMessageBox box(qtIcon(icon), toQt(caption), toQtMessage(text), QMessageBox::NoButton,
-                  parent());
+  QMessageBox box(qtIcon(icon), toQt(caption), toQtMessage(text), QMessageBox::NoButton, parent());
   QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
   box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
   box.exec();

@@ -11,7 +11,9 @@
 
 namespace korvale {
 
-QtKeyState::QtKeyState() { QApplication::instance()->installEventFilter(this); }
+QtKeyState::QtKeyState() {
+  QApplication::instance()->installEventFilter(this);
+}
 
 bool QtKeyState::escapeDown() {
   QCoreApplication::processEvents();
@@ -97,7 +99,9 @@ void QtPlatform::windowHidden(Window& window) {
   if (auto it = views_.find(window.id()); it != views_.end()) it->second->hide();
 }
 
-void QtPlatform::quit() { QCoreApplication::quit(); }
+void QtPlatform::quit() {
+  QCoreApplication::quit();
+}
 
 void QtPlatform::refreshAll() {
   for (auto& [id, view] : views_)

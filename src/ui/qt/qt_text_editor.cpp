@@ -44,10 +44,14 @@ CharFormat fromQtFormat(const QTextCharFormat& q, const QFont& fallback) {
 
 Qt::Alignment toQtAlignment(Alignment a) {
   switch (a) {
-    case Alignment::Center: return Qt::AlignHCenter;
-    case Alignment::Right: return Qt::AlignRight;
-    case Alignment::Justify: return Qt::AlignJustify;
-    case Alignment::Left: break;
+    case Alignment::Center:
+      return Qt::AlignHCenter;
+    case Alignment::Right:
+      return Qt::AlignRight;
+    case Alignment::Justify:
+      return Qt::AlignJustify;
+    case Alignment::Left:
+      break;
   }
   return Qt::AlignLeft;
 }
@@ -209,9 +213,13 @@ void QtTextEditor::setTypingFormat(const CharFormat& format) {
   edit_->setCurrentCharFormat(toQtFormat(format));
 }
 
-TextPos QtTextEditor::caret() const { return posOf(edit_->textCursor().position()); }
+TextPos QtTextEditor::caret() const {
+  return posOf(edit_->textCursor().position());
+}
 
-TextPos QtTextEditor::anchor() const { return posOf(edit_->textCursor().anchor()); }
+TextPos QtTextEditor::anchor() const {
+  return posOf(edit_->textCursor().anchor());
+}
 
 void QtTextEditor::setSelection(TextPos anchor, TextPos caret) {
   QTextCursor cursor(edit_->document());
@@ -221,7 +229,9 @@ void QtTextEditor::setSelection(TextPos anchor, TextPos caret) {
   edit_->ensureCursorVisible();
 }
 
-bool QtTextEditor::readOnly() const { return edit_->isReadOnly(); }
+bool QtTextEditor::readOnly() const {
+  return edit_->isReadOnly();
+}
 
 void QtTextEditor::setReadOnly(bool readOnly) {
   edit_->setReadOnly(readOnly);
@@ -230,8 +240,12 @@ void QtTextEditor::setReadOnly(bool readOnly) {
     edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-bool QtTextEditor::canUndo() const { return edit_->document()->isUndoAvailable(); }
+bool QtTextEditor::canUndo() const {
+  return edit_->document()->isUndoAvailable();
+}
 
-void QtTextEditor::undo() { edit_->document()->undo(); }
+void QtTextEditor::undo() {
+  edit_->document()->undo();
+}
 
 }  // namespace korvale

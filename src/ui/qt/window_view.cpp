@@ -16,8 +16,7 @@
 namespace korvale {
 
 void PanelLabel::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-      clicked)
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && clicked)
     clicked();
 }
 
@@ -187,9 +186,9 @@ void StartWindowView::placeControls() {
   const int w = scaled(StartWindow::kPanelWidth, scale_);
   const int h = scaled(StartWindow::kPanelHeight, scale_);
   const StartPanels p = startPanelLayout(host->width(), host->height(), w, h);
-  const std::pair<const char*, Rect> places[] = {
-      {"classEditor", p.classEditor}, {"gradesEditor", p.gradesEditor},
-      {"programEnd", p.programEnd}};
+  const std::pair<const char*, Rect> places[] = {{"classEditor", p.classEditor},
+                                                 {"gradesEditor", p.gradesEditor},
+                                                 {"programEnd", p.programEnd}};
   for (const auto& [name, r] : places) {
     if (auto it = controls_.find(name); it != controls_.end())
       it->second->setGeometry(r.left, r.top, r.width, r.height);
