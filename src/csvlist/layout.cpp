@@ -1,0 +1,303 @@
+#include "csvlist/layout.h"
+
+#include <algorithm>
+
+#include "base/numbers.h"
+#include "base/text_routines.h"
+#include "csvlist/table_text.h"
+
+namespace korvale {
+
+namespace {
+
+bool isNumber(std::string_view field) {
+  return readNumber(Text(field)).has_value();
+}
+
+void appendPadded(Text& out, std::string_view field, int width, bool right) {
+  const auto w = static_cast<std::size_t>(std::max(width, 0));
+  if (field.size() >= w) {
+    out.append(field.substr(0, w));
+    return;
+  }
+  if (right) out.append(w - field.size(), ' ');
+  out.append(field);
+  if (!right) out.append(w - field.size(), ' ');
+}
+
+// A line to be left alone by the quote and final-separator operations.
+bool untouchable(const Text& line) {
+  return line.empty() || isEndMarker(line);
+}
+
+// A record is quoted when a quote-separator-quote joins two of its fields, or, having one field
+// only, when that field is enclosed in quotes.
+bool isQuoted(const Text& line, char s) {
+  const Text quoted = Text("\"") + s + "\"";
+  if (line.find(quoted) != Text::npos) return true;
+  const std::size_t end = !line.empty() && line.back() == s ? line.size() - 1 : line.size();
+  return end >= 2 && line.front() == '"' && line[end - 1] == '"' && line.find(s) >= end;
+}
+
+}  // namespace
+
+// --- lines ---
+
+Text compressLine(const Text& line, char splitSeparator, char listSeparator) {
+  Text out;
+  out.reserve(line.size() + 1);
+  forEachTrimmedField(line, splitSeparator, [&](std::string_view field) {
+    out.append(field);
+    out.push_back(listSeparator);
+  });
+  return out;
+}
+
+void compressLines(std::vector<Text>& lines, ListState& state) {
+  if (lines.empty()) return;
+  state.detectedSeparator = detectSeparator(lines.front());
+  const bool marker = takeEndMarker(lines);
+  for (Text& line : lines) line = compressLine(line, state.detectedSeparator, state.listSeparator);
+  restoreEndMarker(lines, marker);
+}
+
+std::vector<int> columnWidths(const std::vector<Text>& lines, char separator) {
+  std::vector<int> widths;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    std::size_t column = 0;
+    forEachTrimmedField(lines[i], separator, [&](std::string_view field) {
+      if (column == widths.size()) widths.push_back(0);
+      widths[column] = std::max(widths[column], static_cast<int>(field.size()));
+      ++column;
+    });
+  }
+  return widths;
+}
+
+Text alignLine(const Text& line, char splitSeparator, char listSeparator,
+               const std::vector<int>& widths, const Text& extraBlank) {
+  Text out;
+  std::size_t column = 0;
+  forEachTrimmedField(line, splitSeparator, [&](std::string_view field) {
+    if (column < widths.size()) {
+      const int width = widths[column];
+      if (isNumber(field)) {
+        out += extraBlank;
+        appendPadded(out, field, width, true);
+      } else {
+        appendPadded(out, field, width, false);
+        out += extraBlank;
+      }
+    } else {
+      out.append(field);
+    }
+    out.push_back(listSeparator);
+    ++column;
+  });
+  return out;
+}
+
+void expandLines(std::vector<Text>& lines, ListState& state) {
+  if (lines.empty()) return;
+  state.detectedSeparator = detectSeparator(lines.front());
+  const bool marker = takeEndMarker(lines);
+  const std::vector<int> widths = columnWidths(lines, state.detectedSeparator);
+  auto& fields = state.table.fields;
+  for (std::size_t i = 0; i < fields.size() && i < widths.size(); ++i) fields[i].width = widths[i];
+  for (Text& line : lines)
+    line = alignLine(line, state.detectedSeparator, state.listSeparator, widths, state.extraBlank);
+  restoreEndMarker(lines, marker);
+}
+
+Text formatHeader(const ListState& state, const Text& firstRecord) {
+  const char s = state.listSeparator;
+  const std::vector<Text> names = plainSplit(state.loadedHeader, s);
+  const std::vector<Text> values = plainSplit(firstRecord, s);
+  Text header;
+  for (int i = 1; i <= state.table.fieldCount(); ++i) {
+    const auto index = static_cast<std::size_t>(i - 1);
+    const Text name = index < names.size() ? trim(names[index]) : Text();
+    const Text value = index < values.size() ? trim(values[index]) : Text();
+    const int width = state.table.field(i).width;
+    if (readNumber(value)) {
+      header += state.extraBlank;
+      header += padLeft(name, width);
+    } else {
+      header += padRight(name, width);
+      header += state.extraBlank;
+    }
+    header += s;
+  }
+  return header;
+}
+
+void formatDisplayLines(std::vector<Text>& lines, ListState& state, bool formatHeaderLine) {
+  if (lines.empty()) return;
+  compressLines(lines, state);
+  expandLines(lines, state);
+  if (formatHeaderLine && state.table.fieldCount() > 0) {
+    state.displayedHeader = formatHeader(state, lines.size() > 1 ? lines[1] : Text());
+    lines.front() = state.displayedHeader;
+  }
+}
+
+void insertQuotes(std::vector<Text>& lines) {
+  if (lines.size() < 2) return;
+  const char s = detectSeparator(lines.front());
+  const Text quote = "\"";
+  const Text quoted = quote + s + quote;
+  if (isQuoted(lines[1], s)) return;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    Text& line = lines[i];
+    if (untouchable(line)) continue;
+    const bool finalSeparator = line.back() == s;
+    if (finalSeparator) line.pop_back();
+    line = quote + replaceAll(line, Text(1, s), quoted, CaseMode::Exact).text + quote;
+    if (finalSeparator) line.push_back(s);
+  }
+}
+
+void removeQuotes(std::vector<Text>& lines) {
+  if (lines.size() < 2) return;
+  const char s = detectSeparator(lines.front());
+  const Text quoted = Text("\"") + s + "\"";
+  if (!isQuoted(lines[1], s)) return;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    Text& line = lines[i];
+    if (untouchable(line)) continue;
+    const bool finalSeparator = line.back() == s;
+    if (finalSeparator) line.pop_back();
+    if (!line.empty() && line.back() == '"') line.pop_back();
+    if (!line.empty() && line.front() == '"') line.erase(0, 1);
+    line = replaceAll(line, quoted, Text(1, s), CaseMode::Exact).text;
+    if (finalSeparator) line.push_back(s);
+  }
+}
+
+void addLastSeparator(std::vector<Text>& lines) {
+  if (lines.size() < 2) return;
+  const char s = detectSeparator(lines.front());
+  for (Text& line : lines)
+    if (!untouchable(line) && line.back() != s) line.push_back(s);
+}
+
+void deleteLastSeparator(std::vector<Text>& lines) {
+  if (lines.size() < 2) return;
+  const char s = detectSeparator(lines.front());
+  for (Text& line : lines)
+    if (!line.empty() && line.back() == s) line.pop_back();
+}
+
+std::optional<char> parseSeparatorAnswer(const Text& answer) {
+  const Text a = trim(upperAscii(answer));
+  if (a == ";") return ';';
+  if (a == ",") return ',';
+  if (a == "TAB") return kTab;
+  return std::nullopt;
+}
+
+Text separatorName(char separator) {
+  return separator == kTab ? Text("TAB") : Text(1, separator);
+}
+
+Text separatorPrompt(char current) {
+  return " \rAktueller Datenfeld-Separator =  \"" + separatorName(current) +
+         "\"  \r \rSeparatoren: \";\" oder \"TAB\" oder \",\"\r \r"
+         "Abbrechen der Routine mit \"0\"\r ";
+}
+
+// --- commands ---
+
+namespace {
+
+// Runs a line operation on the editor's text and rewrites it only when something changed.
+void rewriteIfChanged(TextEditor& editor, void (*operation)(std::vector<Text>&)) {
+  const std::vector<Text> before = editor.lines();
+  std::vector<Text> after = before;
+  operation(after);
+  if (after != before)
+    writeTableKeepingCaret(editor, after, currentFormats(editor), editor.caret());
+}
+
+}  // namespace
+
+void compressCommand(TextEditor& editor, ListState& state, Cursor& cursor) {
+  if (editor.isEmpty()) return;
+  BusyCursor busy(cursor);
+  std::vector<Text> lines = editor.lines();
+  compressLines(lines, state);
+  writeTableKeepingCaret(editor, lines, currentFormats(editor), editor.caret());
+}
+
+void expandCommand(TextEditor& editor, ListState& state, Dialogs& dialogs, Cursor& cursor,
+                   bool databaseLoaded) {
+  if (editor.isEmpty()) return;
+  std::vector<Text> lines = editor.lines();
+  state.detectedSeparator = detectSeparator(lines.front());
+  state.extraBlank = dialogs.confirm("Expand OHNE Zusatz-Blank ?") ? "" : " ";
+  TableFormats formats = currentFormats(editor);
+  {
+    BusyCursor busy(cursor);
+    expandLines(lines, state);
+  }
+  if (databaseLoaded && state.table.fieldCount() > 0) {
+    state.displayedHeader = formatHeader(state, lines.size() > 1 ? lines[1] : Text());
+    lines.front() = state.displayedHeader;
+    formats.header.bold = true;
+  }
+  state.extraBlank.clear();
+  writeTableKeepingCaret(editor, lines, formats, editor.caret());
+}
+
+void applyDisplayFormatting(TextEditor& editor, ListState& state, Cursor& cursor, int tableFontSize,
+                            bool databaseLoaded) {
+  if (editor.isEmpty()) return;
+  std::vector<Text> lines = editor.lines();
+  {
+    BusyCursor busy(cursor);
+    formatDisplayLines(lines, state, databaseLoaded);
+  }
+  TableFormats formats{tableFormat(tableFontSize), tableFormat(tableFontSize)};
+  formats.header.bold = true;
+  writeTable(editor, lines, formats);
+}
+
+void separatorCommand(TextEditor& editor, ListState& state, Dialogs& dialogs,
+                      const std::function<void()>& displayFormatting) {
+  if (editor.isEmpty()) return;
+  const char current = detectSeparator(state.loadedHeader);
+  const Text answer =
+      dialogs.input("Ersetzen des Separators", separatorPrompt(current), ";").value_or(";");
+  const std::optional<char> chosen = parseSeparatorAnswer(answer);
+  if (!chosen) {
+    dialogs.message("Falsche Separator-Eingabe !");
+    return;
+  }
+  state.listSeparator = *chosen;
+  auto exchange = [&](Text& text) { std::replace(text.begin(), text.end(), current, *chosen); };
+  std::vector<Text> lines = editor.lines();
+  for (Text& line : lines) exchange(line);
+  exchange(state.loadedHeader);
+  exchange(state.displayedHeader);
+
+  const TableFormats now = currentFormats(editor);
+  TableFormats formats{regular(now.header), regular(now.body)};
+  formats.header.bold = true;
+  writeTable(editor, lines, formats);
+  if (displayFormatting) displayFormatting();
+}
+
+void insertQuotesCommand(TextEditor& editor) {
+  rewriteIfChanged(editor, insertQuotes);
+}
+void removeQuotesCommand(TextEditor& editor) {
+  rewriteIfChanged(editor, removeQuotes);
+}
+void addLastSeparatorCommand(TextEditor& editor) {
+  rewriteIfChanged(editor, addLastSeparator);
+}
+void deleteLastSeparatorCommand(TextEditor& editor) {
+  rewriteIfChanged(editor, deleteLastSeparator);
+}
+
+}  // namespace korvale
