@@ -1,0 +1,36 @@
+// Sorting the records of a table by one column.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "base/text.h"
+#include "csvlist/list_state.h"
+#include "ui/ports/dialogs.h"
+#include "ui/ports/key_state.h"
+#include "ui/ports/text_editor.h"
+
+namespace korvale {
+
+// The sort key of line `index`: field `column` of the trimmed split, the separator, the index.
+Text sortKey(const Text& line, int column, char separator, std::size_t index);
+
+// Sorts the lines (no end marker) by field `column` (from 1). With `headerOnTop` line 1 stays
+// first; otherwise it is sorted in among the records. The sort is numeric when the second key's
+// value reads as a number; values that are no number then come after all numbers. A text sort
+// compares whole keys by character codes, so equal values follow the text of their line
+// number ("10" before "2"). The quicksort's exchanges order equal numbers. Fewer than two keys
+// stay as they are.
+std::vector<Text> sortLines(const std::vector<Text>& lines, int column, char separator,
+                            bool headerOnTop);
+
+// "Sortieren": asks whether line 1 is a header (the "Frage" box) and for the column, sorts the
+// editor's table and returns the lines the database list becomes (the caller then reloads,
+// displays and puts the caret on `currentField`). Nothing when the editor is empty or the
+// column answer is not a number from 1 to the highest column. `statisticsHeaderChoice` follows
+// the answer (set for No, cleared for Yes) and is set again when the sort is done.
+std::optional<std::vector<Text>> sortCommand(TextEditor& editor, ListState& state, Dialogs& dialogs,
+                                             Cursor& cursor, int currentField,
+                                             bool& statisticsHeaderChoice);
+
+}  // namespace korvale
