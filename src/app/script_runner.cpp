@@ -11,8 +11,9 @@ namespace korvale {
 
 bool ScriptKeyState::escapeDown() {
   if (remaining_ < 0) return false;
-  if (remaining_ > 0) --remaining_;
-  return remaining_ == 0;
+  if (remaining_ == 0) return true;
+  --remaining_;
+  return false;
 }
 
 namespace {

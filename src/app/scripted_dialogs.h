@@ -38,6 +38,7 @@ class ScriptedDialogs : public Dialogs {
 
   void queue(ScriptAnswer answer) { answers_.push_back(std::move(answer)); }
   std::size_t pendingAnswers() const { return answers_.size(); }
+  void dropAnswers() { answers_.clear(); }
 
   void message(const Text& text) override;
   void error(const Text& caption, const Text& text, Icon icon) override;

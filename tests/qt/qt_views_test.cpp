@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <cstdlib>
+
+#include "app/application.h"
+#include "support/test_ports.h"
+#include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/qt/window_view.h"
+
+namespace korvale {
+namespace {
+
+class QtViews : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/korvale-qt-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir = pattern;
+    platform.attach(app);
+    ASSERT_TRUE(app.start({dir, dir, "anna"}));
+  }
+  void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
+
+  QWidget* view(const char* objectName) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QLatin1String(objectName)) return w;
+    return nullptr;
+  }
+
+  std::string dir;
+  TestDialogs dialogs;
+  TestKeyState keys;
+  QtPlatform platform{&dialogs, &keys, true};
+  Application app{platform};
+};
+
+TEST_F(QtViews, StartPanelOpensTheGradesEditorWithItsMenus) {
+  QWidget* start = view("TForm0");
+  ASSERT_NE(start, nullptr);
+  EXPECT_TRUE(start->isVisible());
+  EXPECT_EQ(start->windowTitle(), QStringLiteral("KORVALE - Version 51.0"));
+  auto* panel = start->findChild<PanelLabel*>(QStringLiteral("gradesEditor"));
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(panel->text(), QStringLiteral("Noten-Editor"));
+  panel->clicked();
+
+  auto* grades = qobject_cast<QMainWindow*>(view("TForm24"));
+  ASSERT_NE(grades, nullptr);
+  EXPECT_TRUE(grades->isVisible());
+  EXPECT_EQ(grades->windowModality(), Qt::ApplicationModal);
+  QStringList entries;
+  for (QAction* menu : grades->menuBar()->actions())
+    for (QAction* entry : menu->menu()->actions())
+      entries << menu->text() + QStringLiteral(" > ") + entry->text();
+  EXPECT_EQ(entries, QStringList{QStringLiteral("Datei > Beenden")});
+  auto* status = grades->findChild<QLabel*>(QStringLiteral("status"));
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->text(), QStringLiteral("Zeile/Spalte"));
+
+  grades->close();
+  EXPECT_FALSE(grades->isVisible());
+  EXPECT_EQ(app.current().id(), WindowId::Start);
+}
+
+TEST(QtFileFilter, PipeFiltersBecomeQtFilters) {
+  EXPECT_EQ(qtFileFilter("ANSI-Textdateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"),
+            QStringLiteral("ANSI-Textdateien (*.csv);;Alle Dateien (*)"));
+  EXPECT_EQ(qtFileFilter("RTF-Textdateien  (*.rtf)|*.rtf"),
+            QStringLiteral("RTF-Textdateien (*.rtf)"));
+  EXPECT_EQ(qtFileFilter("Bilder|*.jpg;*.png"), QStringLiteral("Bilder (*.jpg *.png)"));
+}
+
+}  // namespace
+}  // namespace korvale

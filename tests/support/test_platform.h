@@ -1,0 +1,36 @@
+// The program's platform in memory: scripted dialogs, in-memory editors, a log of windows.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/platform.h"
+#include "support/memory_text_editor.h"
+#include "support/test_ports.h"
+
+namespace korvale {
+
+class TestPlatform : public Platform {
+ public:
+  Dialogs& dialogs() override { return dialogs_; }
+  KeyState& keys() override { return keys_; }
+  Cursor& cursor() override { return cursor_; }
+  Screen screen() const override { return {}; }
+  std::unique_ptr<TextEditor> createEditor() override {
+    return std::make_unique<MemoryTextEditor>();
+  }
+  void windowShown(Window& window) override { log.push_back("show " + window.objectName()); }
+  void windowHidden(Window& window) override { log.push_back("hide " + window.objectName()); }
+  void quit() override { log.push_back("quit"); }
+
+  TestDialogs& testDialogs() { return dialogs_; }
+  std::vector<std::string> log;
+
+ private:
+  TestDialogs dialogs_;
+  TestKeyState keys_;
+  TestCursor cursor_;
+};
+
+}  // namespace korvale

@@ -1,0 +1,157 @@
+// One behaviour for every implementation of the editor port. Instantiate with
+// INSTANTIATE_TYPED_TEST_SUITE_P(Name, TextEditorContract, ::testing::Types<Factory>), where
+// Factory::make() returns a std::unique_ptr<TextEditor>.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ui/ports/text_editor.h"
+
+namespace korvale {
+
+template <typename Factory>
+class TextEditorContract : public ::testing::Test {
+ protected:
+  std::unique_ptr<TextEditor> editor = Factory::make();
+  TextEditor& e() { return *editor; }
+};
+
+TYPED_TEST_SUITE_P(TextEditorContract);
+
+using Lines = std::vector<Text>;
+
+inline CharFormat courier(int size, bool bold = false) {
+  CharFormat f;
+  f.font = "Courier New";
+  f.size = size;
+  f.bold = bold;
+  return f;
+}
+
+TYPED_TEST_P(TextEditorContract, LinesInAndOut) {
+  TextEditor& e = this->e();
+  EXPECT_EQ(e.lineCount(), 0);
+  EXPECT_TRUE(e.isEmpty());
+  e.setLines({"Nummer;Zuname;", "1;M\xFCller;", "", "#"});
+  EXPECT_EQ(e.lineCount(), 4);
+  EXPECT_EQ(e.lines(), (Lines{"Nummer;Zuname;", "1;M\xFCller;", "", "#"}));
+  EXPECT_EQ(e.line(1), "1;M\xFCller;");
+  EXPECT_EQ(e.line(9), "");
+  e.setLine(2, "2;Gro\xDF;");
+  e.insertLine(0, "Kopf");
+  e.appendLine("\xB6");
+  EXPECT_EQ(e.lines(),
+            (Lines{"Kopf", "Nummer;Zuname;", "1;M\xFCller;", "2;Gro\xDF;", "#", "\xB6"}));
+  e.deleteLine(5);
+  e.deleteLine(0);
+  e.deleteLine(1);
+  EXPECT_EQ(e.lines(), (Lines{"Nummer;Zuname;", "2;Gro\xDF;", "#"}));
+  e.clear();
+  EXPECT_EQ(e.lineCount(), 0);
+  e.appendLine("x");
+  EXPECT_EQ(e.lines(), Lines{"x"});
+  e.deleteLine(0);
+  EXPECT_EQ(e.lineCount(), 0);
+}
+
+TYPED_TEST_P(TextEditorContract, CaretMarksAndReplace) {
+  TextEditor& e = this->e();
+  e.setLines({"abc", "defg", "hi"});
+  e.setCaret({1, 2});
+  EXPECT_EQ(e.caret(), (TextPos{1, 2}));
+  EXPECT_FALSE(e.hasMarked());
+  e.setCaret({7, 9});  // beyond the text: the end of the last line
+  EXPECT_EQ(e.caret(), (TextPos{2, 2}));
+  e.mark({0, 1}, {1, 2});
+  EXPECT_TRUE(e.hasMarked());
+  EXPECT_EQ(e.markedText(), "bc\nde");
+  e.mark({2, 1}, {0, 2});  // marked backwards
+  EXPECT_EQ(e.markStart(), (TextPos{0, 2}));
+  EXPECT_EQ(e.markedText(), "c\ndefg\nh");
+  e.replaceMarked("X\nY");
+  EXPECT_EQ(e.lines(), (Lines{"abX", "Yi"}));
+  e.markAll();
+  EXPECT_EQ(e.markedText(), "abX\nYi");
+}
+
+TYPED_TEST_P(TextEditorContract, FormatsOfRanges) {
+  TextEditor& e = this->e();
+  e.setTypingFormat(courier(10));
+  e.setLines({"Kopf;Feld;", "1;2;"});
+  e.applyFormat({0, 0}, {0, 10}, courier(10, true));
+  EXPECT_TRUE(e.formatAt({0, 3}).bold);
+  EXPECT_FALSE(e.formatAt({1, 0}).bold);
+  EXPECT_EQ(e.formatAt({1, 1}).font, "Courier New");
+  EXPECT_EQ(e.formatAt({1, 1}).size, 10);
+  const RichText rt = e.richText();
+  EXPECT_EQ(rt.text, "Kopf;Feld;\n1;2;");
+  std::size_t covered = 0;
+  for (const auto& run : rt.runs) covered += run.length;
+  EXPECT_EQ(covered, rt.text.size());
+  EXPECT_TRUE(rt.formatAt(0).bold);
+  EXPECT_FALSE(rt.formatAt(12).bold);
+
+  e.setTypingFormat(courier(12));
+  e.setCaret({1, 4});
+  e.replaceMarked("3;");
+  EXPECT_EQ(e.line(1), "1;2;3;");
+  EXPECT_EQ(e.formatAt({1, 4}).size, 12);
+  e.formatAll(courier(8));
+  EXPECT_EQ(e.formatAt({0, 0}), courier(8));
+  EXPECT_EQ(e.typingFormat(), courier(8));
+}
+
+TYPED_TEST_P(TextEditorContract, RichTextRoundTrip) {
+  TextEditor& e = this->e();
+  RichText doc;
+  doc.text =
+      "Sehr geehrte Frau <F3>,\n\nIhr Kind hat\tGl\xFC"
+      "ck.\n\xB6";
+  CharFormat title = courier(14, true);
+  title.font = "Arial";
+  CharFormat body;
+  body.font = "Times New Roman";
+  body.size = 12;
+  CharFormat italic = body;
+  italic.italic = true;
+  italic.underline = true;
+  doc.runs = {{23, title}, {15, body}, {6, italic}, {8, body}};
+  doc.normalize();
+  e.setRichText(doc);
+  EXPECT_EQ(e.lineCount(), 4);
+  EXPECT_EQ(e.line(2),
+            "Ihr Kind hat\tGl\xFC"
+            "ck.");
+  const RichText back = e.richText();
+  EXPECT_EQ(back.text, doc.text);
+  for (std::size_t i = 0; i < doc.text.size(); ++i) {
+    if (doc.text[i] == '\n') continue;  // a line break may carry either neighbour's format
+    EXPECT_EQ(back.formatAt(i), doc.formatAt(i)) << "at " << i;
+  }
+  EXPECT_EQ(e.caret(), (TextPos{0, 0}));
+}
+
+TYPED_TEST_P(TextEditorContract, StateFindAndUndo) {
+  TextEditor& e = this->e();
+  e.setLines({"eins zwei", "drei Tab tab"});
+  e.setReadOnly(true);
+  EXPECT_TRUE(e.readOnly());
+  e.setReadOnly(false);
+  EXPECT_FALSE(e.readOnly());
+  EXPECT_EQ(e.find("tab", {0, 0}, false), (std::optional<TextPos>{TextPos{1, 5}}));
+  EXPECT_EQ(e.find("tab", {0, 0}, true), (std::optional<TextPos>{TextPos{1, 9}}));
+  EXPECT_EQ(e.find("tab", {1, 6}, false), (std::optional<TextPos>{TextPos{1, 9}}));
+  EXPECT_EQ(e.find("tab", {1, 10}, false), std::nullopt);
+  EXPECT_EQ(e.find("ei\ndr", {0, 0}, true), (std::optional<TextPos>{TextPos{0, 7}}));
+  e.setLine(0, "EINS");
+  ASSERT_TRUE(e.canUndo());
+  e.undo();
+  EXPECT_EQ(e.line(0), "eins zwei");
+}
+
+REGISTER_TYPED_TEST_SUITE_P(TextEditorContract, LinesInAndOut, CaretMarksAndReplace,
+                            FormatsOfRanges, RichTextRoundTrip, StateFindAndUndo);
+
+}  // namespace korvale
