@@ -1,0 +1,17 @@
+// Writes a RichText as RTF that word processors open with the same text and formats.
+#pragma once
+
+#include <string>
+
+#include "ui/ports/rich_text.h"
+
+namespace korvale {
+
+// ANSI RTF in code page 1252 with a font and a colour table: one paragraph per line, the
+// character formats of the runs, the lines' alignments. readRtf gives the document back equal
+// (after normalize()), provided font names hold no ';' and no control characters (which are
+// dropped) and sizes lie between 1 and 1638 points. The page-break mark "¶" is written as the
+// ordinary character it is.
+std::string writeRtf(const RichText& doc);
+
+}  // namespace korvale

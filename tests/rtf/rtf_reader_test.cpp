@@ -1,0 +1,296 @@
+#include "rtf/rtf_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+namespace korvale {
+namespace {
+
+Text textOf(std::string_view rtf) {
+  const auto doc = readRtf(rtf);
+  return doc ? doc->text : Text("<not read>");
+}
+
+struct TextCase {
+  const char* name;
+  std::string rtf;
+  Text text;
+};
+
+void expectTexts(const std::vector<TextCase>& cases) {
+  for (const auto& c : cases) EXPECT_EQ(textOf(c.rtf), c.text) << c.name << "\n" << c.rtf;
+}
+
+TEST(RtfReaderTest, ParagraphsLinesAndTabs) {
+  expectTexts({
+      {"one word", R"({\rtf1 Hallo})", "Hallo"},
+      {"the closing paragraph end adds no line", R"({\rtf1 a\par b\par})", "a\nb"},
+      {"an empty last paragraph stays", R"({\rtf1 a\par\par})", "a\n"},
+      {"line breaks and tabs", R"({\rtf1 a\line b\tab c})", "a\nb\tc"},
+      {"raw line ends are no text", "{\\rtf1 a\r\nb\nc\rd}", "abcd"},
+      {"backslash before a line end ends the paragraph", "{\\rtf1 a\\\nb}", "a\nb"},
+      {"the delimiting blank belongs to the word", R"({\rtf1 \b  two\b0  blanks})", " two blanks"},
+      {"sections and columns end paragraphs", R"({\rtf1 a\sect b\column c})", "a\nb\nc"},
+      {"table rows become tab-separated lines",
+       R"({\rtf1 \trowd A\cell B\cell\row {\trowd C\cell {D}\cell }\row})", "A\tB\nC\tD"},
+  });
+}
+
+TEST(RtfReaderTest, CharactersInTheDocumentsCodePage) {
+  expectTexts({
+      {"hex escapes in cp1252", R"({\rtf1\ansi Gr\'f6\'dfe \'80 \'b6})", "Größe € ¶"_cp},
+      {"raw 8-bit bytes",
+       "{\\rtf1\\ansi Gr\xF6\xDF"
+       "e}",
+       "Größe"_cp},
+      {"code page 1250", R"({\rtf1\ansi\ansicpg1250 \'9a\'e4\'b3})", "šä?"_cp},
+      {"code page 437", R"({\rtf1\pc \'84\'e1\'b0})", "äß?"_cp},
+      {"code page 850", R"({\rtf1\pca \'84\'e1\'d5})", "äß?"_cp},
+      {"Mac Roman", R"({\rtf1\mac \'8a\'a7\'db})", "äß€"_cp},
+      {"a font's character set wins over the document's",
+       R"({\rtf1\ansi{\fonttbl{\f0 Arial;}{\f1\fcharset238 Arial CE;}}\f1 \'9a\'b3\f0 \'9a})",
+       "š?š"_cp},
+      {"a symbol font keeps its bytes", R"({\rtf1{\fonttbl{\f2\fcharset2 Symbol;}}\f2 \'b7})",
+       "\xB7"},
+      {"double-byte code page: a pair is one character", R"({\rtf1\ansicpg932 a\'82\'a0b\'83@c})",
+       "a?b?c"},
+      {"control characters are dropped, tabs kept", R"({\rtf1 a\'07\'00b\'09c})", "ab\tc"},
+      {"symbols", R"({\rtf1 \{x\} \\ a\~b\_c\-d})",
+       "{x} \\ a\xA0"
+       "b-cd"},
+      {"named characters", R"({\rtf1 \emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote})",
+       "—–•‘’“”"_cp},
+      {"a hex escape with a bad digit is dropped", R"({\rtf1 a\'4zb})", "a4zb"},
+  });
+}
+
+TEST(RtfReaderTest, UnicodeWithFallbacks) {
+  expectTexts({
+      {"fallback of one character", R"({\rtf1 \u8364?x})", "€x"_cp},
+      {"fallback as a hex escape", R"({\rtf1 M\u252\'fcller})", "Müller"_cp},
+      {"negative values count from 65536", R"({\rtf1 \u-3?})", "?"},
+      {"two fallback characters", R"({\rtf1\uc2 \u228\'61\'65x})", "äx"_cp},
+      {"no fallback", R"({\rtf1\uc0 \u228 x})", "äx"_cp},
+      {"a control word counts as one fallback character", R"({\rtf1 \u228\tab x})", "äx"_cp},
+      {"fallback ends at a group's end", R"({\rtf1\uc3 \u228{b}c})", "äbc"_cp},
+      {"\\uc is local to its group", R"({\rtf1 {\uc2 \u228 ab}\u246 cd})", "äöd"_cp},
+      {"outside cp1252", R"({\rtf1 \u20013?\u1078?})", "??"},
+      {"a surrogate pair is one character", R"({\rtf1 a\u-10179?\u-8704?b})", "a?b"},
+      {"in cp1252 above 0x80", R"({\rtf1 \u8222?\u8220?\u182?})", "„“¶"_cp},
+  });
+}
+
+TEST(RtfReaderTest, DestinationsThatAreNotBodyText) {
+  expectTexts({
+      {"unknown starred destination", R"({\rtf1 a{\*\foo hidden {x}}b})", "ab"},
+      {"header, footer, footnote",
+       R"({\rtf1 {\header H}{\footer F}{\headerl L}{\footerf G}a{\footnote N}b})", "ab"},
+      {"document information and styles",
+       R"({\rtf1 {\info{\title T}{\author A}}{\stylesheet{\s0 Normal;}}x})", "x"},
+      {"pictures with hex and binary data",
+       "{\\rtf1 a{\\pict\\pngblip 89504e47}{\\pict\\bin5 }}\\{{}b}", "ab"},
+      {"binary data outside a picture", "{\\rtf1 a\\bin3 }}}b}", "ab"},
+      {"a field shows its result", R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt Link}}})",
+       "Link"},
+      {"list numbers are shown", R"({\rtf1 {\listtext 1.\tab}Eins})", "1.\tEins"},
+      {"hidden text", R"({\rtf1 a{\v verborgen}b\v c\v0 d})", "abd"},
+      {"font and colour tables", R"({\rtf1{\fonttbl{\f0 Arial;}}{\colortbl;\red1\green2\blue3;}x})",
+       "x"},
+  });
+}
+
+TEST(RtfReaderTest, PageBreaksBecomeMarkLines) {
+  expectTexts({
+      {"inside a paragraph", R"({\rtf1 a\page b})", "a\n¶\nb"_cp},
+      {"between paragraphs", R"({\rtf1 a\par\page\par b})", "a\n¶\nb"_cp},
+      {"before a paragraph", R"({\rtf1 a\par\page b\par})", "a\n¶\nb"_cp},
+      {"at the end", R"({\rtf1 a\page})", "a\n¶"_cp},
+      {"two in a row", R"({\rtf1 a\page\page b})", "a\n¶\n¶\nb"_cp},
+      {"paragraph property", R"({\rtf1 a\par\pard\pagebb b\par\pard c})", "a\n¶\nb\nc"_cp},
+      {"paragraph property kept until \\pard", R"({\rtf1 \pagebb a\par b})", "¶\na\n¶\nb"_cp},
+      {"paragraph property on an empty paragraph", R"({\rtf1 a\par\pard\pagebb\par\pard b})",
+       "a\n¶\nb"_cp},
+      {"paragraph property inside groups breaks once",
+       R"({\rtf1 a\par\pard\pagebb{x}{y}\par\pard z})", "a\n¶\nxy\nz"_cp},
+      {"the mark as a character is plain text", R"({\rtf1 a\'b6b})", "a¶b"_cp},
+  });
+}
+
+TEST(RtfReaderTest, NotRtfIsRefused) {
+  for (const std::string bytes : {"", "Hallo", "{\\rt", "{ \\rtf1 x}", "rtf1}", "\\rtf1 x"})
+    EXPECT_FALSE(readRtf(bytes)) << bytes;
+  EXPECT_EQ(textOf("\xEF\xBB\xBF  \r\n{\\rtf1 x}"), "x");
+  EXPECT_EQ(textOf("{\\rtf"), "");
+}
+
+CharFormat format(const char* font, int size, bool bold = false, bool italic = false,
+                  bool underline = false, std::uint32_t color = 0) {
+  return {font, size, bold, italic, underline, color};
+}
+
+TEST(RtfReaderTest, CharacterFormats) {
+  const std::string tables =
+      R"({\rtf1\deff1{\fonttbl{\f0\froman Times New Roman;}{\f1\fswiss\fcharset0 Arial{\*\falt Helvetica};}{\f2 Courier New;}})"
+      R"({\colortbl;\red255\green0\blue0;\red0\green0\blue255;})";
+  struct Case {
+    const char* name;
+    std::string body;
+    std::vector<FormatRun> runs;
+  };
+  const std::vector<Case> cases = {
+      {"default font and size", "a", {{1, format("Arial", 12)}}},
+      {"font, size, styles", R"(\f2\fs20\b\i\ul a)", {{1, format("Courier New", 10, 1, 1, 1)}}},
+      {"odd half points round up", R"(\fs21 a)", {{1, format("Arial", 11)}}},
+      {"groups restore",
+       R"(a{\b b{\i c}d}e)",
+       {{1, format("Arial", 12)},
+        {1, format("Arial", 12, true)},
+        {1, format("Arial", 12, true, true)},
+        {1, format("Arial", 12, true)},
+        {1, format("Arial", 12)}}},
+      {"switched off by parameter 0",
+       R"(\b\i\ul a\b0\i0\ul0 b)",
+       {{1, format("Arial", 12, 1, 1, 1)}, {1, format("Arial", 12)}}},
+      {"underline variants and \\ulnone",
+       R"(\uldb a\ulnone b\ulw c\ulc1 d)",
+       {{1, format("Arial", 12, 0, 0, 1)},
+        {1, format("Arial", 12)},
+        {2, format("Arial", 12, 0, 0, 1)}}},
+      {"\\plain resets to the default font",
+       R"(\f2\fs40\b a\plain b)",
+       {{1, format("Courier New", 20, true)}, {1, format("Arial", 12)}}},
+      {"colours from the table; unknown index is automatic",
+       R"(\cf1 a\cf2 b\cf9 c\cf0 d)",
+       {{1, format("Arial", 12, 0, 0, 0, 0xFF0000)},
+        {1, format("Arial", 12, 0, 0, 0, 0x0000FF)},
+        {2, format("Arial", 12)}}},
+      {"a font the table lacks is the default font", R"(\f7 a)", {{1, format("Arial", 12)}}},
+      {"a size of zero is ignored", R"(\fs0 a)", {{1, format("Arial", 12)}}},
+      {"the paragraph end has the format in force at \\par",
+       R"({\b a}\par b)",
+       {{1, format("Arial", 12, true)}, {2, format("Arial", 12)}}},
+  };
+  for (const auto& c : cases) {
+    const auto doc = readRtf(tables + c.body + "}");
+    ASSERT_TRUE(doc) << c.name;
+    EXPECT_EQ(doc->runs, c.runs) << c.name;
+  }
+}
+
+TEST(RtfReaderTest, FontTableForms) {
+  struct Case {
+    const char* name;
+    std::string rtf;
+    Text font;
+  };
+  const std::vector<Case> cases = {
+      {"entries without groups", R"({\rtf1{\fonttbl\f0\fswiss Helvetica;\f1 Courier;}\f1 x})",
+       "Courier"},
+      {"entry without semicolon", R"({\rtf1{\fonttbl{\f0 Verdana}}\f0 x})", "Verdana"},
+      {"escaped name in its character set",
+       R"({\rtf1{\fonttbl{\f0\fcharset0 Gr\'fc\'dfe Sans;}}\f0 x})", "Grüße Sans"_cp},
+      {"alternative names are left out",
+       R"({\rtf1{\fonttbl{\f0 Liberation Serif{\*\falt Times New Roman};}}\f0 x})",
+       "Liberation Serif"},
+      {"\\deff before the table", R"({\rtf1\deff3{\fonttbl{\f3 Tahoma;}}x})", "Tahoma"},
+      {"no table at all", R"({\rtf1\f0 x})", CharFormat().font},
+  };
+  for (const auto& c : cases) {
+    const auto doc = readRtf(c.rtf);
+    ASSERT_TRUE(doc) << c.name;
+    ASSERT_EQ(doc->text, "x") << c.name;
+    EXPECT_EQ(doc->runs.front().format.font, c.font) << c.name;
+  }
+}
+
+TEST(RtfReaderTest, ParagraphAlignments) {
+  using enum Alignment;
+  struct Case {
+    const char* name;
+    std::string rtf;
+    std::vector<Alignment> alignments;
+  };
+  const std::vector<Case> cases = {
+      {"each paragraph its own",
+       R"({\rtf1\pard\qc a\par\pard\qr b\par\pard c\par\qj d\par})",
+       {Center, Right, Left, Justify}},
+      {"the alignment at the paragraph's end counts", R"({\rtf1 a\qc\par\pard b})", {Center}},
+      {"kept until \\pard", R"({\rtf1\qc a\par b\par\pard c})", {Center, Center}},
+      {"lines of one paragraph share it", R"({\rtf1\qr a\line b\par\pard c})", {Right, Right}},
+      {"group-local paragraphs", R"({\rtf1{\pard\qc a\par}b})", {Center}},
+      {"the last, unended paragraph", R"({\rtf1 a\par\qc b})", {Left, Center}},
+      {"page-break lines stay left", R"({\rtf1\qc a\page b\par})", {Center, Left, Center}},
+  };
+  for (const auto& c : cases) {
+    const auto doc = readRtf(c.rtf);
+    ASSERT_TRUE(doc) << c.name;
+    EXPECT_EQ(doc->alignments, c.alignments) << c.name;
+  }
+}
+
+// Damaged files give what could be read, quickly and without growing memory.
+TEST(RtfReaderTest, MalformedInputIsReadAsFarAsPossible) {
+  const std::string deep = std::string(200000, '{') + "x" + std::string(200000, '}');
+  const std::vector<TextCase> cases = {
+      {"cut off in the text", R"({\rtf1 abc)", "abc"},
+      {"cut off in a control word", R"({\rtf1 abc\par)", "abc"},
+      {"cut off after a backslash", "{\\rtf1 abc\\", "abc"},
+      {"cut off in a hex escape", "{\\rtf1 abc\\'4", "abc4"},
+      {"cut off inside a skipped group", R"({\rtf1 abc{\*\foo de)", "abc"},
+      {"cut off in binary data", "{\\rtf1 abc\\bin999 de", "abc"},
+      {"too many closing braces end the document", R"({\rtf1 abc}}} more)", "abc"},
+      {"unclosed groups", R"({\rtf1 a{{{\b b{c)", "abc"},
+      {"absurd nesting is skipped", "{\\rtf1 a" + deep + "b}", "ab"},
+      {"huge numbers are clamped", R"({\rtf1 \fs99999999999999999999 a\u99999999999 b})", "a?"},
+      {"huge fallback length stops at the group's end", R"({\rtf1 {\uc999999999\u228 abcdef}g})",
+       "äg"_cp},
+      {"huge binary length", "{\\rtf1 a\\bin99999999999999 bcd}", "a"},
+      {"negative binary length", "{\\rtf1 a\\bin-5 b}", "ab"},
+      {"negative font and colour numbers", R"({\rtf1 \f-5\cf-3\fs-8 a})", "a"},
+      {"overlong control word", "{\\rtf1 a\\" + std::string(100000, 'x') + " b}", "ab"},
+      {"overlong number", "{\\rtf1 a\\fs" + std::string(100000, '9') + " b}", "ab"},
+      {"NUL bytes", std::string("{\\rtf1 a\0b}", 11), "ab"},
+      {"starred word outside a group", R"({\rtf1 a\*\foo b})", "a"},
+      {"page breaks in a skipped group", R"({\rtf1 a{\header \page\par}b})", "ab"},
+  };
+  expectTexts(cases);
+
+  const std::string longName = "{\\rtf1{\\fonttbl{\\f0 " + std::string(100000, 'N') + ";}}\\f0 x}";
+  const auto doc = readRtf(longName);
+  ASSERT_TRUE(doc);
+  EXPECT_LE(doc->runs.front().format.font.size(), 255u);
+}
+
+TEST(RtfReaderTest, HostileInputsTakeLinearTime) {
+  const std::vector<std::string> inputs = {
+      "{\\rtf1" + std::string(2'000'000, '{'),
+      "{\\rtf1" + std::string(2'000'000, '}'),
+      [] {
+        std::string s = "{\\rtf1 ";
+        for (int i = 0; i < 300'000; ++i) s += "\\page";
+        return s;
+      }(),
+      [] {
+        std::string s = "{\\rtf1{\\colortbl";
+        for (int i = 0; i < 200'000; ++i) s += ";";
+        return s + "}\\cf199999 x}";
+      }(),
+      [] {
+        std::string s = "{\\rtf1 ";
+        for (int i = 0; i < 200'000; ++i) s += "{\\b x}";
+        return s;
+      }(),
+  };
+  const auto start = std::chrono::steady_clock::now();
+  for (const auto& input : inputs) {
+    const auto doc = readRtf(input);
+    ASSERT_TRUE(doc);
+    EXPECT_LE(doc->text.size(), input.size());
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+}  // namespace
+}  // namespace korvale
