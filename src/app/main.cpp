@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "formula/eval_command.h"
 #include "ui/qt/qt_main.h"
 
 int main(int argc, char** argv) {
@@ -14,8 +15,7 @@ int main(int argc, char** argv) {
       std::cerr << "korvale: " << cl.error << "\n" << korvale::kUsage;
       return 2;
     case CommandLine::Mode::Eval:
-      std::cerr << "korvale: eval is not available in this build\n";
-      return 2;
+      return korvale::runEvalCommand(cl.rest, std::cout, std::cerr);
     case CommandLine::Mode::Script:
       return korvale::runScriptProgram(argc, argv, cl.scriptPath, cl.printFolder);
     case CommandLine::Mode::Program:
