@@ -160,11 +160,12 @@ constexpr GotoTable kGotoTable = makeGotoTable();
 
 // ---- Evaluation ---------------------------------------------------------------------------
 
+// No member initialisers: the stack is not cleared on every call, entries are written by push.
 struct TokenRecord {
-  double value = 0;
-  std::uint8_t state = 0;
-  std::uint8_t variable = 0;  // 1..26
-  FormulaFunction function = FormulaFunction::Swi;
+  double value;
+  std::uint8_t state;
+  std::uint8_t variable;  // 1..26
+  FormulaFunction function;
 };
 
 bool isDigit(char c) {
@@ -200,13 +201,15 @@ class Evaluation {
   double reducedValue(int production);
   double checked(double value);
   double checked(std::optional<double> value);
+  double failed();
 
   std::string_view rest_;
   const VariableTable& variables_;
   std::ostream& messages_;
   std::array<TokenRecord, kStackSize> stack_;
   int count_ = 0;
-  TokenRecord current_;
+  std::uint8_t topState_ = 0;  // kept apart so the next lookup need not wait for the push
+  TokenRecord current_{};
   Token token_ = kEnd;
   bool syntaxError_ = false;
   bool mathError_ = false;
@@ -223,35 +226,10 @@ void Evaluation::readToken() {
   if (isDigit(c) || c == '.') return readNumber();
   if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return readName();
   rest_.remove_prefix(1);
-  switch (c) {
-    case '+':
-      token_ = kPlus;
-      return;
-    case '-':
-      token_ = kMinus;
-      return;
-    case '*':
-      token_ = kTimes;
-      return;
-    case '/':
-      token_ = kDivide;
-      return;
-    case '^':
-      token_ = kPower;
-      return;
-    case ':':
-      token_ = kColon;
-      return;
-    case '(':
-      token_ = kLeft;
-      return;
-    case ')':
-      token_ = kRight;
-      return;
-    default:
-      token_ = kBad;
-      return;
-  }
+  // The single-character tokens have the codes of their position here.
+  constexpr std::string_view kSymbols = "+-*/^:()";
+  const std::size_t symbol = kSymbols.find(c);
+  token_ = symbol == std::string_view::npos ? kBad : static_cast<Token>(symbol);
 }
 
 void Evaluation::readNumber() {
@@ -296,7 +274,8 @@ void Evaluation::readNumber() {
 
 void Evaluation::readName() {
   for (std::size_t i = 0; i < kFormulaFunctionNames.size(); ++i) {
-    if (rest_.starts_with(kFormulaFunctionNames[i])) {
+    if (rest_.front() == kFormulaFunctionNames[i].front() &&
+        rest_.starts_with(kFormulaFunctionNames[i])) {
       rest_.remove_prefix(kFormulaFunctionNames[i].size());
       current_.function = static_cast<FormulaFunction>(i);
       token_ = kFunction;
@@ -322,17 +301,19 @@ void Evaluation::push(TokenRecord record, std::uint8_t state) {
   }
   record.state = state;
   stack_[count_++] = record;
+  topState_ = state;
 }
 
 // Values beyond the range of a double count as math errors like any other.
 double Evaluation::checked(double value) {
-  if (std::isfinite(value)) return value;
-  mathError_ = true;
-  return 0;
+  return std::isfinite(value) ? value : failed();
 }
 
 double Evaluation::checked(std::optional<double> value) {
-  if (value) return checked(*value);
+  return value ? checked(*value) : failed();
+}
+
+double Evaluation::failed() {
   mathError_ = true;
   return 0;
 }
@@ -347,7 +328,7 @@ double Evaluation::reducedValue(int production) {
     case 4:
       return checked(top[-2].value * top[0].value);
     case 5:
-      if (top[0].value == 0) return checked(std::nullopt);
+      if (top[0].value == 0) return failed();
       return checked(top[-2].value / top[0].value);
     case 7:
       return checked(formulaPower(top[-2].value, top[0].value));
@@ -369,7 +350,15 @@ double Evaluation::reducedValue(int production) {
 }
 
 void Evaluation::reduce(int production) {
-  TokenRecord reduced;
+  const Production& rule = kProductions[production];
+  if (rule.removes == 1 && production != 13) {
+    // A single symbol that passes its value on: relabel the top entry where it stands.
+    const std::uint8_t state = kGotoTable[rule.left][stack_[count_ - 2].state];
+    stack_[count_ - 1].state = state;
+    topState_ = state;
+    return;
+  }
+  TokenRecord reduced{};
   reduced.value = reducedValue(production);
   if (syntaxError_) return;
   count_ -= kProductions[production].removes;
@@ -382,7 +371,7 @@ int Evaluation::run(double& result) {
   readToken();
   bool accepted = false;
   while (!accepted && !syntaxError_) {
-    const Action action = kActionTable[stack_[count_ - 1].state][token_];
+    const Action action = kActionTable[topState_][token_];
     switch (action.kind) {
       case Action::kShift:
         push(current_, action.target);
