@@ -47,7 +47,7 @@ void switchGradesMode(TextEditor& editor, ListState& state, Dialogs& dialogs) {
   if (!dialogs.confirm(on ? "Schulnoten EIN. Einstellung ändern ?"_cp
                           : "Schulnoten AUS. Einstellung ändern ?"_cp))
     return;
-  std::vector<Text> lines = editor.lines();
+  std::vector<Text> lines = readLines(editor);
   const int count = on ? absentMarksToZero(lines) : zerosToAbsentMarks(lines);
   const Text direction = on ? " Ersetzungen (a zu 0)." : " Ersetzungen (0 zu a).";
   if (count > 0) on = !on;

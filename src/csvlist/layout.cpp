@@ -131,11 +131,20 @@ Text formatHeader(const ListState& state, const Text& firstRecord) {
   return header;
 }
 
+namespace {
+// The header line is rebuilt from the loaded header only for a loaded table, and never in
+// place of an end marker that is all the text holds.
+bool headerToFormat(const std::vector<Text>& lines, const ListState& state, bool databaseLoaded) {
+  return databaseLoaded && state.table.fieldCount() > 0 && !lines.empty() &&
+         !isEndMarker(lines.front());
+}
+}  // namespace
+
 void formatDisplayLines(std::vector<Text>& lines, ListState& state, bool formatHeaderLine) {
   if (lines.empty()) return;
   compressLines(lines, state);
   expandLines(lines, state);
-  if (formatHeaderLine && state.table.fieldCount() > 0) {
+  if (headerToFormat(lines, state, formatHeaderLine)) {
     state.displayedHeader = formatHeader(state, lines.size() > 1 ? lines[1] : Text());
     lines.front() = state.displayedHeader;
   }
@@ -212,7 +221,7 @@ namespace {
 
 // Runs a line operation on the editor's text and rewrites it only when something changed.
 void rewriteIfChanged(TextEditor& editor, void (*operation)(std::vector<Text>&)) {
-  const std::vector<Text> before = editor.lines();
+  const std::vector<Text> before = readLines(editor);
   std::vector<Text> after = before;
   operation(after);
   if (after != before)
@@ -224,7 +233,7 @@ void rewriteIfChanged(TextEditor& editor, void (*operation)(std::vector<Text>&))
 void compressCommand(TextEditor& editor, ListState& state, Cursor& cursor) {
   if (editor.isEmpty()) return;
   BusyCursor busy(cursor);
-  std::vector<Text> lines = editor.lines();
+  std::vector<Text> lines = readLines(editor);
   compressLines(lines, state);
   writeTableKeepingCaret(editor, lines, currentFormats(editor), editor.caret());
 }
@@ -232,7 +241,7 @@ void compressCommand(TextEditor& editor, ListState& state, Cursor& cursor) {
 void expandCommand(TextEditor& editor, ListState& state, Dialogs& dialogs, Cursor& cursor,
                    bool databaseLoaded) {
   if (editor.isEmpty()) return;
-  std::vector<Text> lines = editor.lines();
+  std::vector<Text> lines = readLines(editor);
   state.detectedSeparator = detectSeparator(lines.front());
   state.extraBlank = dialogs.confirm("Expand OHNE Zusatz-Blank ?") ? "" : " ";
   TableFormats formats = currentFormats(editor);
@@ -240,7 +249,7 @@ void expandCommand(TextEditor& editor, ListState& state, Dialogs& dialogs, Curso
     BusyCursor busy(cursor);
     expandLines(lines, state);
   }
-  if (databaseLoaded && state.table.fieldCount() > 0) {
+  if (headerToFormat(lines, state, databaseLoaded)) {
     state.displayedHeader = formatHeader(state, lines.size() > 1 ? lines[1] : Text());
     lines.front() = state.displayedHeader;
     formats.header.bold = true;
@@ -252,7 +261,7 @@ void expandCommand(TextEditor& editor, ListState& state, Dialogs& dialogs, Curso
 void applyDisplayFormatting(TextEditor& editor, ListState& state, Cursor& cursor, int tableFontSize,
                             bool databaseLoaded) {
   if (editor.isEmpty()) return;
-  std::vector<Text> lines = editor.lines();
+  std::vector<Text> lines = readLines(editor);
   {
     BusyCursor busy(cursor);
     formatDisplayLines(lines, state, databaseLoaded);
@@ -275,7 +284,7 @@ void separatorCommand(TextEditor& editor, ListState& state, Dialogs& dialogs,
   }
   state.listSeparator = *chosen;
   auto exchange = [&](Text& text) { std::replace(text.begin(), text.end(), current, *chosen); };
-  std::vector<Text> lines = editor.lines();
+  std::vector<Text> lines = readLines(editor);
   for (Text& line : lines) exchange(line);
   exchange(state.loadedHeader);
   exchange(state.displayedHeader);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text_routines.h"
+#include "csvlist/table_text.h"
 
 namespace korvale {
 
@@ -72,7 +73,7 @@ bool searchCommand(TextEditor& editor, SearchState& state, Dialogs& dialogs) {
                           .value_or(Text());
   state.text = trim(upperAscii(answer)) == "TAB" ? Text(1, kTab) : answer;
   const std::optional<TextPos> at =
-      findIgnoringCase(editor.lines(), state.text, editor.markStart());
+      findIgnoringCase(readLines(editor), state.text, editor.markStart());
   if (!at) {
     state.text.clear();
     return false;
@@ -83,7 +84,7 @@ bool searchCommand(TextEditor& editor, SearchState& state, Dialogs& dialogs) {
 
 bool searchAgain(TextEditor& editor, const SearchState& state) {
   if (state.text.empty()) return false;
-  const std::vector<Text> lines = editor.lines();
+  const std::vector<Text> lines = readLines(editor);
   const TextPos from = advance(lines, editor.markStart(), static_cast<int>(state.text.size()));
   const std::optional<TextPos> at = findIgnoringCase(lines, state.text, from);
   if (!at) return false;

@@ -137,7 +137,7 @@ Text selectionMessage(SelectionOutcome outcome) {
 std::optional<std::vector<Text>> runSelection(TextEditor& editor, const ListState& list,
                                               SelectionState& state, Dialogs& dialogs,
                                               Cursor& cursor, const SelectionRequest& request) {
-  std::vector<Text> lines = editor.lines();
+  std::vector<Text> lines = readLines(editor);
   SelectionResult result;
   {
     BusyCursor busy(cursor);

@@ -121,7 +121,7 @@ std::optional<std::vector<Text>> sortCommand(TextEditor& editor, ListState& stat
       dialogs.question("Frage", "Sortierung OHNE Kopfzeile ?   ", Icon::Question);
   statisticsHeaderChoice = !headerOnTop;
 
-  std::vector<Text> lines = editor.lines();
+  std::vector<Text> lines = readLines(editor);
   const char separator = detectSeparator(lines.front());
   state.detectedSeparator = separator;
   const auto highest =

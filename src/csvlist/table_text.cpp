@@ -20,6 +20,10 @@ void restoreEndMarker(std::vector<Text>& lines, bool hadMarker) {
   if (hadMarker) lines.push_back(kEndMarker);
 }
 
+std::vector<Text> readLines(const TextEditor& editor) {
+  return editor.richText().lines();
+}
+
 CharFormat tableFormat(int fontSize) {
   CharFormat format;
   format.font = "Courier New";
@@ -61,6 +65,7 @@ void writeTable(TextEditor& editor, const std::vector<Text>& lines, const TableF
   }
   content.normalize(formats.body);
   editor.setRichText(content);
+  editor.setCaret({0, 0});
 }
 
 void writeTableKeepingCaret(TextEditor& editor, const std::vector<Text>& lines,

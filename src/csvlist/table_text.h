@@ -41,6 +41,10 @@ void forEachTrimmedField(std::string_view line, char separator, Visit&& visit) {
   if (start < line.size()) visit(trimmed(line.substr(start)));
 }
 
+// The editor's lines, read in one pass over its text: an editor that finds each line by
+// scanning from the start would make reading line by line quadratic in the table's size.
+std::vector<Text> readLines(const TextEditor& editor);
+
 // Regular "Courier New" at the given size: how tables are shown.
 CharFormat tableFormat(int fontSize);
 // `format` without bold, italic and underline.

@@ -156,6 +156,10 @@ TEST(Layout, DisplayFormattingCutsALongNameToItsColumn) {
   formatDisplayLines(lines, state, true);
   EXPECT_EQ(lines, (Lines{"Name ;G;", "Anna ;5;", "Bernd;7;", "#"}));
   EXPECT_EQ(state.displayedHeader, "Name ;G;");
+
+  Lines markerOnly = {"#"};
+  formatDisplayLines(markerOnly, state, true);
+  EXPECT_EQ(markerOnly, (Lines{"#"}));
 }
 
 TEST(Layout, DisplayFormattingInTheEditor) {
