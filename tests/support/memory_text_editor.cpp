@@ -11,9 +11,26 @@ void MemoryTextEditor::setRichText(const RichText& content) {
   caret_ = anchor_ = {0, 0};
 }
 
+const std::vector<std::size_t>& MemoryTextEditor::lineStarts() const {
+  if (!lineStartsValid_) {
+    lineStarts_.clear();
+    if (!content_.text.empty()) {
+      lineStarts_.push_back(0);
+      for (std::size_t i = 0; i < content_.text.size(); ++i)
+        if (content_.text[i] == '\n') lineStarts_.push_back(i + 1);
+    }
+    lineStartsValid_ = true;
+  }
+  return lineStarts_;
+}
+
+int MemoryTextEditor::lineCount() const {
+  return static_cast<int>(lineStarts().size());
+}
+
 Text MemoryTextEditor::line(int index) const {
   if (index < 0 || index >= lineCount()) return Text();
-  const std::size_t b = content_.offsetOf({index, 0});
+  const std::size_t b = lineStarts()[static_cast<std::size_t>(index)];
   std::size_t e = content_.text.find('\n', b);
   if (e == Text::npos) e = content_.text.size();
   return content_.text.substr(b, e - b);
@@ -49,6 +66,7 @@ void MemoryTextEditor::setSelection(TextPos anchor, TextPos caret) {
 }
 
 void MemoryTextEditor::remember() {
+  lineStartsValid_ = false;
   undo_.push_back(content_);
   if (undo_.size() > 20) undo_.erase(undo_.begin());
 }
@@ -57,6 +75,7 @@ void MemoryTextEditor::undo() {
   if (undo_.empty()) return;
   content_ = undo_.back();
   undo_.pop_back();
+  lineStartsValid_ = false;
   caret_ = anchor_ = {0, 0};
 }
 

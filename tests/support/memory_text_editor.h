@@ -11,7 +11,7 @@ class MemoryTextEditor : public TextEditor {
  public:
   RichText richText() const override { return content_; }
   void setRichText(const RichText& content) override;
-  int lineCount() const override { return content_.lineCount(); }
+  int lineCount() const override;
   Text line(int index) const override;
   void replaceRange(TextPos from, TextPos to, const Text& text) override;
   void applyFormat(TextPos from, TextPos to, const CharFormat& format) override;
@@ -29,6 +29,8 @@ class MemoryTextEditor : public TextEditor {
  private:
   TextPos clamp(TextPos pos) const;
   void remember();
+  // Offsets where the lines start, rebuilt after a change, so reading all lines stays linear.
+  const std::vector<std::size_t>& lineStarts() const;
 
   RichText content_;
   CharFormat typing_;
@@ -36,6 +38,8 @@ class MemoryTextEditor : public TextEditor {
   TextPos anchor_;
   bool readOnly_ = false;
   std::vector<RichText> undo_;
+  mutable std::vector<std::size_t> lineStarts_;
+  mutable bool lineStartsValid_ = false;
 };
 
 }  // namespace korvale
