@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target (fuzz/<dir>/ defines fuzz_<dir>) with clang, ASan and UBSan, and
 # runs each for N seconds (first argument, default 60). Fails when a target finds a crash.
-#   scripts/fuzz.sh [SECONDS]    build folder: $KORVALE_FUZZ_BUILD, default build-fuzz/
+#   scripts/fuzz.sh [SECONDS [DIR...]]    only the named fuzz/<DIR> targets when given
+# Build folder: $KORVALE_FUZZ_BUILD, default build-fuzz/ in the repository.
 # A target may bring seed inputs in fuzz/<dir>/corpus/ and a dictionary fuzz/<dir>/<dir>.dict.
 set -euo pipefail
 
 seconds="${1:-60}"
+shift $(( $# > 0 ? 1 : 0 ))
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KORVALE_FUZZ_BUILD:-$root/build-fuzz}"
 jobs="${JOBS:-2}"
@@ -16,9 +18,13 @@ fi
 export CXX
 
 dirs=()
-for dir in "$root"/fuzz/*/; do
-  [ -f "$dir/CMakeLists.txt" ] && dirs+=("$(basename "$dir")")
-done
+if [ $# -gt 0 ]; then
+  dirs=("$@")
+else
+  for dir in "$root"/fuzz/*/; do
+    [ -f "$dir/CMakeLists.txt" ] && dirs+=("$(basename "$dir")")
+  done
+fi
 if [ ${#dirs[@]} -eq 0 ]; then
   echo "fuzz.sh: no fuzz targets under fuzz/" >&2
   exit 1
