@@ -748,7 +748,7 @@ void Reader::textWord(Word word, const WordInfo& info, bool hasParameter, int pa
       break;
     case Word::Cell:
       put('\t');
-      afterCell_ = true;
+      afterCell_ = writingText();
       break;
     case Word::Row:
       // The row's last cell ends the line instead of leaving a tab at its end.
