@@ -4,7 +4,7 @@ BUILD_ASAN ?= build-asan
 JOBS ?= 2
 PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation poppler-utils xvfb clang-14 libclang-rt-14-dev clang-format-14 \
-           datamash file
+           datamash file locales
 
 .PHONY: run test deps build build-asan unit asan-unit scenarios checks fuzz clean
 

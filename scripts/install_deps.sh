@@ -6,12 +6,18 @@ missing=()
 for p in "$@"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-if [ "$(id -u)" -ne 0 ]; then
+if [ ${#missing[@]} -gt 0 ] && [ "$(id -u)" -ne 0 ]; then
   echo "Missing packages. Run as root:" >&2
   echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
   exit 1
 fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
-apt-get install -y -q "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q "${missing[@]}"
+fi
+
+# The number tests run once under a German locale, where "," is the decimal point.
+if [ "$(id -u)" -eq 0 ] && ! locale -a 2>/dev/null | grep -qi '^de_DE.utf8$'; then
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true
+fi

@@ -1,10 +1,9 @@
 #include "base/numbers.h"
 
-#include <cerrno>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace korvale {
@@ -40,9 +39,18 @@ std::optional<double> readNumber(const Text& text) {
     if (expDigits == 0) return std::nullopt;
   }
   if (i != n) return std::nullopt;
-  errno = 0;
-  const double value = std::strtod(text.c_str(), nullptr);
-  if (errno == ERANGE && std::isinf(value)) return std::nullopt;
+  // from_chars ignores the locale (Qt switches the C locale to the user's, where "," may be
+  // the decimal point); it does not take a leading "+".
+  const char* first = text.data() + (text[0] == '+' ? 1 : 0);
+  double value = 0;
+  const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    // Too small for a double reads as 0; too large is no number.
+    const std::size_t e = text.find_first_of("eE");
+    if (e != Text::npos && text.find('-', e) != Text::npos) return 0.0;
+    return std::nullopt;
+  }
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
 
@@ -81,14 +89,12 @@ std::optional<int> readWholeNumber(const Text& text) {
 }
 
 Text formatFixed(double value, int decimals) {
-  char buffer[512];
-  const int len = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  if (len < 0) return Text();
-  if (static_cast<std::size_t>(len) < sizeof buffer) return Text(buffer, len);
-  Text big(static_cast<std::size_t>(len) + 1, '\0');
-  std::snprintf(big.data(), big.size(), "%.*f", decimals, value);
-  big.resize(static_cast<std::size_t>(len));
-  return big;
+  // Rounds as printf's "%.*f" does, but always with "." whatever the locale.
+  char buffer[400];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          std::chars_format::fixed, std::max(decimals, 0));
+  if (error != std::errc()) return Text();
+  return Text(buffer, end);
 }
 
 Text formatFixed(double value, int width, int decimals) {

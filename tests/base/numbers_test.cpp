@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 namespace korvale {
 namespace {
 
@@ -32,6 +34,15 @@ TEST(Numbers, ReadWholeNumber) {
       {"2147483648", {}}, {"-2147483648", -2147483647 - 1},
   };
   for (const auto& c : cases) EXPECT_EQ(readWholeNumber(c.text), c.value) << c.text;
+}
+
+TEST(Numbers, LocaleDoesNotChangeTheDecimalPoint) {
+  // The Qt application takes over the user's locale; numbers must not follow it.
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale";
+  EXPECT_EQ(readNumber("2.5"), 2.5);
+  EXPECT_EQ(readNumber("2,5"), std::nullopt);
+  EXPECT_EQ(formatFixed(2.5, 2), "2.50");
+  std::setlocale(LC_ALL, "C");
 }
 
 TEST(Numbers, FormatFixed) {
