@@ -16,13 +16,15 @@ bool Application::start(const StartOptions& options) {
                                       platform_.dialogs());
   if (!paths) return false;
   paths_ = *paths;
+  workingFolder_ = paths_.startFolder;
 
   windows_.push_back(std::make_unique<StartWindow>(*this));
   windows_.push_back(std::make_unique<PlaceholderWindow>(
       WindowId::ClassEditor, "TForm1", "SITZO - Editor für Namensliste und Sitzplan"_cp, 0x647896));
   editors_.push_back(platform_.createEditor());
   windows_.push_back(std::make_unique<GradesEditor>(GradesEditor::Services{
-      *editors_.back(), platform_.dialogs(), platform_.keys(), platform_.cursor(), *this, paths_}));
+      *editors_.back(), platform_.dialogs(), platform_.keys(), platform_.cursor(), *this, paths_,
+      workingFolder_, platform_.screen()}));
   windows_.push_back(std::make_unique<PlaceholderWindow>(
       WindowId::ListTools, "TForm23", "LISTWERK - Werkzeuge zur Verarbeitung von CSV-Listen",
       0x506478));

@@ -33,6 +33,8 @@ class Application : public WindowHost {
   Window& current();
   bool running() const { return running_; }
   const AppPaths& paths() const { return paths_; }
+  // Where the file dialogs of the Grades editor and the List tools start.
+  const std::string& workingFolder() const { return workingFolder_; }
 
   void openModal(WindowId id) override;
   void close(WindowId id) override;
@@ -40,6 +42,7 @@ class Application : public WindowHost {
  private:
   Platform& platform_;
   AppPaths paths_;
+  std::string workingFolder_;
   std::vector<std::unique_ptr<TextEditor>> editors_;
   std::vector<std::unique_ptr<Window>> windows_;  // in WindowId order
   std::vector<WindowId> open_;

@@ -264,6 +264,20 @@ class Runner {
       block(name, lines);
     } else if (name == "fields") {
       block(name, shown(w.fieldsView()));
+    } else if (name == "file") {
+      // A file's bytes line by line, line ends shown as \r and \n, so a save can be checked.
+      if (rest.empty()) throw CommandError{"dump file needs a path"};
+      const auto bytes = readFileBytes(expandScriptPath(rest, c_.app, c_.scriptFolder));
+      if (!bytes) throw CommandError{"cannot read " + rest};
+      const std::vector<Text> pieces = splitLinesKeepingEmpty(*bytes);
+      std::vector<std::string> lines;
+      for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (i + 1 < pieces.size())
+          lines.push_back(ScriptedDialogs::show(pieces[i] + "\n"));
+        else if (!pieces[i].empty())
+          lines.push_back(ScriptedDialogs::show(pieces[i]));
+      }
+      block(name + " " + rest, lines);
     } else if (name == "files") {
       if (rest.empty()) throw CommandError{"dump files needs a folder"};
       const std::string folder = expandScriptPath(rest, c_.app, c_.scriptFolder);

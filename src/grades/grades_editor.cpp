@@ -1,30 +1,210 @@
 #include "grades/grades_editor.h"
 
+#include <algorithm>
+
+#include "app/samples/sample_files.h"
+#include "base/files.h"
+#include "base/text_routines.h"
+#include "csvlist/field_table.h"
+#include "csvlist/layout.h"
+#include "csvlist/table_text.h"
+
 namespace korvale {
 
+namespace {
+
+// The blanks of the ruler put "]< A4 " where an A4 page ends at the screen's resolution.
+Text rulerFor(int dpi) {
+  const int blanks = dpi < 120 ? 168 : dpi == 120 ? 136 : 120;
+  return Text(static_cast<std::size_t>(blanks), ' ') + "]< A4 ";
+}
+
+}  // namespace
+
 GradesEditor::GradesEditor(Services services) : s_(services) {
+  textFont_ = s_.editor.typingFormat();
+  textFont_.bold = textFont_.italic = textFont_.underline = false;
+  buildMenu();
+  writeSampleFiles(s_.paths.demoFolder, s_.dialogs);
+}
+
+void GradesEditor::buildMenu() {
+  const Text datei = "Datei";
+  const Text bearbeiten = "Bearbeiten";
+  const Text schrift = "Schrift";
+  const Text datenbank = "Datenbank";
+  TextEditor& e = s_.editor;
   menu_ = {
-      {"Datei", "Beenden", true, [this] { s_.host.close(WindowId::GradesEditor); }},
+      {datei, "Ordner wechseln", true, [this] { switchFolder(); }},
+      {datei, "Öffnen (CSV)"_cp, true, [this] { openList(); }},
+      {datei, "Öffnen (Text)"_cp, true, [this] { openText(); }},
+      {datei, "Neu", true, [this] { reset(); }},
+      {datei, "Speichern", true, [this] { save(); }},
+      {datei, "Beenden", true, [this] { s_.host.close(WindowId::GradesEditor); }},
+      {bearbeiten, "Compress", true, [this, &e] { compressCommand(e, list_, s_.cursor); }},
+      {bearbeiten, "Expand", true,
+       [this, &e] { expandCommand(e, list_, s_.dialogs, s_.cursor, databaseLoaded_); }},
+      {bearbeiten, "Separator", true,
+       [this, &e] { separatorCommand(e, list_, s_.dialogs, [this] { displayFormatting(); }); }},
+      {schrift, "Insert \"", true, [&e] { insertQuotesCommand(e); }},
+      {schrift, "Remove \"", true, [&e] { removeQuotesCommand(e); }},
+      {schrift, "AddLastSep", true, [&e] { addLastSeparatorCommand(e); }},
+      {schrift, "DelLastSep", true, [&e] { deleteLastSeparatorCommand(e); }},
+      {datenbank, "Datenbank aktualisieren", false, [this] { reloadDatabase(); }},
+      {datenbank, "Datenbank anzeigen (E/A)", false, [this] { toggleDisplay(); }},
+      {datenbank, "Datenfelder Ansicht (E/A)", false, [this] { toggleFieldsView(); }},
   };
 }
 
 std::vector<Control> GradesEditor::controls() const {
   using K = Control::Kind;
+  GradesEditor* self = const_cast<GradesEditor*>(this);
   return {
+      {K::Label, "ruler", ruler_, true, true, nullptr},
       {K::Label, "status", statusLine_, true, true, nullptr},
       {K::Label, "file", fileLabel_, true, true, nullptr},
+      {K::Button, "first", "|<<", true, true, [self] { self->caretTo(1, 1); }},
+      {K::Button, "last", ">>|", true, true,
+       [self] { self->caretTo(self->s_.editor.lineCount(), 1); }},
+      {K::Button, "fields", "Felder E/A", true, true, [self] { self->toggleFieldsView(); }},
   };
 }
 
+std::vector<Text> GradesEditor::fieldsView() const {
+  return fieldsViewShown_ ? fieldsViewText_ : std::vector<Text>();
+}
+
+void GradesEditor::setClipboardEntriesEnabled(bool enabled) {
+  for (const char* entry : {"Undo", "Alles Markieren", "Ausschneiden", "Kopieren", "Einfügen"}) {
+    if (MenuItem* item = findMenu("Bearbeiten", utf8ToCp1252(entry))) item->enabled = enabled;
+  }
+}
+
+void GradesEditor::setLocked(bool locked) {
+  locked_ = locked;
+  s_.editor.setReadOnly(locked);
+}
+
 void GradesEditor::opened() {
-  s_.editor.setReadOnly(false);
+  databaseList_.clear();
+  selectionMade_ = false;
+  ruler_ = rulerFor(s_.screen.dpi);
+  s_.editor.setTypingFormat(textFont());
+  databaseLoaded_ = templateInEditor_ = databaseDisplayed_ = previewOn_ = false;
+  fileName_.clear();
+  tableFontSize_ = 10;
+  printOrientationMode_ = 0;
+  fieldsViewShown_ = false;
+  enableMenu("Datenbank", false);
+  setLocked(false);
+  notify();
+}
+
+void GradesEditor::reset() {
+  selectionMade_ = false;
+  setLocked(false);
+  setClipboardEntriesEnabled(true);
+  if (listLoaded_) {
+    fileLabel_ = "Datei";
+    fieldsViewText_.clear();
+    databaseCopy_.clear();
+    databaseList_.clear();
+    savedEditorText_ = RichText();
+    enableMenu("Datenbank", false);
+    // The table on the screen goes with the database.
+    listLoaded_ = databaseLoaded_ = databaseDisplayed_ = false;
+    list_.table.schoolMarks = list_.table.supplementaryColumn = false;
+  }
+  textMode_ = false;
+  statusLine_ = "Zeile/Spalte";
+  s_.editor.clear();
+  CharFormat font = textFont();
+  font.size = 14;
+  s_.editor.setTypingFormat(font);
+  fieldsViewShown_ = false;
+  fileName_.clear();
+  setFileLabel();
+  templateInEditor_ = false;
+  currentField_ = 0;
   notify();
 }
 
 void GradesEditor::closed() {
   statusLine_ = "Zeile/Spalte";
   fileLabel_ = "Datei";
+  fieldsViewText_.clear();
+  fieldsViewShown_ = false;
   s_.editor.clear();
+  databaseCopy_.clear();
+  databaseList_.clear();
+  savedEditorText_ = RichText();
+  listLoaded_ = databaseLoaded_ = false;
+  list_.table.schoolMarks = list_.table.supplementaryColumn = false;
+  currentField_ = 0;
+}
+
+void GradesEditor::switchFolder() {
+  if (isDirectory(s_.paths.startFolder)) s_.workingFolder = s_.paths.startFolder;
+  const auto answer = s_.dialogs.input(
+      "Ordnerwechsel", " <1> = DEMO-Ordner      \r <2> = AKTUELLER Ordner \r ", "2");
+  if (!answer) return;
+  const Text choice = trim(*answer);
+  if (choice != "1" && choice != "2") {
+    s_.dialogs.message("Abbruch: NICHT zulässiger Ordner !"_cp);
+    return;
+  }
+  s_.workingFolder = choice == "1" ? s_.paths.demoFolder : s_.paths.startFolder;
+  if (!changeDirectory(s_.workingFolder)) showDataError(s_.dialogs);
+}
+
+// --- caret and status ---
+
+void GradesEditor::markCharacterAtCaret() {
+  const TextPos at = s_.editor.caret();
+  if (at.line >= s_.editor.lineCount()) return;
+  if (at.column >= static_cast<int>(s_.editor.line(at.line).size())) return;
+  // The caret stays in front of the marked character, so the status keeps its column.
+  s_.editor.setSelection({at.line, at.column + 1}, at);
+}
+
+void GradesEditor::caretTo(int line, int column) {
+  const int count = s_.editor.lineCount();
+  line = std::clamp(line, 1, std::max(count, 1));
+  s_.editor.setCaret({line - 1, std::max(column, 1) - 1});
+  updateStatus();
+  if (locked_) markCharacterAtCaret();
+  notify();
+}
+
+void GradesEditor::updateStatus() {
+  const TextPos at = s_.editor.caret();
+  const Text line = s_.editor.line(at.line);
+  currentField_ = currentFieldNumber(line, at.column);
+  Text field = std::to_string(currentField_);
+  if (listLoaded_ && databaseDisplayed_) {
+    if (currentField_ >= 1 && currentField_ <= list_.table.fieldCount())
+      field = list_.table.field(currentField_).name + " (" + std::to_string(currentField_) + ")";
+  } else if (listLoaded_) {
+    field.clear();
+  }
+  statusLine_ = "Zei/Spa: " + std::to_string(at.line + 1) + " / " + std::to_string(at.column + 1) +
+                " / " + field;
+}
+
+void GradesEditor::textClicked() {
+  updateStatus();
+  if (locked_ && !s_.editor.hasMarked()) markCharacterAtCaret();
+  notify();
+}
+
+void GradesEditor::caretMoved() {
+  updateStatus();
+  notify();
+}
+
+void GradesEditor::removeTrailingEmptyLines() {
+  while (s_.editor.lineCount() > 1 && trim(s_.editor.line(s_.editor.lineCount() - 1)).empty())
+    s_.editor.deleteLine(s_.editor.lineCount() - 1);
 }
 
 }  // namespace korvale

@@ -1,8 +1,15 @@
-// The Grades editor: a rich-text editor around a CSV list or a document.
+// The Grades editor: a rich-text editor around a CSV list or a document. A list that is opened
+// becomes the database: a hidden copy is kept, its field table is built, and the table is shown
+// aligned, closed by the end marker "#" and locked.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "app/paths.h"
+#include "app/scaling.h"
 #include "app/window.h"
+#include "csvlist/list_state.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/key_state.h"
 #include "ui/ports/text_editor.h"
@@ -18,8 +25,12 @@ class GradesEditor : public Window {
     Cursor& cursor;
     WindowHost& host;
     const AppPaths& paths;
+    // Where the file dialogs start; shared with the List tools.
+    std::string& workingFolder;
+    Screen screen;
   };
 
+  // Writes the sample files into the demo folder.
   explicit GradesEditor(Services services);
 
   WindowId id() const override { return WindowId::GradesEditor; }
@@ -31,14 +42,94 @@ class GradesEditor : public Window {
   std::vector<Control> controls() const override;
   TextEditor* mainText() override { return &s_.editor; }
   Text status() const override { return statusLine_; }
+  // The fields view while it is shown; nothing while it is hidden.
+  std::vector<Text> fieldsView() const override;
 
   void opened() override;
   void closed() override;
+  void textClicked() override;
+  void caretMoved() override;
+
+  // --- state the evaluations and the tests read ---
+  bool listLoaded() const { return listLoaded_; }
+  bool databaseLoaded() const { return databaseLoaded_; }
+  bool databaseDisplayed() const { return databaseDisplayed_; }
+  bool textMode() const { return textMode_; }
+  bool locked() const { return locked_; }
+  const ListState& list() const { return list_; }
+  // The header and the records of the loaded list, without the end marker.
+  const std::vector<Text>& databaseCopy() const { return databaseCopy_; }
+  int currentField() const { return currentField_; }
+  int tableFontSize() const { return tableFontSize_; }
+  const std::string& fileName() const { return fileName_; }
+  Text rulerText() const { return ruler_; }
+
+  // --- operations (menu entries and other windows' parts) ---
+  void reset();
+  void openList();
+  void openText();
+  void save();
+  // Rebuilds the database from the database list; the editor is left empty and locked.
+  void reloadDatabase();
+  void toggleDisplay();
+  void displayFormatting();
+  void toggleFieldsView();
+  void switchFolder();
+  // Line and column counted from 1.
+  void caretTo(int line, int column);
+  void updateStatus();
+  void setLocked(bool locked);
 
  private:
+  void buildMenu();
+  void open(bool asText);
+  // Reads the chosen file into the editor; false when it could not be read.
+  bool loadIntoEditor(const std::string& path);
+  // The separator appended, the end marker added: the editor shows a list as loaded.
+  void prepareLoadedList();
+  void takeDatabaseFromEditor();
+  std::vector<Text> fieldsViewLines() const;
+  // Whether line 1 of the editor is the loaded header as formatted for the screen.
+  bool showsLoadedHeader(const Text& line) const;
+  std::vector<Text> linesToSave(bool asList) const;
+  void setClipboardEntriesEnabled(bool enabled);
+  void markCharacterAtCaret();
+  void setFileLabel() { fileLabel_ = " Datei: " + fileName_; }
+  void removeTrailingEmptyLines();
+  CharFormat textFont() const { return textFont_; }
+
   Services s_;
+
+  // Window state.
+  bool listLoaded_ = false;
+  bool databaseLoaded_ = false;
+  bool databaseDisplayed_ = false;
+  bool previewOn_ = false;
+  bool templateInEditor_ = false;
+  bool textMode_ = false;
+  bool locked_ = false;
+  bool showHint_ = false;
+  bool selectionMade_ = false;
+  bool fieldsViewShown_ = false;
+  std::string fileName_;
+  std::string fileExtension_;
+  std::string databaseName_;
+  int tableFontSize_ = 10;
+  CharFormat textFont_;  // "Arial", regular, 14
+  int currentField_ = 0;
+  int printOrientationMode_ = 0;
+
+  // The database.
+  ListState list_;
+  std::vector<Text> databaseCopy_;
+  std::vector<Text> databaseList_;  // source of the reload
+  RichText savedEditorText_;
+
+  // Visible texts.
   Text statusLine_ = "Zeile/Spalte";
   Text fileLabel_ = "Datei: ";
+  Text ruler_;
+  std::vector<Text> fieldsViewText_;
 };
 
 }  // namespace korvale

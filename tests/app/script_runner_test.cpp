@@ -48,7 +48,10 @@ TEST_F(ScriptRunnerTest, FailuresStopWithExitTwoAndTheLine) {
   struct Row {
     std::string script, error;
   } rows[] = {
-      {"open Noten-Editor\nmenu Datei > Drucken\n", "line 2: no such menu entry: Datei > Drucken"},
+      {"open Noten-Editor\nmenu Datei > Drucken lassen\n",
+       "line 2: no such menu entry: Datei > Drucken lassen"},
+      {"open Noten-Editor\nmenu Datenbank > Datenbank anzeigen (E/A)\n",
+       "line 2: menu entry is disabled: Datenbank > Datenbank anzeigen (E/A)"},
       {"open Nirgendwo\n", "line 1: no such panel or button: Nirgendwo"},
       {"frobnicate\n", "line 1: unknown command: frobnicate"},
       {"answer yes\n", "line 1: 1 answer(s) left unused"},

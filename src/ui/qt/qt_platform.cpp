@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/start_window.h"
+#include "ui/qt/grades_editor_view.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_text_editor.h"
 #include "ui/qt/window_view.h"
@@ -77,6 +78,9 @@ WindowView* QtPlatform::viewFor(Window& window) {
     auto* start = new StartWindowView(window, *app_, editor, after);
     start->setScale(startWindowScale(screen()));
     view = start;
+  } else if (window.id() == WindowId::GradesEditor) {
+    view = new GradesEditorView(window, *app_, editor, after);
+    view->setWindowModality(Qt::ApplicationModal);
   } else {
     view = new WindowView(window, *app_, editor, after);
     view->setWindowModality(Qt::ApplicationModal);

@@ -1,0 +1,189 @@
+// Opening and saving lists and documents.
+#include <algorithm>
+
+#include "base/files.h"
+#include "base/text_routines.h"
+#include "csvlist/field_table.h"
+#include "csvlist/table_text.h"
+#include "grades/grades_editor.h"
+#include "rtf/document_file.h"
+
+namespace korvale {
+
+namespace {
+
+bool isListExtension(const std::string& extension) {
+  return extension == ".csv" || extension == ".dat";
+}
+
+}  // namespace
+
+void GradesEditor::openList() {
+  open(false);
+}
+
+void GradesEditor::openText() {
+  open(true);
+}
+
+void GradesEditor::open(bool asText) {
+  if (databaseLoaded_ || textMode_) reset();
+  if (asText) setLocked(false);
+  s_.editor.clear();
+  s_.editor.setTypingFormat(textFont());
+  textMode_ = asText;
+  listLoaded_ = false;
+
+  const Text filter = asText ? "RTF-Textdateien  (*.rtf)|*.rtf|ANSI-Textdateien (*.txt)|*.txt|"
+                               "Alle Dateien (*.*)|*.*"
+                             : "ANSI-Textdateien (*.csv)|*.csv|ANSI-Textdateien (*.dat)|*.dat|"
+                               "Alle Dateien (*.*)|*.*";
+  if (const auto path = s_.dialogs.openFile(filter, s_.workingFolder)) {
+    s_.workingFolder = folderOf(*path);
+    changeDirectory(s_.workingFolder);
+    fileName_ = fileNameOf(*path);
+    fileExtension_ = extensionOf(*path);
+    if (!loadIntoEditor(*path)) {
+      showDataError(s_.dialogs);
+    } else if (isListExtension(fileExtension_)) {
+      prepareLoadedList();
+      listLoaded_ = true;
+    }
+  }
+
+  setFileLabel();
+  templateInEditor_ = false;
+  if (!listLoaded_) {
+    fieldsViewShown_ = false;
+    enableMenu("Datenbank", false);
+    notify();
+    return;
+  }
+  enableMenu("Datenbank", true);
+  takeDatabaseFromEditor();
+  databaseName_ = fileName_;
+  // A list opened as text stays in the editor as it was read.
+  const RichText asRead = s_.editor.richText();
+  reloadDatabase();
+  if (databaseLoaded_ && list_.table.schoolMarks) {
+    convertMarks(databaseCopy_, list_.listSeparator, "0", "a");
+    databaseList_ = databaseCopy_;
+  }
+  if (asText) {
+    const bool lock = locked_;
+    s_.editor.setRichText(asRead);
+    setLocked(lock);
+    if (databaseLoaded_) s_.dialogs.message("Datenbank erfolgreich geladen !");
+  } else {
+    showHint_ = true;
+    toggleDisplay();
+  }
+  notify();
+}
+
+bool GradesEditor::loadIntoEditor(const std::string& path) {
+  const auto doc = loadDocument(path, fileExtension_ == ".rtf", textFont());
+  if (!doc) return false;
+  s_.editor.setRichText(*doc);
+  return true;
+}
+
+void GradesEditor::prepareLoadedList() {
+  std::vector<Text> lines = s_.editor.lines();
+  if (lines.empty()) lines.push_back(Text());
+  list_.loadedHeader = lines.front();
+  const char headerEnd = list_.loadedHeader.empty() ? '\0' : list_.loadedHeader.back();
+  // A list of the header alone has no record to tell its separator.
+  list_.listSeparator = detectSeparator(trim(lines.size() > 1 ? lines[1] : lines[0]));
+  list_.detectedSeparator = list_.listSeparator;
+  const bool hadMarker = isEndMarker(lines.back());
+  if (!hadMarker) lines.push_back(kEndMarker);
+  if (headerEnd != list_.listSeparator) {
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) lines[i] += list_.listSeparator;
+  }
+  if (hadMarker) {
+    writeTable(s_.editor, lines, currentFormats(s_.editor));
+  } else {
+    writeTable(s_.editor, lines, {tableFormat(tableFontSize_), tableFormat(tableFontSize_)});
+  }
+  s_.editor.setCaret({0, 0});
+}
+
+void GradesEditor::takeDatabaseFromEditor() {
+  databaseCopy_.clear();
+  for (const Text& line : s_.editor.lines())
+    if (!isEndMarker(line)) databaseCopy_.push_back(line);
+  databaseList_ = databaseCopy_;
+}
+
+bool GradesEditor::showsLoadedHeader(const Text& line) const {
+  if (!databaseDisplayed_ || list_.loadedHeader.empty()) return false;
+  if (line == list_.displayedHeader) return true;
+  // The layout commands may have reformatted it: each name shown is the start of its name.
+  const std::vector<Text> shown = trimmedSplit(line, detectSeparator(line));
+  const std::vector<Text> names = trimmedSplit(list_.loadedHeader, list_.listSeparator);
+  if (shown.empty() || shown.size() != names.size()) return false;
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    if (!startsWith(trim(names[i]), trim(shown[i]))) return false;
+  return true;
+}
+
+std::vector<Text> GradesEditor::linesToSave(bool asList) const {
+  std::vector<Text> lines = s_.editor.lines();
+  if (!asList) return lines;
+  // The header on the screen may cut names to their column's width; the file keeps them.
+  if (!lines.empty() && showsLoadedHeader(lines.front())) lines.front() = list_.loadedHeader;
+  takeEndMarker(lines);
+  if (databaseLoaded_ && list_.table.schoolMarks) {
+    for (std::size_t i = 1; i < lines.size(); ++i)
+      lines[i] = convertMarks(lines[i], list_.listSeparator, "a", "0");
+  }
+  return lines;
+}
+
+void GradesEditor::save() {
+  if (s_.editor.lineCount() == 0) {
+    s_.dialogs.message(" Abbruch - Kein Text im Editor !");
+    return;
+  }
+  const std::string lowerName = lowerAscii(fileName_);
+  Text filter =
+      "RTF-Textdateien (*.rtf)|*.rtf|ANSI-Textdateien (*.txt)|*.txt|CSV-Textdateien "
+      "(*.csv)|*.csv|DAT-Textdateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*";
+  std::string defaultExtension = ".rtf";
+  if (lowerName.find("rtf") != std::string::npos) {
+    filter = "RTF-Textdateien (*.rtf)|*.rtf|ANSI-Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*";
+  } else if (lowerName.find("csv") != std::string::npos) {
+    filter = "CSV-Textdateien (*.csv)|*.csv|DAT-Textdateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*";
+    defaultExtension = ".csv";
+  }
+  auto chosen = s_.dialogs.saveFile(filter, s_.workingFolder, fileName_);
+  if (!chosen) return;
+  std::string path = *chosen;
+  if (extensionOf(path).empty()) path += defaultExtension;
+
+  const std::string extension = extensionOf(path);
+  bool written = false;
+  if (extension == ".rtf") {
+    written = saveDocument(path, s_.editor.richText(), true);
+  } else {
+    const std::vector<Text> lines = linesToSave(isListExtension(extension));
+    written = saveDocument(path, RichText::fromLines(lines, CharFormat()), false);
+  }
+  caretTo(1, 1);
+  if (written) {
+    s_.workingFolder = folderOf(path);
+    changeDirectory(s_.workingFolder);
+    fileName_ = fileNameOf(path);
+    fileExtension_ = extension;
+  } else {
+    // Nothing was saved: the label keeps naming the file the text came from.
+    showDataError(s_.dialogs);
+  }
+  setFileLabel();
+  // Only the list on the screen is a table; a document must not be reformatted as one.
+  if (databaseDisplayed_ && !textMode_ && !templateInEditor_) displayFormatting();
+  notify();
+}
+
+}  // namespace korvale

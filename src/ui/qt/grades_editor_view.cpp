@@ -1,0 +1,56 @@
+#include "ui/qt/grades_editor_view.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QTextDocument>
+
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_text_editor.h"
+
+namespace korvale {
+
+GradesEditorView::GradesEditorView(Window& window, Application& app, QtTextEditor* editor,
+                                   std::function<void()> afterEvent)
+    : WindowView(window, app, editor, std::move(afterEvent)) {
+  QWidget* host = centralWidget();
+  auto* column = static_cast<QVBoxLayout*>(host->layout());
+
+  fieldsView_ = new QPlainTextEdit(host);
+  fieldsView_->setObjectName(QStringLiteral("fieldsView"));
+  fieldsView_->setReadOnly(true);
+  fieldsView_->setFixedWidth(320);
+  // Its names are padded to line up.
+  fieldsView_->setFont(QFont(QStringLiteral("Courier New"), 10));
+  fieldsView_->hide();
+  auto* middle = new QHBoxLayout();
+  if (editor != nullptr) {
+    QTextEdit* edit = editor->widget();
+    column->removeWidget(edit);
+    edit->document()->setDocumentMargin(10);
+    middle->addWidget(edit, 1);
+  }
+  middle->addWidget(fieldsView_);
+  column->insertLayout(0, middle, 1);
+
+  // The ruler's blanks end where an A4 page ends; it must not widen the window.
+  if (const auto it = controls_.find("ruler"); it != controls_.end()) {
+    auto* ruler = static_cast<QLabel*>(it->second);
+    if (auto* row = column->itemAt(1) != nullptr ? column->itemAt(1)->layout() : nullptr)
+      row->removeWidget(ruler);
+    ruler->setFont(QFont(QStringLiteral("Arial"), 12));
+    ruler->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    column->insertWidget(0, ruler);
+  }
+}
+
+void GradesEditorView::refresh() {
+  WindowView::refresh();
+  const std::vector<Text> lines = window_.fieldsView();
+  QStringList shown;
+  for (const Text& line : lines) shown << toQt(line);
+  const QString text = shown.join(QLatin1Char('\n'));
+  if (fieldsView_->toPlainText() != text) fieldsView_->setPlainText(text);
+  fieldsView_->setVisible(!lines.empty());
+}
+
+}  // namespace korvale

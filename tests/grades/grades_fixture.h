@@ -1,0 +1,96 @@
+// A Grades editor on in-memory ports, in a temporary folder of its own.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/window.h"
+#include "base/files.h"
+#include "grades/grades_editor.h"
+#include "support/memory_text_editor.h"
+#include "support/test_ports.h"
+
+namespace korvale {
+
+class RecordingHost : public WindowHost {
+ public:
+  void openModal(WindowId) override { ++opened; }
+  void close(WindowId) override { ++closed; }
+  int opened = 0;
+  int closed = 0;
+};
+
+class GradesEditorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/korvale-grades-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir = pattern;
+    paths.startFolder = dir;
+    paths.demoFolder = dir + "/missing-demo";
+    workingFolder = dir;
+    grades.opened();
+  }
+  void TearDown() override {
+    std::system(("chmod -R u+w '" + dir + "' 2>/dev/null; rm -rf '" + dir + "'").c_str());
+  }
+
+  std::string write(const std::string& name, const std::string& bytes) {
+    const std::string path = joinPath(dir, name);
+    EXPECT_TRUE(writeFileAtomic(path, bytes));
+    return path;
+  }
+  std::string read(const std::string& name) {
+    return readFileBytes(joinPath(dir, name)).value_or("<none>");
+  }
+
+  void menu(const Text& path) {
+    const std::size_t sep = path.find(" > ");
+    for (const MenuItem& item : grades.menu()) {
+      if (item.menu == path.substr(0, sep) && item.entry == path.substr(sep + 3)) {
+        ASSERT_TRUE(item.enabled) << cp1252ToUtf8(path);
+        const auto action = item.action;
+        action();
+        return;
+      }
+    }
+    FAIL() << "no menu entry " << cp1252ToUtf8(path);
+  }
+  bool menuEnabled(const Text& menu, const Text& entry) {
+    for (const MenuItem& item : grades.menu())
+      if (item.menu == menu && item.entry == entry) return item.enabled;
+    ADD_FAILURE() << "no menu entry " << cp1252ToUtf8(entry);
+    return false;
+  }
+  void button(const Text& caption) {
+    for (const Control& c : grades.controls())
+      if (c.caption == caption && c.action) return c.action();
+    FAIL() << "no button " << caption;
+  }
+  // Opens a list file through "Öffnen (CSV)"; the hint is expected and dropped.
+  void openList(const std::string& path) {
+    dialogs.file(path);
+    menu("Datei > Öffnen (CSV)"_cp);
+    dialogs.shown.clear();
+  }
+  void click(int line, int column) {
+    editor.setCaret({line - 1, column - 1});
+    grades.textClicked();
+  }
+
+  std::string dir;
+  AppPaths paths;
+  std::string workingFolder;
+  MemoryTextEditor editor;
+  TestDialogs dialogs;
+  TestKeyState keys;
+  TestCursor cursor;
+  RecordingHost host;
+  GradesEditor grades{{editor, dialogs, keys, cursor, host, paths, workingFolder, Screen{}}};
+};
+
+}  // namespace korvale
