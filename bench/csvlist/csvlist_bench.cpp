@@ -33,10 +33,18 @@ std::vector<Text> makeList() {
     for (int f = 0; f < kFields; ++f) {
       const unsigned v = next();
       switch (f % 4) {
-        case 0: line += "Name" + intToText(v % 700) + Text(v % 3, ' '); break;
-        case 1: line += intToText(1 + v % 6); break;
-        case 2: line += " " + intToText(v) + " "; break;
-        default: line += formatFixed(v / 7.0, 2); break;
+        case 0:
+          line += "Name" + intToText(v % 700) + Text(v % 3, ' ');
+          break;
+        case 1:
+          line += intToText(1 + v % 6);
+          break;
+        case 2:
+          line += " " + intToText(v) + " ";
+          break;
+        default:
+          line += formatFixed(v / 7.0, 2);
+          break;
       }
       line += ';';
     }
@@ -136,8 +144,7 @@ void BM_SelectTextColumn(benchmark::State& run) {
   std::vector<Text> list = makeList();
   ListState state = loadedState(list);
   formatDisplayLines(list, state, true);
-  for (auto _ : run)
-    benchmark::DoNotOptimize(selectRecords(list, ';', {"49", "-", "name1"}));
+  for (auto _ : run) benchmark::DoNotOptimize(selectRecords(list, ';', {"49", "-", "name1"}));
 }
 BENCHMARK(BM_SelectTextColumn)->Unit(benchmark::kMillisecond);
 
@@ -145,8 +152,7 @@ void BM_SelectNumberColumn(benchmark::State& run) {
   std::vector<Text> list = makeList();
   ListState state = loadedState(list);
   formatDisplayLines(list, state, true);
-  for (auto _ : run)
-    benchmark::DoNotOptimize(selectRecords(list, ';', {"50", ">", "700"}));
+  for (auto _ : run) benchmark::DoNotOptimize(selectRecords(list, ';', {"50", ">", "700"}));
 }
 BENCHMARK(BM_SelectNumberColumn)->Unit(benchmark::kMillisecond);
 
