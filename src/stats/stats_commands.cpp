@@ -1,0 +1,283 @@
+#include "stats/stats_commands.h"
+
+#include "base/numbers.h"
+#include "base/text_routines.h"
+#include "stats/charts.h"
+#include "stats/editor_region.h"
+#include "stats/number_output.h"
+#include "stats/stats_table.h"
+#include "stats/stats_text.h"
+
+namespace korvale {
+
+namespace {
+
+const Text kOnlyWithDatabase = "Nur bei <Datenbank anzeigen> möglich !"_cp;
+
+// Whether the table is read with a header line and a margin column. Without a database the
+// user is asked; "Yes" reads line 1 and the first fields as data.
+bool askHeaderChoice(Dialogs& dialogs) {
+  return !dialogs.question("Frage", "Auswertung MIT Kopfzeile UND Randspalte ?   ", Icon::Question);
+}
+
+bool holdsValue(const std::vector<Text>& fields, int fieldNumber, bool schoolMarks) {
+  if (fieldNumber < 1 || fieldNumber > static_cast<int>(fields.size())) return false;
+  const Text field = trim(fields[static_cast<std::size_t>(fieldNumber - 1)]);
+  return readNumber(field).has_value() || (schoolMarks && field == "a");
+}
+
+// A column number typed by the user: 1 to fieldCount.
+std::optional<int> columnNumber(const Text& typed, int fieldCount) {
+  const auto number = readWholeNumber(trim(typed));
+  if (!number || *number <= 0 || *number > fieldCount) return std::nullopt;
+  return *number;
+}
+
+int outputFontSize(const TextEditor& editor, const StatsContext& context) {
+  return context.databaseDisplayed ? context.tableFontSize : editor.typingFormat().size;
+}
+
+// The steps every command starts with: the database check, the header choice, the chart reset
+// and the separator of line 1. Nothing when the command ends here.
+std::optional<char> begin(TextEditor& editor, StatsState& state, Dialogs& dialogs, Canvas& canvas,
+                          const StatsContext& context, int minimumLines) {
+  if (context.listLoaded && !context.databaseDisplayed) {
+    dialogs.message(kOnlyWithDatabase);
+    return std::nullopt;
+  }
+  if (context.databaseDisplayed) {
+    state.headerAndMargin = true;
+  } else {
+    if (editor.lineCount() < minimumLines) return std::nullopt;
+    state.headerAndMargin = askHeaderChoice(dialogs);
+  }
+  resetChart(state, canvas);
+  return tableSeparator(editor.line(0));
+}
+
+ExtractionOptions extractionOptions(const ListState& list, char separator, bool headerAndMargin) {
+  ExtractionOptions options;
+  options.separator = separator;
+  options.headerAndMargin = headerAndMargin;
+  options.dropLastField = list.table.schoolMarks && list.table.supplementaryColumn;
+  return options;
+}
+
+}  // namespace
+
+void resetChart(StatsState& state, Canvas& canvas) {
+  canvas.clear(kWhite);
+  state.chart.panelVisible = false;
+  state.chart.halfWidth = 10;
+  state.chart.drawAxes = true;
+}
+
+void decimalsCommand(Dialogs& dialogs, StatsState& state) {
+  const Text typed = dialogs.input("Anzahl der Kommastellen (0..8)", "", "2").value_or("2");
+  const auto decimals = readWholeNumber(trim(typed));
+  state.decimals = decimals && *decimals >= 0 && *decimals <= 8 ? *decimals : kDefaultDecimals;
+}
+
+void statistics1Command(TextEditor& editor, ListState& list, StatsState& state, Dialogs& dialogs,
+                        Canvas& canvas, const StatsContext& context) {
+  const auto separator = begin(editor, state, dialogs, canvas, context, 2);
+  if (!separator) return;
+  const char sep = *separator;
+  list.detectedSeparator = sep;
+  const bool margin = state.headerAndMargin;
+  const bool schoolMarks = list.table.schoolMarks;
+  const int fieldCount = static_cast<int>(trimmedSplit(editor.line(0), sep).size());
+
+  const auto typed =
+      dialogs.input("Auswertung von EINER Spalte X",
+                    "Spalten-Nummer von 1 bis " + intToText(fieldCount) + "  (0 = Abbruch)",
+                    intToText(context.caretField));
+  if (!typed) return;
+  const auto column = columnNumber(*typed, fieldCount);
+  if (!column) return;
+  const int valueIndex = margin ? *column - 1 : *column;
+  if (valueIndex < 1) return;
+  if (!holdsValue(trimmedSplit(editor.line(1), sep), *column, schoolMarks)) {
+    dialogs.message("Das gewählte Datenfeld ist NICHT numerisch !"_cp);
+    return;
+  }
+
+  const int fontSize = outputFontSize(editor, context);
+  TableRegion region = prepareTableRegion(editor, fontSize);
+  state.printOrientationMode = PrintOrientationMode::OneDimensional;
+  const StatsTable table = extractTable(region.lines, extractionOptions(list, sep, margin));
+  if (const auto problem = capacityProblem(table)) {
+    dialogs.message(*problem);
+    return;
+  }
+  if (!isConsistent(table, valueIndex)) {
+    dialogs.message("Auswertungs-Fehler 1!");
+    dialogs.message("Abbruch - Datenfehler 1");
+    return;
+  }
+  const std::vector<double> xs = table.column(valueIndex);
+  const auto summary = columnStatistics(xs);
+  if (!summary) {
+    dialogs.message("Abbruch - Datenfehler 1");
+    return;
+  }
+  const Text xName = context.databaseDisplayed
+                         ? alignRight(list.table.field(*column).name + " (X)", 16)
+                         : alignRight(table.columnLabel(*column), 15);
+  const int first =
+      appendOutput(editor, region, oneDimensionalLines(xName, *summary, state.decimals), fontSize);
+
+  const Text form = trim(dialogs
+                             .input("Eindimensionale Statistik",
+                                    "Form der grafischen Darstellung: \r \r<0> = Abbruch\r<1> = "
+                                    "Balkengrafik\r<2> = Liniengrafik\r<3> = Tortengrafik\r ",
+                                    "1")
+                             .value_or("1"));
+  if (form != "1" && form != "2" && form != "3") return;
+
+  const Text defaultEntry =
+      classEntryText(defaultClassEntry(*summary, schoolMarks), state.decimals);
+  const auto entry =
+      parseClassEntry(dialogs
+                          .input("Klasseneinteilung (2 bis 12)",
+                                 "Klassenanzahl, Untere Grenze, Klassenbreite", defaultEntry)
+                          .value_or(defaultEntry));
+  if (!entry) {
+    dialogs.message("Auswertungs-Fehler !");
+    return;
+  }
+  const Distribution distribution = distribute(xs, *entry);
+  std::vector<Text> lines = classLines(distribution, schoolMarks, state.decimals);
+  lines.push_back(" ");
+  // After the empty line that follows the six statistics.
+  insertOutput(editor, first + 11, lines, fontSize);
+
+  state.chart.panelVisible = true;
+  if (form == "1")
+    drawBarChart(canvas, distribution, xName, state.decimals);
+  else if (form == "2")
+    drawLineChart(canvas, distribution, xName);
+  else
+    drawPieChart(canvas, distribution, xName);
+}
+
+void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, Dialogs& dialogs,
+                        Canvas& canvas, const StatsContext& context) {
+  const auto separator = begin(editor, state, dialogs, canvas, context, 1);
+  if (!separator) return;
+  const char sep = *separator;
+  list.detectedSeparator = sep;
+  const bool margin = state.headerAndMargin;
+  const bool schoolMarks = list.table.schoolMarks;
+  const int fieldCount = static_cast<int>(trimmedSplit(editor.line(0), sep).size());
+
+  const int p = context.caretField;
+  const auto typed =
+      dialogs.input("Auswertung von ZWEI Spalten X,Y",
+                    "Spalten-Nummer von 1 bis " + intToText(fieldCount) + "  (0 = Abbruch)",
+                    intToText(p) + "," + intToText(p + 1));
+  if (!typed) return;
+  const std::size_t comma = typed->find(',');
+  if (comma == Text::npos || comma < 1) {
+    dialogs.message("Eingabe-Fehler 1");
+    return;
+  }
+  const auto x = columnNumber(typed->substr(0, comma), fieldCount);
+  const auto y = columnNumber(typed->substr(comma + 1), fieldCount);
+  if (!x || !y) return;
+  if (margin && (*x == 1 || *y == 1)) return;
+  const int xIndex = margin ? *x - 1 : *x;
+  const int yIndex = margin ? *y - 1 : *y;
+  const std::vector<Text> secondLine =
+      trimmedSplit(editor.line(std::min(1, editor.lineCount() - 1)), sep);
+  if (editor.lineCount() < 2 || !holdsValue(secondLine, *x, schoolMarks) ||
+      !holdsValue(secondLine, *y, schoolMarks)) {
+    dialogs.message("Ein gewähltes Datenfeld ist NICHT numerisch !"_cp);
+    return;
+  }
+
+  const int fontSize = outputFontSize(editor, context);
+  TableRegion region = prepareTableRegion(editor, fontSize);
+  state.printOrientationMode = PrintOrientationMode::TwoDimensional;
+  const StatsTable table = extractTable(region.lines, extractionOptions(list, sep, margin));
+  if (const auto problem = capacityProblem(table)) {
+    dialogs.message(*problem);
+    return;
+  }
+  if (!isConsistent(table, xIndex) || !isConsistent(table, yIndex)) {
+    dialogs.message("Auswertungs-Fehler !");
+    dialogs.message("Abbruch - Datenfehler");
+    return;
+  }
+  const std::vector<double> xs = table.column(xIndex);
+  const std::vector<double> ys = table.column(yIndex);
+  const auto pair = pairStatistics(xs, ys);
+  if (!pair) {
+    dialogs.message("Abbruch - Datenfehler");
+    return;
+  }
+
+  const Text caption = alignLeft("Auswertung:", 12);
+  Text header;
+  if (schoolMarks) {
+    header = caption + alignRight(list.table.field(*x).name + "(X)", 15) + " / " +
+             list.table.field(*y).name + "(Y)";
+  } else if (context.databaseDisplayed) {
+    header = caption + alignRight(list.table.field(*x).name + "(X)", 15) + " / " +
+             alignRight(list.table.field(*y).name + "(Y)", 15);
+  } else {
+    header = caption + alignRight(table.columnLabel(*x), 15) + " / " +
+             alignRight(removeBlanks(table.columnLabel(*y)), 15);
+  }
+  appendOutput(editor, region, twoDimensionalLines(header, *pair, schoolMarks, state.decimals),
+               fontSize);
+
+  if (!dialogs.question("Frage", "Streuungsdiagramm grafisch darstellen ?   ", Icon::Question))
+    return;
+  state.chart.panelVisible = true;
+  drawScatterChart(canvas, *pair, xs, ys, state.decimals);
+  editor.setCaret({editor.lineCount() - 1, 0});
+}
+
+void statisticsNCommand(TextEditor& editor, ListState& list, StatsState& state, Dialogs& dialogs,
+                        Canvas& canvas, const StatsContext& context) {
+  const auto separator = begin(editor, state, dialogs, canvas, context, 1);
+  if (!separator) return;
+  const char sep = *separator;
+  list.detectedSeparator = sep;
+
+  const int fontSize = outputFontSize(editor, context);
+  TableRegion region = prepareTableRegion(editor, fontSize);
+  state.printOrientationMode = PrintOrientationMode::NDimensional;
+  const StatsTable table =
+      extractTable(region.lines, extractionOptions(list, sep, state.headerAndMargin));
+  if (const auto problem = capacityProblem(table)) {
+    dialogs.message(*problem);
+    return;
+  }
+  // Every row is read with the count of row 1, so row 1 must hold a value column.
+  if (table.countSum == 0 || table.firstRowCount() == 0) {
+    dialogs.message("Auswertungs-Fehler !");
+    return;
+  }
+  if (region.markerLine >= 0) editor.setCaret({region.markerLine, 0});
+
+  NDimensionalOptions options;
+  options.databaseMode = context.databaseDisplayed;
+  options.schoolMarks = list.table.schoolMarks;
+  options.decimals = state.decimals;
+  const NDimensionalReport report = nDimensionalReport(table, list.table, options);
+  const int first = appendOutput(editor, region, report.lines, fontSize);
+  setFontKeepingStyle(
+      editor, {first + report.matrixFirst, 0},
+      {first + report.matrixLast,
+       static_cast<int>(report.lines[static_cast<std::size_t>(report.matrixLast)].size())},
+      "Courier New", 8);
+  if (report.dataError) {
+    dialogs.message("Abbruch - Datenfehler");
+    return;
+  }
+  editor.setCaret({editor.lineCount() - 1, 0});
+}
+
+}  // namespace korvale
