@@ -8,6 +8,7 @@
 #include "app/window.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/key_state.h"
+#include "ui/ports/printer.h"
 #include "ui/ports/text_editor.h"
 
 namespace korvale {
@@ -18,6 +19,7 @@ class Platform {
   virtual Dialogs& dialogs() = 0;
   virtual KeyState& keys() = 0;
   virtual Cursor& cursor() = 0;
+  virtual Printer& printer() = 0;
   virtual Screen screen() const = 0;
   // A text control for a window's main text.
   virtual std::unique_ptr<TextEditor> createEditor() = 0;

@@ -278,6 +278,20 @@ class Runner {
           lines.push_back(ScriptedDialogs::show(pieces[i]));
       }
       block(name + " " + rest, lines);
+    } else if (name == "printed") {
+      // Every page printed since the last "dump printed", line by line.
+      if (c_.printed == nullptr) throw CommandError{"nothing records the printed pages"};
+      std::vector<std::string> lines;
+      for (std::size_t i = dumpedJobs_; i < c_.printed->size(); ++i) {
+        const PrintJob& job = (*c_.printed)[i];
+        lines.push_back("page " + std::to_string(i + 1) + " " +
+                        (job.orientation == Orientation::Landscape ? "landscape" : "portrait") +
+                        " | " + ScriptedDialogs::show(job.title));
+        for (const Text& line : job.content.lines())
+          lines.push_back("  " + ScriptedDialogs::show(line));
+      }
+      dumpedJobs_ = c_.printed->size();
+      block(name, lines);
     } else if (name == "files") {
       if (rest.empty()) throw CommandError{"dump files needs a folder"};
       const std::string folder = expandScriptPath(rest, c_.app, c_.scriptFolder);
@@ -303,6 +317,7 @@ class Runner {
   }
 
   ScriptContext& c_;
+  std::size_t dumpedJobs_ = 0;
 };
 
 }  // namespace

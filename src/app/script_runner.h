@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "app/scripted_dialogs.h"
 #include "ui/ports/key_state.h"
+#include "ui/ports/printer.h"
 
 namespace korvale {
 
@@ -31,6 +32,8 @@ struct ScriptContext {
   std::string scriptFolder;
   // Lets the toolkit catch up after each command (repaint, deferred events).
   std::function<void()> settle;
+  // The jobs printed so far, for "dump printed".
+  const std::vector<PrintJob>* printed = nullptr;
 };
 
 // Path placeholders a script may use: $DEMO, $DATA, $TMP, $START; other relative paths are

@@ -40,6 +40,8 @@ void GradesEditor::buildMenu() {
       {datei, "Öffnen (Text)"_cp, true, [this] { openText(); }},
       {datei, "Neu", true, [this] { reset(); }},
       {datei, "Speichern", true, [this] { save(); }},
+      {datei, "Drucken", true, [this] { print(); }},
+      {datei, "Drucker einstellen", true, [this] { s_.dialogs.printerSetup(); }},
       {datei, "Beenden", true, [this] { s_.host.close(WindowId::GradesEditor); }},
       {bearbeiten, "Compress", true, [this, &e] { compressCommand(e, list_, s_.cursor); }},
       {bearbeiten, "Expand", true,

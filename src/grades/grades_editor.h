@@ -12,6 +12,7 @@
 #include "csvlist/list_state.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/key_state.h"
+#include "ui/ports/printer.h"
 #include "ui/ports/text_editor.h"
 
 namespace korvale {
@@ -25,6 +26,7 @@ class GradesEditor : public Window {
     Cursor& cursor;
     WindowHost& host;
     const AppPaths& paths;
+    Printer& printer;
     // Where the file dialogs start; shared with the List tools.
     std::string& workingFolder;
     Screen screen;
@@ -69,6 +71,10 @@ class GradesEditor : public Window {
   void openList();
   void openText();
   void save();
+  // "Drucken": after the print dialog, one job per page.
+  void print();
+  // The pages "Drucken" prints now.
+  std::vector<RichText> pagesToPrint() const;
   // Rebuilds the database from the database list; the editor is left empty and locked.
   void reloadDatabase();
   void toggleDisplay();

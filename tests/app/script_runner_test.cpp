@@ -23,7 +23,8 @@ class ScriptRunnerTest : public ::testing::Test {
   void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
 
   ScriptResult run(const std::string& script) {
-    ScriptContext context{app, platform.testDialogs(), keys, out, dir, nullptr};
+    ScriptContext context{app,     platform.testDialogs(),      keys, out, dir,
+                          nullptr, &platform.testPrinter().jobs};
     return runScript(script, context);
   }
 
@@ -66,7 +67,8 @@ TEST_F(ScriptRunnerTest, FailuresStopWithExitTwoAndTheLine) {
     Application app2(platform2);
     ASSERT_TRUE(app2.start({dir, dir, "anna"}));
     std::ostringstream out2;
-    ScriptContext context{app2, platform2.testDialogs(), keys, out2, dir, nullptr};
+    ScriptContext context{app2,    platform2.testDialogs(),      keys, out2, dir,
+                          nullptr, &platform2.testPrinter().jobs};
     const ScriptResult result = runScript(r.script, context);
     EXPECT_EQ(result.exitCode, 2) << r.script;
     EXPECT_EQ(result.error, r.error) << r.script;

@@ -36,6 +36,8 @@ class GradesEditorTest : public ::testing::Test {
     grades.opened();
   }
   void TearDown() override {
+    // Opening and saving made the folder the current one.
+    changeDirectory("/");
     std::system(("chmod -R u+w '" + dir + "' 2>/dev/null; rm -rf '" + dir + "'").c_str());
   }
 
@@ -90,7 +92,9 @@ class GradesEditorTest : public ::testing::Test {
   TestKeyState keys;
   TestCursor cursor;
   RecordingHost host;
-  GradesEditor grades{{editor, dialogs, keys, cursor, host, paths, workingFolder, Screen{}}};
+  RecordingPrinter printer;
+  GradesEditor grades{
+      {editor, dialogs, keys, cursor, host, paths, printer, workingFolder, Screen{}}};
 };
 
 }  // namespace korvale

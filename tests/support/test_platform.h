@@ -16,6 +16,7 @@ class TestPlatform : public Platform {
   Dialogs& dialogs() override { return dialogs_; }
   KeyState& keys() override { return keys_; }
   Cursor& cursor() override { return cursor_; }
+  Printer& printer() override { return printer_; }
   Screen screen() const override { return {}; }
   std::unique_ptr<TextEditor> createEditor() override {
     return std::make_unique<MemoryTextEditor>();
@@ -25,12 +26,14 @@ class TestPlatform : public Platform {
   void quit() override { log.push_back("quit"); }
 
   TestDialogs& testDialogs() { return dialogs_; }
+  RecordingPrinter& testPrinter() { return printer_; }
   std::vector<std::string> log;
 
  private:
   TestDialogs dialogs_;
   TestKeyState keys_;
   TestCursor cursor_;
+  RecordingPrinter printer_;
 };
 
 }  // namespace korvale

@@ -8,6 +8,7 @@
 #include "app/script_runner.h"
 #include "base/files.h"
 #include "ui/qt/qt_platform.h"
+#include "ui/qt/qt_printer.h"
 
 namespace korvale {
 
@@ -28,7 +29,6 @@ int runProgram(int argc, char** argv) {
 
 int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
                      const std::string& printFolder) {
-  (void)printFolder;
   const auto script = readFileBytes(scriptPath);
   if (!script) {
     std::cerr << "korvale: cannot read " << scriptPath << "\n";
@@ -46,7 +46,11 @@ int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
                             return appPtr ? shortenScriptPath(path, *appPtr, folder) : path;
                           });
   ScriptKeyState keys;
-  QtPlatform platform(&dialogs, &keys, true);
+  // With --print-to every job is also written as a PDF file there.
+  QPrinter pdf(QPrinter::HighResolution);
+  QtPrinter pdfPrinter(pdf, printFolder);
+  RecordingPrinter printer(printFolder.empty() ? nullptr : &pdfPrinter);
+  QtPlatform platform(&dialogs, &keys, true, &printer);
   Application app(platform);
   appPtr = &app;
   platform.attach(app);
@@ -54,10 +58,16 @@ int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
     std::cerr << scriptPath << ": the program ended at start-up\n";
     return 2;
   }
-  ScriptContext context{app, dialogs, keys, std::cout, folder, [&platform] {
+  ScriptContext context{app,
+                        dialogs,
+                        keys,
+                        std::cout,
+                        folder,
+                        [&platform] {
                           QCoreApplication::processEvents();
                           platform.refreshAll();
-                        }};
+                        },
+                        &printer.jobs};
   const ScriptResult result = runScript(*script, context);
   std::cout.flush();
   if (result.exitCode != 0) std::cerr << scriptPath << ": " << result.error << "\n";

@@ -7,6 +7,7 @@
 #include "app/start_window.h"
 #include "ui/qt/grades_editor_view.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_printer.h"
 #include "ui/qt/qt_text_editor.h"
 #include "ui/qt/window_view.h"
 
@@ -40,8 +41,10 @@ void QtCursor::set(CursorShape shape) {
   }
 }
 
-QtPlatform::QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows)
+QtPlatform::QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows, Printer* printer)
     : showWindows_(showWindows) {
+  if (printer == nullptr) ownPrinter_ = std::make_unique<QtPrinter>(printer_, std::string());
+  printerPort_ = printer != nullptr ? printer : ownPrinter_.get();
   if (dialogs == nullptr) ownDialogs_ = std::make_unique<QtDialogs>(printer_);
   if (keys == nullptr) ownKeys_ = std::make_unique<QtKeyState>();
   dialogs_ = dialogs != nullptr ? dialogs : ownDialogs_.get();

@@ -37,14 +37,18 @@ class QtCursor : public Cursor {
 
 class QtPlatform : public Platform {
  public:
-  // `dialogs` and `keys` replace Qt's own where given (the script runner answers dialogs).
-  QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows);
+  // `dialogs`, `keys` and `printer` replace Qt's own where given (the script runner answers
+  // dialogs and keeps what was printed).
+  QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows, Printer* printer = nullptr);
   ~QtPlatform() override;
 
   void attach(Application& app) { app_ = &app; }
   Dialogs& dialogs() override { return *dialogs_; }
   KeyState& keys() override { return *keys_; }
   Cursor& cursor() override { return cursor_; }
+  Printer& printer() override { return *printerPort_; }
+  // The QPrinter the print dialogs set up.
+  QPrinter& qprinter() { return printer_; }
   Screen screen() const override;
   std::unique_ptr<TextEditor> createEditor() override;
   void windowShown(Window& window) override;
@@ -58,6 +62,8 @@ class QtPlatform : public Platform {
   QPrinter printer_;
   std::unique_ptr<Dialogs> ownDialogs_;
   std::unique_ptr<QtKeyState> ownKeys_;
+  std::unique_ptr<Printer> ownPrinter_;
+  Printer* printerPort_;
   Dialogs* dialogs_;
   KeyState* keys_;
   QtCursor cursor_;

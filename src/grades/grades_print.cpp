@@ -1,0 +1,75 @@
+// Printing: the marked range as one page, or the text cut into pages at the page-break mark.
+#include "base/text_routines.h"
+#include "grades/grades_editor.h"
+
+namespace korvale {
+
+namespace {
+
+// Ctrl+Enter puts it into the text; printing starts a new page there.
+constexpr char kPageBreak = '\xB6';
+
+// A page as the page buffer holds it: blank lines on top and a tab after every line break, which
+// keeps the text off the paper's left edge.
+RichText makePage(const RichText& text, int blankLines, const CharFormat& font) {
+  RichText page = RichText::plain(Text(static_cast<std::size_t>(blankLines), '\n'), font);
+  page.append(text);
+  for (std::size_t i = page.text.size(); i-- > 0;)
+    if (page.text[i] == '\n') page.replace(i + 1, 0, "\t", page.formatAt(i + 1));
+  page.normalize(font);
+  return page;
+}
+
+bool isBlank(const Text& text) {
+  return trim(text).empty();
+}
+
+}  // namespace
+
+std::vector<RichText> GradesEditor::pagesToPrint() const {
+  const RichText all = s_.editor.richText();
+  const CharFormat font = s_.editor.typingFormat();
+  if (s_.editor.hasMarked()) {
+    const std::size_t from = all.offsetOf(s_.editor.markStart());
+    const std::size_t to = all.offsetOf(s_.editor.markEnd());
+    return {makePage(all.slice(from, to - from), 2, font)};
+  }
+  // The pieces between the marks; the line break in front of a mark's line and the one after
+  // the mark belong to neither page.
+  std::vector<RichText> pieces;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t mark = all.text.find(kPageBreak, start);
+    std::size_t end = mark == Text::npos ? all.text.size() : mark;
+    if (mark != Text::npos && end > start && all.text[end - 1] == '\n') --end;
+    pieces.push_back(all.slice(start, end - start));
+    if (mark == Text::npos) break;
+    start = mark + 1;
+    if (start < all.text.size() && all.text[start] == '\n') ++start;
+  }
+  std::vector<RichText> pages;
+  for (const RichText& piece : pieces) {
+    // What follows the last mark is a page only when it holds something.
+    if (isBlank(piece.text) && pieces.size() > 1) continue;
+    pages.push_back(makePage(piece, pages.empty() ? 2 : 1, font));
+  }
+  return pages;
+}
+
+void GradesEditor::print() {
+  if (!s_.dialogs.print()) return;
+  const Text title = fileName_.empty() ? Text("TABULON") : "TABULON - " + fileName_;
+  const std::vector<RichText> pages = pagesToPrint();
+  bool printed = true;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    PrintJob job{title, pages[i], Orientation::Portrait};
+    // The N-dimensional statistics put a wide table on page 3.
+    if (printOrientationMode_ == 3 && i == 2) job.orientation = Orientation::Landscape;
+    printed = s_.printer.print(job) && printed;
+  }
+  if (!printed) showDataError(s_.dialogs);
+  s_.editor.setCaret({0, 0});
+  notify();
+}
+
+}  // namespace korvale

@@ -1,0 +1,23 @@
+// The printer port on a QPrinter; with a folder, every job becomes a PDF file there instead.
+#pragma once
+
+#include <QPrinter>
+#include <string>
+
+#include "ui/ports/printer.h"
+
+namespace korvale {
+
+class QtPrinter : public Printer {
+ public:
+  // `pdfFolder` empty: print on the printer the print dialogs set up.
+  QtPrinter(QPrinter& printer, std::string pdfFolder);
+  bool print(const PrintJob& job) override;
+
+ private:
+  QPrinter& printer_;
+  std::string pdfFolder_;
+  int count_ = 0;
+};
+
+}  // namespace korvale

@@ -1,0 +1,60 @@
+#include "base/text_routines.h"
+#include "grades_fixture.h"
+
+namespace korvale {
+namespace {
+
+std::vector<std::vector<Text>> printedLines(const RecordingPrinter& printer) {
+  std::vector<std::vector<Text>> pages;
+  for (const PrintJob& job : printer.jobs) pages.push_back(job.content.lines());
+  return pages;
+}
+
+TEST_F(GradesEditorTest, PagesBreakAtTheMark) {
+  using Pages = std::vector<std::vector<Text>>;
+  struct Row {
+    std::vector<Text> text;
+    Pages pages;
+  } rows[] = {
+      // Without a mark the whole text is one page.
+      {{"Eins", "Zwei"}, {{"", "\t", "\tEins", "\tZwei"}}},
+      {{"Eins", "\xB6", "Zwei", "Drei"}, {{"", "\t", "\tEins"}, {"", "\tZwei", "\tDrei"}}},
+      // A final mark ends the last page; nothing after it is printed.
+      {{"A", "\xB6", "B", "\xB6"}, {{"", "\t", "\tA"}, {"", "\tB"}}},
+      {{"A", "\xB6", "B", "\xB6", " "}, {{"", "\t", "\tA"}, {"", "\tB"}}},
+      {{}, {{"", "\t", "\t"}}},
+  };
+  for (const Row& r : rows) {
+    printer.jobs.clear();
+    editor.setLines(r.text);
+    dialogs.ok();
+    menu("Datei > Drucken");
+    EXPECT_EQ(printedLines(printer), r.pages) << joinLines(r.text, "|");
+    EXPECT_EQ(editor.lines(), r.text) << "the text is not changed by printing";
+  }
+  EXPECT_EQ(printer.jobs.front().title, "TABULON");
+  EXPECT_EQ(printer.jobs.front().orientation, Orientation::Portrait);
+}
+
+TEST_F(GradesEditorTest, MarkedRangeIsTheOnlyPageAndKeepsItsFormats) {
+  editor.setLines({"Kopf", "Mitte", "Fuss", "\xB6", "Rest"});
+  CharFormat bold;
+  bold.bold = true;
+  editor.applyFormat({1, 0}, {1, 5}, bold);
+  editor.setSelection({1, 2}, {2, 2});
+  dialogs.ok();
+  menu("Datei > Drucken");
+  ASSERT_EQ(printedLines(printer), (std::vector<std::vector<Text>>{{"", "\t", "\ttte", "\tFu"}}));
+  EXPECT_TRUE(printer.jobs[0].content.formatAt(4).bold);
+  EXPECT_FALSE(printer.jobs[0].content.formatAt(9).bold);
+
+  // Cancelled in the print dialog: nothing is printed.
+  dialogs.cancel();
+  menu("Datei > Drucken");
+  EXPECT_EQ(printer.jobs.size(), 1u);
+  menu("Datei > Drucker einstellen");
+  EXPECT_EQ(dialogs.shown.back(), "[printer-setup]");
+}
+
+}  // namespace
+}  // namespace korvale
