@@ -1,0 +1,164 @@
+#include "mailmerge/mail_merge_commands.h"
+
+#include "base/files.h"
+#include "base/text_routines.h"
+#include "mailmerge/document_builder.h"
+#include "mailmerge/merge.h"
+#include "rtf/document_file.h"
+
+namespace korvale {
+
+namespace {
+
+const Text kTemplateFilter = "RTF-Textdateien (*.rtf)|*.rtf";
+
+void unlock(MailMergeWindow& w) {
+  if (w.unlock)
+    w.unlock();
+  else
+    w.editor.setReadOnly(false);
+}
+
+// Load, new and save leave the table and the letters alone.
+bool templateMayChange(MailMergeWindow& w) {
+  if (w.databaseDisplayed) {
+    w.dialogs.message("Bitte zuerst <Datenbank anzeigen> ausschalten !");
+    return false;
+  }
+  if (w.state.previewOn) {
+    w.dialogs.message("Bitte zuerst <Serienbrief-Vorschau> ausschalten !");
+    return false;
+  }
+  return true;
+}
+
+void rememberTemplateFile(MailMergeWindow& w, const std::string& path) {
+  w.workingFolder = folderOf(path);
+  w.fileName = trim(fileNameOf(path));
+  w.fileExtension = extensionOf(path);
+  w.fileLabel = "Datei: " + w.fileName;
+  w.state.templateInEditor = true;
+}
+
+bool looksLikeTemplate(const Text& text) {
+  return text.find('<') != Text::npos && text.find('>') != Text::npos &&
+         (text.find('F') != Text::npos || text.find('f') != Text::npos);
+}
+
+void previewOff(MailMergeWindow& w) {
+  RichText letterTemplate = w.state.savedTemplate;
+  dropTrailingBlankLines(letterTemplate);
+  w.editor.setRichText(letterTemplate);
+  w.state.previewOn = false;
+}
+
+void previewOn(MailMergeWindow& w) {
+  if (!looksLikeTemplate(w.editor.plainText())) {
+    w.dialogs.message("Abbruch: Kein gültiger Serienbrief !"_cp);
+    return;
+  }
+  const BusyCursor busy(w.cursor);
+  MergeChoice choice;
+  choice.pageBreaks = !w.dialogs.question(" OHNE Seitenvorschub ",
+                                          " zwischen den Datensätzen ?   \r (Abbruch mit <Esc>)"_cp,
+                                          Icon::Question);
+  choice.compressed =
+      w.dialogs.question(" MIT Komprimierung ", " der Feldwerte ? ", Icon::Question);
+
+  w.state.savedTemplate = w.editor.richText();
+  const MergeSource source{w.databaseCopy, w.list.listSeparator, w.list.table};
+  MergeResult merged = mergeLetters(w.state.savedTemplate, source, choice, w.variables, w.keys);
+  // The whole preview goes into the editor at once: thousands of edits would take minutes.
+  w.editor.setRichText(merged.letters);
+  w.state.previewOn = true;
+  if (merged.aborted) {
+    w.dialogs.message("Serienbrief-Vorschau abgebrochen !");
+    return;
+  }
+  w.editor.setCaret({0, 0});
+}
+
+}  // namespace
+
+void loadTemplateCommand(MailMergeWindow& w) {
+  if (!templateMayChange(w)) return;
+  unlock(w);
+  const auto path = w.dialogs.openFile(kTemplateFilter, w.workingFolder);
+  if (!path) return;
+  w.workingFolder = folderOf(*path);
+  const auto doc = loadDocument(*path, true, w.editor.typingFormat());
+  if (!doc) {
+    // The editor keeps what it holds, and nothing claims that the file was loaded.
+    showDataError(w.dialogs);
+    return;
+  }
+  w.editor.setRichText(*doc);
+  rememberTemplateFile(w, *path);
+}
+
+void newTemplateCommand(MailMergeWindow& w) {
+  if (!templateMayChange(w)) return;
+  unlock(w);
+  w.editor.clear();
+  w.state.templateInEditor = true;
+}
+
+void saveTemplateCommand(MailMergeWindow& w) {
+  if (!templateMayChange(w)) return;
+  if (w.editor.isEmpty()) {
+    w.dialogs.message("Bitte zuerst einen Serienbrief schreiben !");
+    return;
+  }
+  const auto chosen = w.dialogs.saveFile(kTemplateFilter, w.workingFolder, w.fileName);
+  if (!chosen) return;
+  std::string path = *chosen;
+  if (extensionOf(path).empty()) path += ".rtf";
+  if (!saveDocument(path, w.editor.richText(), true)) {
+    showDataError(w.dialogs);
+    return;
+  }
+  rememberTemplateFile(w, path);
+}
+
+void previewCommand(MailMergeWindow& w) {
+  if (!w.databaseLoaded) {
+    w.dialogs.message("Noch keine Datenbank geladen !");
+    return;
+  }
+  if (w.databaseDisplayed) {
+    w.dialogs.message("Bitte zuerst <Datenbank anzeigen> ausschalten !");
+    return;
+  }
+  if (!w.state.templateInEditor) {
+    w.dialogs.message("Noch kein Serienbrief geladen !");
+    return;
+  }
+  if (w.state.previewOn)
+    previewOff(w);
+  else
+    previewOn(w);
+}
+
+void printLettersCommand(MailMergeWindow& w) {
+  if (!w.databaseLoaded) {
+    w.dialogs.message("Noch keine Datenbank geladen !");
+    return;
+  }
+  if (w.databaseDisplayed) {
+    w.dialogs.message("Bitte zuerst <Datenbank anzeigen> ausschalten !");
+    return;
+  }
+  if (!w.state.templateInEditor) {
+    w.dialogs.message("Noch kein Serienbrief vorhanden !");
+    return;
+  }
+  if (w.editor.isEmpty()) {
+    w.dialogs.message("Bitte zuerst einen Serienbrief schreiben !");
+    return;
+  }
+  if (!w.dialogs.confirm(" Den Serienbrief drucken ? ")) return;
+  if (!w.dialogs.print()) return;
+  if (w.printText) w.printText();
+}
+
+}  // namespace korvale
