@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include "stats/number_output.h"
+#include "stats_fixture.h"
+
+namespace korvale {
+namespace {
+
+const char* kColumnTitle = "[input] Auswertung von EINER Spalte X | Spalten-Nummer von 1 bis ";
+const char* kFormDialog =
+    "[input] Eindimensionale Statistik | Form der grafischen Darstellung: \\r \\r<0> = "
+    "Abbruch\\r<1> = Balkengrafik\\r<2> = Liniengrafik\\r<3> = Tortengrafik\\r  | 1 -> ";
+
+TEST_F(StatsTest, GradesColumnWithAbsentMarks) {
+  showDatabase(kGradesList);
+  context.caretField = 3;
+  dialogs.useDefault().useDefault().useDefault();
+  run1();
+  EXPECT_EQ(
+      dialogs.shown,
+      (std::vector<std::string>{
+          std::string(kColumnTitle) + "4  (0 = Abbruch) | 3 -> 3", std::string(kFormDialog) + "1",
+          "[input] Klasseneinteilung (2 bis 12) | Klassenanzahl, Untere Grenze, "
+          "Klassenbreite | 5 , 0.50 , 1.00 -> 5 , 0.50 , 1.00"}));
+  EXPECT_EQ(output(), (Lines{" ", "Auswertung:           M2 (X)", " ",
+                             "Anzahl:                4.00", "Minimum:               2.00",
+                             "Maximum:               5.00", "Schwankung:            3.00",
+                             "Mittelwert:            3.50", "Streuung:              1.12", " ", "",
+                             "1.Klasse (0.50 <= X < 1.50):   0 ( 0.00%)",
+                             "2.Klasse (1.50 <= X < 2.50):   1 (25.00%)",
+                             "3.Klasse (2.50 <= X < 3.50):   1 (25.00%)",
+                             "4.Klasse (3.50 <= X < 4.50):   1 (25.00%)",
+                             "5.Klasse (4.50 <= X < 5.50):   1 (25.00%)", " ", " "}));
+  EXPECT_TRUE(state.chart.panelVisible);
+  EXPECT_EQ(state.printOrientationMode, PrintOrientationMode::OneDimensional);
+  // The table keeps its place and is shown in the table font.
+  const Lines all = editor.lines();
+  EXPECT_EQ(Lines(all.begin(), all.begin() + 7), kGradesList);
+  EXPECT_EQ(editor.formatAt({1, 0}).font, "Courier New");
+}
+
+TEST_F(StatsTest, NumericColumnAndRunningTwiceReplacesTheOutput) {
+  showDatabase(kNumericList);
+  context.caretField = 3;
+  const Lines expected = {" ",
+                          "Auswertung:      Gewicht (X)",
+                          " ",
+                          "Anzahl:                4.00",
+                          "Minimum:              58.00",
+                          "Maximum:              84.00",
+                          "Schwankung:           26.00",
+                          "Mittelwert:           70.00",
+                          "Streuung:             10.84",
+                          " ",
+                          "",
+                          "1.Klasse (   54.75 <= X <    61.25):     2 (50.00%)",
+                          "2.Klasse (   61.25 <= X <    67.75):     0 ( 0.00%)",
+                          "3.Klasse (   67.75 <= X <    74.25):     0 ( 0.00%)",
+                          "4.Klasse (   74.25 <= X <    80.75):     1 (25.00%)",
+                          "5.Klasse (   80.75 <= X <    87.25):     1 (25.00%)",
+                          " ",
+                          " "};
+  for (int run = 0; run < 2; ++run) {
+    dialogs.useDefault().text("2").useDefault();
+    run1();
+    EXPECT_EQ(output(), expected) << "run " << run + 1;
+  }
+  EXPECT_EQ(dialogs.shown[2],
+            "[input] Klasseneinteilung (2 bis 12) | Klassenanzahl, Untere Grenze, "
+            "Klassenbreite | 5 , 54.75 , 6.50 -> 5 , 54.75 , 6.50");
+}
+
+TEST_F(StatsTest, TextWithoutHeaderDecimalsZeroAndNoChart) {
+  showText({"4;10;", "6;20;", "5;30;"});
+  state.decimals = 0;
+  context.caretField = 2;
+  dialogs.yes().text("1").text("0");
+  run1();
+  EXPECT_EQ(dialogs.shown[0],
+            "[question] Frage | Auswertung MIT Kopfzeile UND Randspalte ?    -> yes");
+  // Every line and field is data; the text gets an end marker so that the next run finds it.
+  EXPECT_EQ(editor.lines(),
+            (Lines{"4;10;", "6;20;", "5;30;", "#", " ", "Auswertung:     Spalte [ 1]", " ",
+                   "Anzahl:                   3", "Minimum:                  4",
+                   "Maximum:                  6", "Schwankung:               2",
+                   "Mittelwert:               5", "Streuung:                 1", " ", "", " "}));
+  EXPECT_FALSE(state.chart.panelVisible);
+  EXPECT_TRUE(canvas.all(CanvasOp::Kind::Rectangle).empty());
+}
+
+TEST_F(StatsTest, HeaderChoiceNoReadsLineOneAsNames) {
+  showText({"Name;Wert;", "a;1;", "b;2;"});
+  dialogs.no().text("2").text("0");
+  run1();
+  EXPECT_EQ(output()[1], "Auswertung:            Wert");
+  EXPECT_EQ(output()[3], "Anzahl:                2.00");
+}
+
+struct Refusal {
+  const char* name;
+  Lines text;
+  bool database;
+  std::vector<ScriptAnswer> answers;
+  std::vector<std::string> shown;  // after the column dialog, or all when there is none
+  bool outputWritten;
+};
+
+TEST_F(StatsTest, RefusalsAndErrors) {
+  using K = ScriptAnswer::Kind;
+  const Refusal cases[] = {
+      {"list loaded, database hidden",
+       {},
+       false,
+       {},
+       {"[message] Nur bei <Datenbank anzeigen> möglich !"},
+       false},
+      {"one line without a database", {"1;2;"}, false, {}, {}, false},
+      {"no separator",
+       {"12", "13"},
+       false,
+       {ScriptAnswer::of(K::No)},
+       {"[question] Frage | Auswertung MIT Kopfzeile UND Randspalte ?    -> no"},
+       false},
+      {"column cancelled", kNumericList, true, {ScriptAnswer::of(K::Cancel)}, {}, false},
+      {"column 0", kNumericList, true, {ScriptAnswer::typed("0")}, {}, false},
+      {"column beyond the fields", kNumericList, true, {ScriptAnswer::typed("5")}, {}, false},
+      {"the margin column", kNumericList, true, {ScriptAnswer::typed("1")}, {}, false},
+      {"not a number", kNumericList, true, {ScriptAnswer::typed("x")}, {}, false},
+      {"text column",
+       kNumericList,
+       true,
+       {ScriptAnswer::typed("2")},
+       {"[message] Das gewählte Datenfeld ist NICHT numerisch !"},
+       false},
+      {"a row with one field more",
+       {"N;A;B;", "x;1;2;", "y;3;4;5;", "#"},
+       true,
+       {ScriptAnswer::typed("2")},
+       {"[message] Auswertungs-Fehler 1!", "[message] Abbruch - Datenfehler 1"},
+       false},
+      {"text column of a list",
+       {"N;A;B;", "x;1;k;", "y;3;-;", "#"},
+       true,
+       {ScriptAnswer::typed("3")},
+       {"[message] Das gewählte Datenfeld ist NICHT numerisch !"},
+       false},
+      {"only absent marks in the column",
+       {"NAMEN;M1;M2;", "Abc;1;a;", "Def;2;a;", "#"},
+       true,
+       {ScriptAnswer::typed("3")},
+       {"[message] Abbruch - Datenfehler 1"},
+       false},
+      {"13 classes",
+       kNumericList,
+       true,
+       {ScriptAnswer::typed("3"), ScriptAnswer::typed("1"), ScriptAnswer::typed("13,0,1")},
+       {"[input] Eindimensionale Statistik", "[input] Klasseneinteilung (2 bis 12)",
+        "[message] Auswertungs-Fehler !"},
+       true},
+      {"chart form 0 keeps the text output",
+       kNumericList,
+       true,
+       {ScriptAnswer::typed("3"), ScriptAnswer::typed(" 0 ")},
+       {"[input] Eindimensionale Statistik"},
+       true},
+  };
+  for (const Refusal& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.database)
+      showDatabase(c.text);
+    else
+      showText(c.text);
+    if (c.text.empty()) {
+      // A list was opened, but the editor shows something else.
+      context.listLoaded = true;
+      editor.setLines({"a;b;", "1;2;"});
+    }
+    dialogs.shown.clear();
+    for (const ScriptAnswer& a : c.answers) dialogs.queue(a);
+    const Lines before = editor.lines();
+    run1();
+    std::vector<std::string> shown;
+    for (const std::string& line : dialogs.shown) {
+      if (line.rfind(kColumnTitle, 0) == 0) continue;
+      // Compare the dialogs by their title only.
+      const std::size_t bar = line.find(" | ");
+      shown.push_back(line.rfind("[input]", 0) == 0 ? line.substr(0, bar) : line);
+    }
+    EXPECT_EQ(shown, c.shown);
+    if (c.outputWritten) {
+      ASSERT_EQ(output().size(), 12u);
+      EXPECT_EQ(output()[8], "Streuung:             10.84");
+    } else {
+      EXPECT_TRUE(output().empty());
+    }
+    EXPECT_FALSE(state.chart.panelVisible);
+    context = StatsContext();
+    list = ListState();
+  }
+}
+
+TEST_F(StatsTest, DecimalsSetting) {
+  struct Case {
+    ScriptAnswer answer;
+    int decimals;
+  } cases[] = {
+      {ScriptAnswer::typed("0"), 0},
+      {ScriptAnswer::typed("8"), 8},
+      {ScriptAnswer::typed("9"), 2},
+      {ScriptAnswer::typed("-1"), 2},
+      {ScriptAnswer::typed("x"), 2},
+      {ScriptAnswer::typed(" 5"), 5},
+      {ScriptAnswer::of(ScriptAnswer::Kind::Cancel), 2},
+  };
+  for (const Case& c : cases) {
+    state.decimals = 7;
+    dialogs.queue(c.answer);
+    decimalsCommand(dialogs, state);
+    EXPECT_EQ(state.decimals, c.decimals) << dialogs.shown.back();
+  }
+  EXPECT_EQ(dialogs.shown[0], "[input] Anzahl der Kommastellen (0..8) |  | 2 -> 0");
+}
+
+}  // namespace
+}  // namespace korvale

@@ -1,0 +1,69 @@
+// The statistics commands on in-memory ports, with a list shown as the database or a plain text.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "csvlist/field_table.h"
+#include "stats/stats_commands.h"
+#include "support/memory_text_editor.h"
+#include "support/recording_canvas.h"
+#include "support/test_ports.h"
+
+namespace korvale {
+
+using Lines = std::vector<Text>;
+
+class StatsTest : public ::testing::Test {
+ protected:
+  // The lines as the Grades editor shows a loaded list: the table closed by "#".
+  void showDatabase(const Lines& lines) {
+    editor.setLines(lines);
+    const int records = static_cast<int>(lines.size()) - 1;  // header and records, not "#"
+    list.table = buildFieldTable(lines[0], records > 1 ? &lines[1] : nullptr, ';', records);
+    context.listLoaded = context.databaseDisplayed = true;
+  }
+  void showText(const Lines& lines) {
+    editor.setLines(lines);
+    context.listLoaded = context.databaseDisplayed = false;
+  }
+
+  void run1() { statistics1Command(editor, list, state, dialogs, canvas, context); }
+  void run2() { statistics2Command(editor, list, state, dialogs, canvas, context); }
+  void runN() { statisticsNCommand(editor, list, state, dialogs, canvas, context); }
+
+  // The lines after the end marker.
+  Lines output() const {
+    const Lines all = editor.lines();
+    for (std::size_t i = 0; i < all.size(); ++i)
+      if (all[i] == "#") return Lines(all.begin() + static_cast<long>(i) + 1, all.end());
+    return {};
+  }
+
+  MemoryTextEditor editor;
+  ListState list;
+  StatsState state;
+  TestDialogs dialogs;
+  RecordingCanvas canvas;
+  StatsContext context;
+};
+
+// A school-mark list with absent marks and a supplementary column.
+inline const Lines kGradesList = {"NAMEN;M1;M2;ZUSATZ;",
+                                  "Anna ;1;2;gut;",
+                                  "Ben  ;2;a;x;",
+                                  "Cora ;3;3;;",
+                                  "Dirk ;a;4;y;",
+                                  "Emil ;5;5;z;",
+                                  "#"};
+
+// An ordinary list of numbers and texts.
+inline const Lines kNumericList = {"Nummer;Zuname;Gewicht;Groesse;",
+                                   "1;Albers;61;168;",
+                                   "2;Brückner;84;182;"_cp,
+                                   "3;Claasen;58;165;",
+                                   "4;Dietrich;77;179;",
+                                   "#"};
+
+}  // namespace korvale
