@@ -156,9 +156,7 @@ void printLettersCommand(MailMergeWindow& w) {
     w.dialogs.message("Bitte zuerst einen Serienbrief schreiben !");
     return;
   }
-  if (!w.dialogs.confirm(" Den Serienbrief drucken ? ")) return;
-  if (!w.dialogs.print()) return;
-  if (w.printText) w.printText();
+  if (w.dialogs.confirm(" Den Serienbrief drucken ? ") && w.printText) w.printText();
 }
 
 }  // namespace korvale

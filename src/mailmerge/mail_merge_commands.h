@@ -48,8 +48,8 @@ struct MailMergeWindow {
 
   // Makes the editor writable (with the window's lock flag); without it the editor alone.
   std::function<void()> unlock;
-  // The window's printing of the editor's text, one page per page-break mark; called after
-  // the print dialog was confirmed.
+  // The window's printing of the editor's text ("Drucken"): its print dialog, then one page
+  // per page-break mark.
   std::function<void()> printText;
 };
 

@@ -61,7 +61,10 @@ class MailMergeTest : public ::testing::Test {
                            .fileExtension = fileExtension,
                            .fileLabel = fileLabel,
                            .unlock = [this] { ++unlocks; },
-                           .printText = [this] { printed.push_back(editor.richText()); }};
+                           .printText =
+                               [this] {
+                                 if (dialogs.print()) printed.push_back(editor.richText());
+                               }};
   }
 
   // The preview switched on with the two questions answered.
