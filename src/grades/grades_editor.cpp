@@ -43,11 +43,15 @@ void GradesEditor::buildMenu() {
       {datei, "Drucken", true, [this] { print(); }},
       {datei, "Drucker einstellen", true, [this] { s_.dialogs.printerSetup(); }},
       {datei, "Beenden", true, [this] { s_.host.close(WindowId::GradesEditor); }},
+      {bearbeiten, "Undo", true, [&e] { e.undo(); }},
+      {bearbeiten, "Alles Markieren", true, [&e] { e.markAll(); }},
+      {bearbeiten, "Sperren E/A", true, [this] { toggleLock(); }},
       {bearbeiten, "Compress", true, [this, &e] { compressCommand(e, list_, s_.cursor); }},
       {bearbeiten, "Expand", true,
        [this, &e] { expandCommand(e, list_, s_.dialogs, s_.cursor, databaseLoaded_); }},
       {bearbeiten, "Separator", true,
        [this, &e] { separatorCommand(e, list_, s_.dialogs, [this] { displayFormatting(); }); }},
+      {schrift, "Alles Markieren", true, [&e] { e.markAll(); }},
       {schrift, "Insert \"", true, [&e] { insertQuotesCommand(e); }},
       {schrift, "Remove \"", true, [&e] { removeQuotesCommand(e); }},
       {schrift, "AddLastSep", true, [&e] { addLastSeparatorCommand(e); }},
@@ -85,6 +89,12 @@ void GradesEditor::setClipboardEntriesEnabled(bool enabled) {
 void GradesEditor::setLocked(bool locked) {
   locked_ = locked;
   s_.editor.setReadOnly(locked);
+}
+
+void GradesEditor::toggleLock() {
+  setLocked(!locked_);
+  s_.dialogs.message(locked_ ? "Editor gesperrt !" : "Editor entsperrt !");
+  notify();
 }
 
 void GradesEditor::opened() {

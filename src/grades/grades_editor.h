@@ -85,6 +85,8 @@ class GradesEditor : public Window {
   void caretTo(int line, int column);
   void updateStatus();
   void setLocked(bool locked);
+  // "Sperren E/A".
+  void toggleLock();
 
  private:
   void buildMenu();

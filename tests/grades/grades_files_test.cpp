@@ -358,5 +358,29 @@ TEST_F(GradesEditorTest, NewClearsTheDatabaseAndClosingClearsTheLabels) {
   EXPECT_EQ(grades.rulerText(), Text(168, ' ') + "]< A4 ");
 }
 
+TEST_F(GradesEditorTest, LockSwitchAndTheEntriesThatWaitWhileTheTableIsShown) {
+  openList(write("liste.csv", kList));
+  EXPECT_FALSE(menuEnabled("Bearbeiten", "Undo"));
+  EXPECT_FALSE(menuEnabled("Bearbeiten", "Alles Markieren"));
+  EXPECT_TRUE(menuEnabled("Schrift", "Alles Markieren"));
+  menu("Bearbeiten > Sperren E/A");
+  EXPECT_FALSE(grades.locked());
+  EXPECT_FALSE(editor.readOnly());
+  click(2, 3);
+  EXPECT_EQ(editor.markedText(), "") << "an unlocked editor marks nothing on a click";
+  menu("Bearbeiten > Sperren E/A");
+  EXPECT_TRUE(editor.readOnly());
+  EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"[message] Editor entsperrt !",
+                                                     "[message] Editor gesperrt !"}));
+  menu("Schrift > Alles Markieren");
+  EXPECT_EQ(editor.markedText(), joinLines(kShown, "\n"));
+  menu("Datei > Neu");
+  EXPECT_TRUE(menuEnabled("Bearbeiten", "Undo"));
+  editor.setLines({"eins"});
+  editor.setLines({"zwei"});
+  menu("Bearbeiten > Undo");
+  EXPECT_EQ(editor.lines(), std::vector<Text>{"eins"});
+}
+
 }  // namespace
 }  // namespace korvale
