@@ -39,6 +39,9 @@ void GradesEditor::buildMenu() {
       {datei, "Öffnen (CSV)"_cp, true, [this] { openList(); }},
       {datei, "Öffnen (Text)"_cp, true, [this] { openText(); }},
       {datei, "Neu", true, [this] { reset(); }},
+      // Coming back from them is no new opening: the database stays.
+      {datei, "LISTWERK", true, [this] { s_.host.openModal(WindowId::ListTools); }},
+      {datei, "Calculator", true, [this] { s_.host.openModal(WindowId::Calculator); }},
       {datei, "Speichern", true, [this] { save(); }},
       {datei, "Drucken", true, [this] { print(); }},
       {datei, "Drucker einstellen", true, [this] { s_.dialogs.printerSetup(); }},

@@ -347,6 +347,10 @@ TEST_F(GradesEditorTest, NewClearsTheDatabaseAndClosingClearsTheLabels) {
   EXPECT_EQ(editor.typingFormat().size, 14);
 
   openList(write("liste.csv", kList));
+  menu("Datei > LISTWERK");
+  menu("Datei > Calculator");
+  EXPECT_EQ(host.opened, 2);
+  EXPECT_TRUE(grades.databaseDisplayed());
   menu("Datei > Beenden");
   EXPECT_EQ(host.closed, 1);
   grades.closed();

@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <cstdlib>
 
 #include "app/application.h"
+#include "base/files.h"
 #include "support/test_ports.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_platform.h"
@@ -79,6 +83,39 @@ TEST_F(QtViews, StartPanelOpensTheGradesEditorWithItsMenus) {
   grades->close();
   EXPECT_FALSE(grades->isVisible());
   EXPECT_EQ(app.current().id(), WindowId::Start);
+}
+
+TEST_F(QtViews, GradesEditorShowsAListWithItsFieldsViewBeside) {
+  ASSERT_TRUE(writeFileAtomic(dir + "/liste.csv", "Nr;Name;\r\n1;Albers;\r\n12;Bo;\r\n"));
+  app.openModal(WindowId::GradesEditor);
+  auto* grades = qobject_cast<QMainWindow*>(view("TForm24"));
+  ASSERT_NE(grades, nullptr);
+  QAction* open = nullptr;
+  for (QAction* menu : grades->menuBar()->actions())
+    for (QAction* entry : menu->menu()->actions())
+      if (entry->text() == QString::fromUtf8("Öffnen (CSV)")) open = entry;
+  ASSERT_NE(open, nullptr);
+  dialogs.file(dir + "/liste.csv");
+  open->trigger();
+
+  auto* edit = grades->findChild<QTextEdit*>();
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->toPlainText(), QStringLiteral("Nr;Name  ;\n 1;Albers;\n12;Bo    ;\n#"));
+  EXPECT_TRUE(edit->isReadOnly());
+  QTextCursor header(edit->document());
+  header.movePosition(QTextCursor::Right);
+  EXPECT_EQ(header.charFormat().fontWeight(), QFont::Bold);
+  EXPECT_EQ(header.charFormat().fontFamilies().toStringList().value(0),
+            QStringLiteral("Courier New"));
+  auto* fields = grades->findChild<QPlainTextEdit*>(QStringLiteral("fieldsView"));
+  ASSERT_NE(fields, nullptr);
+  EXPECT_TRUE(fields->isVisible());
+  EXPECT_TRUE(fields->toPlainText().startsWith(QStringLiteral(" \n Datenbank  : liste.csv\n")));
+  auto* file = grades->findChild<QLabel*>(QStringLiteral("file"));
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->text(), QStringLiteral(" Datei: liste.csv"));
+  grades->close();
+  EXPECT_FALSE(fields->isVisible());
 }
 
 TEST(QtFileFilter, PipeFiltersBecomeQtFilters) {
