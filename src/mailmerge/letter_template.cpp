@@ -11,8 +11,6 @@ namespace korvale {
 
 namespace {
 
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -53,12 +51,6 @@ std::vector<FormatRun> runsOf(const RichText& doc, std::size_t offset, std::size
   }
   return out;
 }
-
-struct PlainSink {
-  Text text;
-  void append(std::string_view piece, const CharFormat&) { text.append(piece); }
-  void appendRuns(std::string_view piece, const std::vector<FormatRun>&) { text.append(piece); }
-};
 
 }  // namespace
 
@@ -115,12 +107,6 @@ void LetterTemplate::addLiteral(std::size_t offset, std::size_t length) {
   pieces_.push_back(std::move(piece));
 }
 
-int LetterTemplate::placeholderCount() const {
-  return static_cast<int>(std::count_if(pieces_.begin(), pieces_.end(), [](const Piece& p) {
-    return p.kind != Piece::Kind::Literal;
-  }));
-}
-
 std::string_view LetterTemplate::pieceText(const Piece& piece, const std::vector<Text>& values,
                                            const std::vector<Text>& names) const {
   const auto index = static_cast<std::size_t>(piece.number - 1);
@@ -135,44 +121,30 @@ std::string_view LetterTemplate::pieceText(const Piece& piece, const std::vector
   return std::string_view(doc_.text).substr(piece.offset, piece.length);
 }
 
-template <typename Sink>
-void LetterTemplate::fillInto(Sink& sink, const std::vector<Text>& values,
-                              const std::vector<Text>& names,
-                              const VariableTable& variables) const {
+void LetterTemplate::appendCopy(DocumentBuilder& out, const std::vector<Text>& values,
+                                const std::vector<Text>& names,
+                                const VariableTable& variables) const {
+  const int firstLine = out.currentLine();
   for (std::size_t i = 0; i < pieces_.size(); ++i) {
     if (i == openPiece_) {
       Text content;
       for (std::size_t k = openPiece_ + 1; k < closePiece_; ++k)
         content.append(pieceText(pieces_[k], values, names));
       if (!content.empty()) {
-        sink.append(computedFieldText(content, variables), pieces_[i].runs.front().format);
+        out.append(computedFieldText(content, variables), pieces_[i].runs.front().format);
         i = closePiece_;
         continue;
       }
     }
     const Piece& piece = pieces_[i];
     if (piece.kind == Piece::Kind::Literal)
-      sink.appendRuns(pieceText(piece, values, names), piece.runs);
+      out.appendRuns(pieceText(piece, values, names), piece.runs);
     else
-      sink.append(pieceText(piece, values, names), piece.runs.front().format);
+      out.append(pieceText(piece, values, names), piece.runs.front().format);
   }
-}
-
-void LetterTemplate::appendCopy(DocumentBuilder& out, const std::vector<Text>& values,
-                                const std::vector<Text>& names,
-                                const VariableTable& variables) const {
-  const int firstLine = out.currentLine();
-  fillInto(out, values, names, variables);
   // Values hold no line breaks, so every line of the copy is the template's line.
   for (std::size_t line = 0; line < doc_.alignments.size(); ++line)
     out.setAlignment(firstLine + static_cast<int>(line), doc_.alignments[line]);
-}
-
-Text LetterTemplate::fill(const std::vector<Text>& values, const std::vector<Text>& names,
-                          const VariableTable& variables) const {
-  PlainSink sink;
-  fillInto(sink, values, names, variables);
-  return std::move(sink.text);
 }
 
 }  // namespace korvale

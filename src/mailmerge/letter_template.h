@@ -32,12 +32,7 @@ class LetterTemplate {
   void appendCopy(DocumentBuilder& out, const std::vector<Text>& values,
                   const std::vector<Text>& names, const VariableTable& variables) const;
 
-  // The plain text of one filled copy (for tests and callers without formats).
-  Text fill(const std::vector<Text>& values, const std::vector<Text>& names,
-            const VariableTable& variables) const;
-
   std::size_t size() const { return doc_.text.size(); }
-  int placeholderCount() const;
 
  private:
   struct Piece {
@@ -52,9 +47,6 @@ class LetterTemplate {
   void addLiteral(std::size_t offset, std::size_t length);
   std::string_view pieceText(const Piece& piece, const std::vector<Text>& values,
                              const std::vector<Text>& names) const;
-  template <typename Sink>
-  void fillInto(Sink& sink, const std::vector<Text>& values, const std::vector<Text>& names,
-                const VariableTable& variables) const;
 
   RichText doc_;
   std::vector<Piece> pieces_;
