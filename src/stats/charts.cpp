@@ -27,12 +27,12 @@ struct Frame {
 
 void drawFrame(Canvas& canvas, int penWidth) {
   canvas.setBrush(kWhite, BrushStyle::Clear);
-  canvas.setPen(kBlack, penWidth);
+  canvas.setPen(kBlack, penWidth, PenStyle::Solid);
   canvas.rectangle(0, 0, canvas.width(), canvas.height());
 }
 
 void drawAxes(Canvas& canvas, const Frame& f) {
-  canvas.setPen(kBlack, 2);
+  canvas.setPen(kBlack, 2, PenStyle::Solid);
   canvas.line({f.left / 2, f.bottom}, {f.left / 2 + f.right, f.bottom});
   canvas.line({f.left, f.top / 2}, {f.left, f.top / 2 + f.bottom});
 }
@@ -75,11 +75,11 @@ void drawBarChart(Canvas& canvas, const Distribution& d, const Text& xName, int 
   for (int i = 0; i < d.entry.classCount; ++i) {
     const int h = barHeight(f, d, i);
     x = i * p + f.left;
-    canvas.setPen(kWhite, 6);
+    canvas.setPen(kWhite, 6, PenStyle::Solid);
     canvas.setBrush(kWhite, BrushStyle::Clear);
     canvas.rectangle(x, f.bottom - h, x + p, f.bottom);
-    canvas.setPen(kBlack, 2);
-    canvas.setBrush(rgb(240, 200, 200));
+    canvas.setPen(kBlack, 2, PenStyle::Solid);
+    canvas.setBrush(rgb(240, 200, 200), BrushStyle::Solid);
     canvas.rectangle(x, f.bottom - h, x + p, f.bottom);
     canvas.text({x + p / 4, f.bottom - h - f.top / 4}, percentText(d.percentage(i)));
     canvas.text({x, f.bottom + f.top / 16}, numberText(d.lower(i), decimals));
@@ -102,11 +102,11 @@ void drawLineChart(Canvas& canvas, const Distribution& d, const Text& xName) {
   for (int i = 0; i < d.entry.classCount; ++i) {
     const Point point{p / 2 + f.left + i * p, f.bottom - barHeight(f, d, i)};
     if (i > 0) {
-      canvas.setPen(kBlack, 3);
+      canvas.setPen(kBlack, 3, PenStyle::Solid);
       canvas.line(point, previous);
     }
-    canvas.setPen(kBlack, 2);
-    canvas.setBrush(kRed);
+    canvas.setPen(kBlack, 2, PenStyle::Solid);
+    canvas.setBrush(kRed, BrushStyle::Solid);
     canvas.rectangle(point.x - 5, point.y - 5, point.x + 5, point.y + 5);
     canvas.text({point.x, point.y - f.top / 4}, intToText(d.counts[static_cast<std::size_t>(i)]));
     canvas.rectangle(point.x - 1, f.bottom - 5, point.x, f.bottom + 5);
@@ -136,9 +136,9 @@ void drawPieChart(Canvas& canvas, const Distribution& d, const Text& xName) {
     angle += count * 360.0 / d.used;
     const Point next = onCircle(centre, angle, r);
     canvas.setBrush(kWhite, BrushStyle::Clear);
-    canvas.setPen(kWhite, 6);
+    canvas.setPen(kWhite, 6, PenStyle::Solid);
     canvas.pie(centre.x - r, centre.y - r, centre.x + r, centre.y + r, previous, next);
-    canvas.setPen(kBlack, 2);
+    canvas.setPen(kBlack, 2, PenStyle::Solid);
     canvas.pie(centre.x - r, centre.y - r, centre.x + r, centre.y + r, previous, next);
     shade += roundEven(count * 255.0 / (4.0 * d.used));
     const int light = std::clamp(255 - 2 * shade, 0, 255);
@@ -173,14 +173,14 @@ void drawScatterChart(Canvas& canvas, const PairSummary& pair, const std::vector
   canvas.clear(kTooltipBackground);
   canvas.setFont(0, false);
   drawFrame(canvas, 3);
-  canvas.setPen(kBlack, 2);
+  canvas.setPen(kBlack, 2, PenStyle::Solid);
   canvas.rectangle(b, top, right, bottom);
 
   const Point mean = pixel(pair.x.mean, pair.y.mean);
   canvas.setPen(kBlack, 1, PenStyle::Dot);
   canvas.line({b, mean.y}, {right, mean.y});
   canvas.line({mean.x, top}, {mean.x, bottom});
-  canvas.setPen(kBlack, 1);
+  canvas.setPen(kBlack, 1, PenStyle::Solid);
 
   auto place = [&](const Text& text, auto&& at) {
     canvas.text(at(canvas.textWidth(text), canvas.textHeight(text)), text);
@@ -217,8 +217,8 @@ void drawScatterChart(Canvas& canvas, const PairSummary& pair, const std::vector
     if (pair.y.minimum < y && y < pair.y.maximum) canvas.setPixel(pixel(x, y), kBlack);
   }
 
-  canvas.setPen(kBlack, 1);
-  canvas.setBrush(kRed);
+  canvas.setPen(kBlack, 1, PenStyle::Solid);
+  canvas.setBrush(kRed, BrushStyle::Solid);
   const std::size_t n = std::min(xs.size(), ys.size());
   for (std::size_t i = 0; i < n; ++i) {
     if (isMissing(xs[i]) || isMissing(ys[i])) continue;

@@ -43,8 +43,8 @@ class Canvas {
   // Fills the whole surface; pen and brush stay.
   virtual void clear(Color color) = 0;
 
-  virtual void setPen(Color color, int width, PenStyle style = PenStyle::Solid) = 0;
-  virtual void setBrush(Color color, BrushStyle style = BrushStyle::Solid) = 0;
+  virtual void setPen(Color color, int width, PenStyle style) = 0;
+  virtual void setBrush(Color color, BrushStyle style) = 0;
   // A size of 0 keeps the surface's default size.
   virtual void setFont(int size, bool bold) = 0;
 

@@ -1,0 +1,45 @@
+// The chart canvas on a QImage: shapes drawn with QPainter, without antialiasing, so that flood
+// fills find exact borders.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPen>
+#include <string>
+
+#include "ui/ports/canvas.h"
+
+namespace korvale {
+
+class QtCanvas : public Canvas {
+ public:
+  explicit QtCanvas(int width = 428, int height = 428);
+
+  const QImage& image() const { return image_; }
+  // Writes the image as a PNG file; false when it could not be written.
+  bool savePng(const std::string& path) const;
+
+  int width() const override { return image_.width(); }
+  int height() const override { return image_.height(); }
+  void clear(Color color) override;
+  void setPen(Color color, int width, PenStyle style) override;
+  void setBrush(Color color, BrushStyle style) override;
+  void setFont(int size, bool bold) override;
+  void rectangle(int left, int top, int right, int bottom) override;
+  void ellipse(int left, int top, int right, int bottom) override;
+  void pie(int left, int top, int right, int bottom, Point from, Point to) override;
+  void line(Point from, Point to) override;
+  void setPixel(Point at, Color color) override;
+  void floodFill(Point at, Color fill, Color border) override;
+  void text(Point at, const Text& text) override;
+  int textWidth(const Text& text) override;
+  int textHeight(const Text& text) override;
+
+ private:
+  QImage image_;
+  QPen pen_;
+  QBrush brush_;
+  QFont font_;
+};
+
+}  // namespace korvale
