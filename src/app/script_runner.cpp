@@ -106,6 +106,10 @@ class Runner {
       invokeMenu(w, utf8ToCp1252(arg));
     } else if (command == "button") {
       click(w, utf8ToCp1252(arg), Control::Kind::Button);
+    } else if (command == "fill") {
+      const std::size_t space = arg.find(' ');
+      fill(w, arg.substr(0, space),
+           space == std::string::npos ? Text() : utf8ToCp1252(unescape(arg.substr(space + 1))));
     } else if (command == "key") {
       const KeyPress key = parseKey(arg);
       if (!w.keyPressed(key)) {
@@ -169,6 +173,18 @@ class Runner {
       }
     }
     throw CommandError{"no such panel or button: " + cp1252ToUtf8(caption)};
+  }
+
+  // Types into a one-line edit, named by its id, in place of its text.
+  void fill(Window& w, const std::string& name, const Text& text) {
+    for (const Control& control : w.controls()) {
+      if (control.name != name || control.kind != Control::Kind::Edit) continue;
+      if (!control.visible || !control.enabled || !control.edited)
+        throw CommandError{"'" + name + "' is not available"};
+      control.edited(text);
+      return;
+    }
+    throw CommandError{"no such edit: " + name};
   }
 
   void invokeMenu(Window& w, const Text& path) {

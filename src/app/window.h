@@ -22,15 +22,17 @@ struct MenuItem {
   std::function<void()> action;
 };
 
-// A label, panel or button: what the window shows and what a click on it does.
+// A label, panel, button or one-line edit: what the window shows and what a click on it does.
+// An edit's caption is its text.
 struct Control {
-  enum class Kind { Label, Panel, Button };
+  enum class Kind { Label, Panel, Button, Edit };
   Kind kind = Kind::Label;
   std::string name;  // stable id for the view
   Text caption;
   bool visible = true;
   bool enabled = true;
-  std::function<void()> action;  // empty when the control is not clickable
+  std::function<void()> action;                       // empty when the control is not clickable
+  std::function<void(const Text&)> edited = nullptr;  // an edit: the user changed its text
 };
 
 struct KeyPress {

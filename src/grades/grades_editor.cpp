@@ -6,7 +6,9 @@
 #include "base/files.h"
 #include "base/text_routines.h"
 #include "csvlist/field_table.h"
+#include "csvlist/grades_mode.h"
 #include "csvlist/layout.h"
+#include "csvlist/sorting.h"
 #include "csvlist/table_text.h"
 
 namespace korvale {
@@ -49,17 +51,31 @@ void GradesEditor::buildMenu() {
       {bearbeiten, "Undo", true, [&e] { e.undo(); }},
       {bearbeiten, "Alles Markieren", true, [&e] { e.markAll(); }},
       {bearbeiten, "Sperren E/A", true, [this] { toggleLock(); }},
+      {bearbeiten, "Suchen", true,
+       [this, &e] {
+         searchCommand(e, search_, s_.dialogs);
+         updateStatus();
+       }},
+      {bearbeiten, "Sortieren", true, [this] { sort(); }},
       {bearbeiten, "Compress", true, [this, &e] { compressCommand(e, list_, s_.cursor); }},
       {bearbeiten, "Expand", true,
        [this, &e] { expandCommand(e, list_, s_.dialogs, s_.cursor, databaseLoaded_); }},
       {bearbeiten, "Separator", true,
        [this, &e] { separatorCommand(e, list_, s_.dialogs, [this] { displayFormatting(); }); }},
+      {bearbeiten, "Select", true, [this] { showSelectionPanel(); }},
+      {bearbeiten, "Restore", true, [this] { restore(); }},
       {schrift, "Alles Markieren", true, [&e] { e.markAll(); }},
       {schrift, "Insert \"", true, [&e] { insertQuotesCommand(e); }},
       {schrift, "Remove \"", true, [&e] { removeQuotesCommand(e); }},
       {schrift, "AddLastSep", true, [&e] { addLastSeparatorCommand(e); }},
       {schrift, "DelLastSep", true, [&e] { deleteLastSeparatorCommand(e); }},
-      {datenbank, "Datenbank aktualisieren", false, [this] { reloadDatabase(); }},
+      {"Mathematik", "Schulnoten E/A", true,
+       [this, &e] { switchGradesMode(e, list_, s_.dialogs); }},
+      {datenbank, "Datenbank aktualisieren", false,
+       [this] {
+         selectionPanelShown_ = false;
+         reloadDatabase();
+       }},
       {datenbank, "Datenbank anzeigen (E/A)", false, [this] { toggleDisplay(); }},
       {datenbank, "Datenfelder Ansicht (E/A)", false, [this] { toggleFieldsView(); }},
   };
@@ -68,6 +84,7 @@ void GradesEditor::buildMenu() {
 std::vector<Control> GradesEditor::controls() const {
   using K = Control::Kind;
   GradesEditor* self = const_cast<GradesEditor*>(this);
+  const bool panel = selectionPanelShown_;
   return {
       {K::Label, "ruler", ruler_, true, true, nullptr},
       {K::Label, "status", statusLine_, true, true, nullptr},
@@ -76,6 +93,23 @@ std::vector<Control> GradesEditor::controls() const {
       {K::Button, "last", ">>|", true, true,
        [self] { self->caretTo(self->s_.editor.lineCount(), 1); }},
       {K::Button, "fields", "Felder E/A", true, true, [self] { self->toggleFieldsView(); }},
+      {K::Label, "selectionTitle", "Datenselektion", panel, true, nullptr},
+      {K::Label, "selectionFieldLabel", "Nummer des Datenfeldes", panel, true, nullptr},
+      {K::Edit, "selectionField", selectionRequest_.fieldNumber, panel, true, nullptr,
+       [self](const Text& t) { self->selectionRequest_.fieldNumber = t; }},
+      {K::Label, "selectionOperatorLabel", "Selektor (!,=,<,>,-,+)", panel, true, nullptr},
+      {K::Edit, "selectionOperator", selectionRequest_.op, panel, true, nullptr,
+       [self](const Text& t) { self->selectionRequest_.op = t; }},
+      {K::Label, "selectionTermLabel", "Suchbegriff", panel, true, nullptr},
+      {K::Edit, "selectionTerm", selectionRequest_.term, panel, true, nullptr,
+       [self](const Text& t) { self->selectionRequest_.term = t; }},
+      {K::Button, "selectionRun", "Ausführen"_cp, panel, true,
+       [self] { self->runSelectionPanel(); }},
+      {K::Button, "selectionCancel", "Abbrechen", panel, true,
+       [self] {
+         self->selectionPanelShown_ = false;
+         self->notify();
+       }},
   };
 }
 
@@ -102,7 +136,8 @@ void GradesEditor::toggleLock() {
 
 void GradesEditor::opened() {
   databaseList_.clear();
-  selectionMade_ = false;
+  selection_ = SelectionState();
+  statisticsHeaderChoice_ = true;
   ruler_ = rulerFor(s_.screen.dpi);
   s_.editor.setTypingFormat(textFont());
   databaseLoaded_ = templateInEditor_ = databaseDisplayed_ = previewOn_ = false;
@@ -116,8 +151,9 @@ void GradesEditor::opened() {
 }
 
 void GradesEditor::reset() {
-  selectionMade_ = false;
+  selection_.selectionMade = false;
   setLocked(false);
+  selectionPanelShown_ = false;
   setClipboardEntriesEnabled(true);
   if (listLoaded_) {
     fileLabel_ = "Datei";
@@ -140,6 +176,7 @@ void GradesEditor::reset() {
   fileName_.clear();
   setFileLabel();
   templateInEditor_ = false;
+  statisticsHeaderChoice_ = false;
   currentField_ = 0;
   notify();
 }
@@ -155,6 +192,8 @@ void GradesEditor::closed() {
   savedEditorText_ = RichText();
   listLoaded_ = databaseLoaded_ = false;
   list_.table.schoolMarks = list_.table.supplementaryColumn = false;
+  selection_ = SelectionState();
+  statisticsHeaderChoice_ = false;
   currentField_ = 0;
 }
 
@@ -192,7 +231,7 @@ void GradesEditor::caretTo(int line, int column) {
 }
 
 void GradesEditor::updateStatus() {
-  const TextPos at = s_.editor.caret();
+  const TextPos at = s_.editor.markStart();
   const Text line = s_.editor.line(at.line);
   currentField_ = currentFieldNumber(line, at.column);
   Text field = std::to_string(currentField_);
@@ -204,6 +243,50 @@ void GradesEditor::updateStatus() {
   }
   statusLine_ = "Zei/Spa: " + std::to_string(at.line + 1) + " / " + std::to_string(at.column + 1) +
                 " / " + field;
+}
+
+bool GradesEditor::keyPressed(const KeyPress& key) {
+  if (key.name != "F3" || key.ctrl || key.alt || key.shift) return false;
+  searchAgain(s_.editor, search_);
+  updateStatus();
+  notify();
+  return true;
+}
+
+void GradesEditor::sort() {
+  const int field = currentField_;
+  if (const auto lines =
+          sortCommand(s_.editor, list_, s_.dialogs, s_.cursor, field, statisticsHeaderChoice_))
+    takeAsDatabase(*lines, field);
+}
+
+void GradesEditor::restore() {
+  const int field = currentField_;
+  if (const auto lines = restoreSelection(selection_, s_.dialogs)) takeAsDatabase(*lines, field);
+}
+
+void GradesEditor::showSelectionPanel() {
+  if (s_.editor.isEmpty()) return;
+  selectionRequest_ = {std::to_string(currentField_), Text(), Text()};
+  selectionPanelShown_ = true;
+  notify();
+}
+
+void GradesEditor::runSelectionPanel() {
+  const int field = currentField_;
+  const auto lines =
+      runSelection(s_.editor, list_, selection_, s_.dialogs, s_.cursor, selectionRequest_);
+  selectionPanelShown_ = false;
+  if (lines) takeAsDatabase(*lines, field);
+  notify();
+}
+
+void GradesEditor::takeAsDatabase(const std::vector<Text>& lines, int field) {
+  databaseList_ = lines;
+  reloadDatabase();
+  toggleDisplay();
+  if (caretToField(s_.editor, field, list_.detectedSeparator)) updateStatus();
+  notify();
 }
 
 void GradesEditor::textClicked() {

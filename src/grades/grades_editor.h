@@ -10,6 +10,8 @@
 #include "app/scaling.h"
 #include "app/window.h"
 #include "csvlist/list_state.h"
+#include "csvlist/search.h"
+#include "csvlist/selection.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/key_state.h"
 #include "ui/ports/printer.h"
@@ -49,6 +51,7 @@ class GradesEditor : public Window {
 
   void opened() override;
   void closed() override;
+  bool keyPressed(const KeyPress& key) override;
   void textClicked() override;
   void caretMoved() override;
 
@@ -63,6 +66,9 @@ class GradesEditor : public Window {
   const std::vector<Text>& databaseCopy() const { return databaseCopy_; }
   int currentField() const { return currentField_; }
   int tableFontSize() const { return tableFontSize_; }
+  // Whether the statistics read line 1 as a record rather than a header; a sort without a
+  // header line sets it.
+  bool statisticsHeaderChoice() const { return statisticsHeaderChoice_; }
   const std::string& fileName() const { return fileName_; }
   Text rulerText() const { return ruler_; }
 
@@ -85,6 +91,16 @@ class GradesEditor : public Window {
   void caretTo(int line, int column);
   void updateStatus();
   void setLocked(bool locked);
+  // "Sortieren" and "Restore": the result becomes the database, shown with the caret on the
+  // field that was current.
+  void sort();
+  void restore();
+  // The database list replaced by `lines`, reloaded and shown.
+  void takeAsDatabase(const std::vector<Text>& lines, int field);
+  // The selection panel: "Select" shows it, "Ausführen" runs it, "Abbrechen" hides it.
+  void showSelectionPanel();
+  void runSelectionPanel();
+  bool selectionPanelShown() const { return selectionPanelShown_; }
   // "Sperren E/A".
   void toggleLock();
 
@@ -117,7 +133,6 @@ class GradesEditor : public Window {
   bool textMode_ = false;
   bool locked_ = false;
   bool showHint_ = false;
-  bool selectionMade_ = false;
   bool fieldsViewShown_ = false;
   std::string fileName_;
   std::string fileExtension_;
@@ -126,6 +141,11 @@ class GradesEditor : public Window {
   CharFormat textFont_;  // "Arial", regular, 14
   int currentField_ = 0;
   int printOrientationMode_ = 0;
+  bool statisticsHeaderChoice_ = true;
+  SelectionState selection_;
+  SelectionRequest selectionRequest_;
+  bool selectionPanelShown_ = false;
+  SearchState search_;
 
   // The database.
   ListState list_;

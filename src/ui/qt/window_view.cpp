@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -92,6 +93,14 @@ void WindowView::buildControls(QWidget* host) {
           if (c.name == name && c.action) run(c.action);
       };
       widget = panel;
+    } else if (control.kind == Control::Kind::Edit) {
+      auto* edit = new QLineEdit(toQt(control.caption), host);
+      const std::string name = control.name;
+      connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+        for (const Control& c : window_.controls())
+          if (c.name == name && c.edited) run([&] { c.edited(fromQt(text)); });
+      });
+      widget = edit;
     } else {
       auto* label = new QLabel(toQt(control.caption), host);
       label->setAutoFillBackground(true);
@@ -115,10 +124,13 @@ void WindowView::refresh() {
     QWidget* widget = it->second;
     widget->setVisible(control.visible);
     widget->setEnabled(control.enabled);
-    if (auto* button = qobject_cast<QPushButton*>(widget))
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      if (edit->text() != toQt(control.caption)) edit->setText(toQt(control.caption));
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
       button->setText(toQt(control.caption));
-    else if (auto* label = qobject_cast<QLabel*>(widget))
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
       label->setText(toQt(control.caption));
+    }
   }
   placeControls();
 }
