@@ -1,0 +1,91 @@
+// "Statistik - N" on a list at the limits of the data model: 2000 records of a name and 50
+// value columns, shown as the database, with the 50 x 50 correlation matrix.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "base/numbers.h"
+#include "csvlist/field_table.h"
+#include "stats/stats_commands.h"
+#include "support/memory_text_editor.h"
+#include "support/recording_canvas.h"
+#include "ui/ports/dialogs.h"
+
+namespace korvale {
+namespace {
+
+constexpr int kRecords = 2000;
+constexpr int kColumns = 50;
+
+// Decimals, whole numbers and now and then a field that is no number.
+std::vector<Text> makeList() {
+  std::vector<Text> lines;
+  Text header = "Name;";
+  for (int c = 1; c <= kColumns; ++c) header += "W" + intToText(c) + ";";
+  lines.push_back(header);
+  unsigned seed = 4711;
+  auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % 100000;
+  };
+  for (int r = 1; r <= kRecords; ++r) {
+    Text line = "Person " + intToText(r) + ";";
+    for (int c = 0; c < kColumns; ++c) {
+      const unsigned v = next();
+      if (v % 97 == 0)
+        line += "x;";
+      else if (c % 2 == 0)
+        line += formatFixed(v / 100.0 + c, 2) + ";";
+      else
+        line += intToText(v % 1000) + ";";
+    }
+    lines.push_back(line);
+  }
+  lines.push_back("#");
+  return lines;
+}
+
+// No dialog appears while a database is shown and every value is readable.
+class NoDialogs : public Dialogs {
+ public:
+  void message(const Text&) override { ++messages; }
+  void error(const Text&, const Text&, Icon) override {}
+  bool confirm(const Text&) override { return false; }
+  bool question(const Text&, const Text&, Icon) override { return false; }
+  std::optional<Text> input(const Text&, const Text&, const Text&) override { return {}; }
+  std::optional<std::string> openFile(const Text&, const std::string&) override { return {}; }
+  std::optional<std::string> saveFile(const Text&, const std::string&,
+                                      const std::string&) override {
+    return {};
+  }
+  std::optional<FontChoice> font(const FontChoice&) override { return {}; }
+  bool print() override { return false; }
+  void printerSetup() override {}
+  int messages = 0;
+};
+
+void BM_StatisticsN(benchmark::State& state) {
+  const std::vector<Text> lines = makeList();
+  MemoryTextEditor editor;
+  editor.setLines(lines);
+  ListState list;
+  list.table = buildFieldTable(lines[0], &lines[1], ';', kRecords + 1);
+  StatsState stats;
+  NoDialogs dialogs;
+  RecordingCanvas canvas;
+  StatsContext context;
+  context.listLoaded = context.databaseDisplayed = true;
+  for (auto _ : state) {
+    // Each run deletes the last run's output after the end marker first.
+    statisticsNCommand(editor, list, stats, dialogs, canvas, context);
+    benchmark::DoNotOptimize(editor.lineCount());
+  }
+  state.counters["lines"] = editor.lineCount();
+  state.counters["messages"] = dialogs.messages;
+}
+BENCHMARK(BM_StatisticsN)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace korvale
+
+BENCHMARK_MAIN();
