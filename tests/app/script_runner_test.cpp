@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "base/files.h"
+#include "support/temp_folder.h"
 #include "support/test_platform.h"
 
 namespace korvale {
@@ -14,13 +15,7 @@ namespace {
 
 class ScriptRunnerTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/korvale-script-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-    ASSERT_TRUE(app.start({dir, dir, "anna"}));
-  }
-  void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
+  void SetUp() override { ASSERT_TRUE(app.start({dir, dir, "anna"})); }
 
   ScriptResult run(const std::string& script) {
     ScriptContext context{app,     platform.testDialogs(),      keys, out, dir,
@@ -28,7 +23,8 @@ class ScriptRunnerTest : public ::testing::Test {
     return runScript(script, context);
   }
 
-  std::string dir;
+  TempFolder temp;
+  std::string dir = temp.path();
   TestPlatform platform;
   Application app{platform};
   ScriptKeyState keys;
@@ -102,9 +98,8 @@ TEST(ScriptKeys, EscapeIsHeldAfterTheGivenPolls) {
 TEST(ScriptPaths, PlaceholdersBothWays) {
   TestPlatform platform;
   Application app(platform);
-  char pattern[] = "/tmp/korvale-paths-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::string dir = pattern;
+  TempFolder temp;
+  const std::string dir = temp.path();
   ASSERT_TRUE(app.start({dir + "/", dir, "anna"}));
   EXPECT_EQ(expandScriptPath("$DEMO/demodat.csv", app, "/s"),
             dir + "/LEHRDATEN/DATACOPY/demodat.csv");
@@ -113,7 +108,6 @@ TEST(ScriptPaths, PlaceholdersBothWays) {
   EXPECT_EQ(shortenScriptPath(dir + "/LEHRDATEN/DATACOPY/x.csv", app, "/s"), "$DEMO/x.csv");
   EXPECT_EQ(shortenScriptPath(dir + "/LEHRDATEN", app, "/s"), "$DATA");
   EXPECT_EQ(shortenScriptPath("/s/data/a.csv", app, "/s"), "data/a.csv");
-  std::system(("rm -rf '" + dir + "'").c_str());
 }
 
 TEST(ScriptedDialogsTest, TranscriptLines) {

@@ -8,6 +8,7 @@
 #include "app/paths.h"
 #include "app/scaling.h"
 #include "base/files.h"
+#include "support/temp_folder.h"
 #include "support/test_platform.h"
 
 namespace korvale {
@@ -15,15 +16,8 @@ namespace {
 
 class TempDir : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/korvale-app-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override {
-    std::system(("chmod -R u+w '" + dir + "' 2>/dev/null; rm -rf '" + dir + "'").c_str());
-  }
-  std::string dir;
+  TempFolder temp;
+  std::string dir = temp.path();
 };
 
 TEST(Paths, TemporaryFolder) {

@@ -5,19 +5,15 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include "support/temp_folder.h"
 
 namespace korvale {
 namespace {
 
 class FilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/korvale-files-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
-  std::string dir;
+  TempFolder temp;
+  std::string dir = temp.path();
 };
 
 TEST_F(FilesTest, AtomicWriteReplacesAndReadsBack) {

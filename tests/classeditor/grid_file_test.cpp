@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "base/files.h"
+#include "support/temp_folder.h"
 
 namespace korvale {
 namespace {
@@ -146,14 +147,9 @@ TEST(GridFileDamaged, RefusedWithCellsReadSoFarKept) {
 
 class GridFileOnDisk : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/korvale-grid-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
   std::string path(const std::string& name) const { return joinPath(dir, name); }
-  std::string dir;
+  TempFolder temp;
+  std::string dir = temp.path();
 };
 
 TEST_F(GridFileOnDisk, SavedPlanReadsBack) {

@@ -7,21 +7,17 @@
 
 #include "base/files.h"
 #include "sample_document.h"
+#include "support/temp_folder.h"
 
 namespace korvale {
 namespace {
 
 class DocumentFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/korvale_document_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
   std::string path(const std::string& name) const { return dir_ + "/" + name; }
 
-  std::string dir_;
+  TempFolder temp_;
+  std::string dir_ = temp_.path();
   const CharFormat plain_{"Arial", 14, false, false, false, 0};
 };
 

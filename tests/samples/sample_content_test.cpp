@@ -10,6 +10,7 @@
 #include "app/samples/sample_files.h"
 #include "base/files.h"
 #include "base/text_routines.h"
+#include "support/temp_folder.h"
 #include "support/test_ports.h"
 
 namespace korvale {
@@ -309,9 +310,8 @@ bool installed(const std::string& tool) {
 
 TEST(SampleMedia, WhatTheSystemToolsSee) {
   if (!installed("file")) GTEST_SKIP() << "file(1) is not installed";
-  char pattern[] = "/tmp/korvale-media-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::string folder = pattern;
+  TempFolder temp;
+  const std::string folder = temp.path();
   TestDialogs dialogs;
   writeSampleFiles(folder, dialogs);
 
@@ -337,7 +337,6 @@ TEST(SampleMedia, WhatTheSystemToolsSee) {
     ASSERT_NE(at, std::string::npos) << info;
     EXPECT_EQ(trim(info.substr(at + 8, info.find('\n', at + 1) - at - 8)), "1") << info;
   }
-  std::system(("rm -rf '" + folder + "'").c_str());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "app/samples/sample_files.h"
 #include "base/files.h"
+#include "support/temp_folder.h"
 #include "support/test_ports.h"
 
 namespace korvale {
@@ -27,13 +28,9 @@ std::vector<std::string> sampleNames() {
 class WriteSamples : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/korvale-samples-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root = pattern;
     demo = joinPath(root, "DATACOPY");
     ASSERT_TRUE(createDirectory(demo));
   }
-  void TearDown() override { std::system(("rm -rf '" + root + "'").c_str()); }
 
   std::string path(const std::string& name) const { return joinPath(demo, name); }
   bool holdsSample(std::size_t index) const { return holdsSample(demo, index); }
@@ -42,7 +39,8 @@ class WriteSamples : public ::testing::Test {
     return isRegularFile(file) && readFileBytes(file) == bytesOf(sampleFiles()[index]);
   }
 
-  std::string root;
+  TempFolder temp;
+  std::string root = temp.path();
   std::string demo;
 };
 
