@@ -148,6 +148,12 @@ TEST(Charts, PieSectorsFillsAndLabels) {
   EXPECT_EQ(canvas.findText("1.KL: 50.0%")->args, (Args{214 - 38, 108 - 6}));
   EXPECT_TRUE(canvas.findText("1.KL: 50.0%")->bold);
   EXPECT_EQ(canvas.findText("2.KL: 0.0%"), nullptr);
+
+  // One class holding every value: one sector around the whole circle.
+  RecordingCanvas whole;
+  drawPieChart(whole, grades({0, 0, 3}), "x");
+  EXPECT_EQ(argsOf(whole.all(Kind::Pie)).back(), sector({356, 214}, {356, 214}));
+  EXPECT_EQ(argsOf(whole.all(Kind::FloodFill)), (std::vector<Args>{{108, 214}}));
 }
 
 TEST(Charts, ScatterPixelsAndRegressionDots) {

@@ -33,6 +33,14 @@ TEST_F(StatsTest, GradesColumnWithAbsentMarks) {
                              "5.Klasse (4.50 <= X < 5.50):   1 (25.00%)", " ", " "}));
   EXPECT_TRUE(state.chart.panelVisible);
   EXPECT_EQ(state.printOrientationMode, PrintOrientationMode::OneDimensional);
+  // The image is cleared to white first, then the bar chart is drawn on the tooltip colour.
+  ASSERT_GE(canvas.ops.size(), 2u);
+  EXPECT_EQ(canvas.ops[0].color, kWhite);
+  EXPECT_EQ(canvas.ops[1].color, kTooltipBackground);
+  int bars = 0;
+  for (const CanvasOp& op : canvas.all(CanvasOp::Kind::Rectangle))
+    bars += op.brushStyle == BrushStyle::Solid && op.brushColor == rgb(240, 200, 200);
+  EXPECT_EQ(bars, 5);
   // The table keeps its place and is shown in the table font.
   const Lines all = editor.lines();
   EXPECT_EQ(Lines(all.begin(), all.begin() + 7), kGradesList);
@@ -60,10 +68,12 @@ TEST_F(StatsTest, NumericColumnAndRunningTwiceReplacesTheOutput) {
                           "5.Klasse (   80.75 <= X <    87.25):     1 (25.00%)",
                           " ",
                           " "};
-  for (int run = 0; run < 2; ++run) {
-    dialogs.useDefault().text("2").useDefault();
+  for (const char* form : {"2", "3"}) {
+    canvas.ops.clear();
+    dialogs.useDefault().text(form).useDefault();
     run1();
-    EXPECT_EQ(output(), expected) << "run " << run + 1;
+    EXPECT_EQ(output(), expected) << "chart " << form;
+    EXPECT_EQ(canvas.all(CanvasOp::Kind::Pie).empty(), Text(form) == "2");
   }
   EXPECT_EQ(dialogs.shown[2],
             "[input] Klasseneinteilung (2 bis 12) | Klassenanzahl, Untere Grenze, "
