@@ -188,10 +188,10 @@ void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, 
   if (margin && (*x == 1 || *y == 1)) return;
   const int xIndex = margin ? *x - 1 : *x;
   const int yIndex = margin ? *y - 1 : *y;
+  // A text of one line has no second line to look at: no field there holds a value.
   const std::vector<Text> secondLine =
-      trimmedSplit(editor.line(std::min(1, editor.lineCount() - 1)), sep);
-  if (editor.lineCount() < 2 || !holdsValue(secondLine, *x, schoolMarks) ||
-      !holdsValue(secondLine, *y, schoolMarks)) {
+      editor.lineCount() > 1 ? trimmedSplit(editor.line(1), sep) : std::vector<Text>();
+  if (!holdsValue(secondLine, *x, schoolMarks) || !holdsValue(secondLine, *y, schoolMarks)) {
     dialogs.message("Ein gewähltes Datenfeld ist NICHT numerisch !"_cp);
     return;
   }
