@@ -24,7 +24,8 @@ bool Application::start(const StartOptions& options) {
   editors_.push_back(platform_.createEditor());
   windows_.push_back(std::make_unique<GradesEditor>(GradesEditor::Services{
       *editors_.back(), platform_.dialogs(), platform_.keys(), platform_.cursor(), *this, paths_,
-      platform_.printer(), workingFolder_, platform_.screen()}));
+      platform_.printer(), platform_.clipboard(), platform_.shell(), workingFolder_,
+      platform_.screen()}));
   windows_.push_back(std::make_unique<PlaceholderWindow>(
       WindowId::ListTools, "TForm23", "LISTWERK - Werkzeuge zur Verarbeitung von CSV-Listen",
       0x506478));

@@ -6,9 +6,11 @@
 
 #include "app/scaling.h"
 #include "app/window.h"
+#include "ui/ports/clipboard.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/key_state.h"
 #include "ui/ports/printer.h"
+#include "ui/ports/shell.h"
 #include "ui/ports/text_editor.h"
 
 namespace korvale {
@@ -20,6 +22,8 @@ class Platform {
   virtual KeyState& keys() = 0;
   virtual Cursor& cursor() = 0;
   virtual Printer& printer() = 0;
+  virtual Clipboard& clipboard() = 0;
+  virtual Shell& shell() = 0;
   virtual Screen screen() const = 0;
   // A text control for a window's main text.
   virtual std::unique_ptr<TextEditor> createEditor() = 0;

@@ -50,6 +50,9 @@ void GradesEditor::buildMenu() {
       {datei, "Beenden", true, [this] { s_.host.close(WindowId::GradesEditor); }},
       {bearbeiten, "Undo", true, [&e] { e.undo(); }},
       {bearbeiten, "Alles Markieren", true, [&e] { e.markAll(); }},
+      {bearbeiten, "Ausschneiden", true, [this] { cut(); }},
+      {bearbeiten, "Kopieren", true, [this] { copy(); }},
+      {bearbeiten, "Einfügen"_cp, true, [this] { paste(); }},
       {bearbeiten, "Sperren E/A", true, [this] { toggleLock(); }},
       {bearbeiten, "Suchen", true,
        [this, &e] {
@@ -65,6 +68,10 @@ void GradesEditor::buildMenu() {
       {bearbeiten, "Select", true, [this] { showSelectionPanel(); }},
       {bearbeiten, "Restore", true, [this] { restore(); }},
       {schrift, "Alles Markieren", true, [&e] { e.markAll(); }},
+      {schrift, "Schriftart", true, [this] { chooseFont(); }},
+      {schrift, "Schriftgröße"_cp, true, [this] { chooseMarkedSize(); }},
+      {schrift, "Courier New", true, [this] { chooseTableFont(); }},
+      {schrift, "Normalschrift", true, [this] { normalFont(); }},
       {schrift, "Insert \"", true, [&e] { insertQuotesCommand(e); }},
       {schrift, "Remove \"", true, [&e] { removeQuotesCommand(e); }},
       {schrift, "AddLastSep", true, [&e] { addLastSeparatorCommand(e); }},
@@ -78,6 +85,7 @@ void GradesEditor::buildMenu() {
        }},
       {datenbank, "Datenbank anzeigen (E/A)", false, [this] { toggleDisplay(); }},
       {datenbank, "Datenfelder Ansicht (E/A)", false, [this] { toggleFieldsView(); }},
+      {"Hilfe ein/aus", Text(), true, [this] { toggleHelp(); }},
   };
 }
 
@@ -143,6 +151,7 @@ void GradesEditor::opened() {
   databaseLoaded_ = templateInEditor_ = databaseDisplayed_ = previewOn_ = false;
   fileName_.clear();
   tableFontSize_ = 10;
+  helpShown_ = false;
   printOrientationMode_ = 0;
   fieldsViewShown_ = false;
   enableMenu("Datenbank", false);
@@ -157,6 +166,7 @@ void GradesEditor::reset() {
   setClipboardEntriesEnabled(true);
   if (listLoaded_) {
     fileLabel_ = "Datei";
+    helpShown_ = false;
     fieldsViewText_.clear();
     databaseCopy_.clear();
     databaseList_.clear();
@@ -182,6 +192,7 @@ void GradesEditor::reset() {
 }
 
 void GradesEditor::closed() {
+  helpShown_ = false;
   statusLine_ = "Zeile/Spalte";
   fileLabel_ = "Datei";
   fieldsViewText_.clear();
@@ -246,8 +257,18 @@ void GradesEditor::updateStatus() {
 }
 
 bool GradesEditor::keyPressed(const KeyPress& key) {
-  if (key.name != "F3" || key.ctrl || key.alt || key.shift) return false;
-  searchAgain(s_.editor, search_);
+  const bool ctrlAlone = key.ctrl && !key.shift && !key.alt;
+  if (key.name == "F3") {
+    searchAgain(s_.editor, search_);
+  } else if (ctrlAlone && key.name == "Enter") {
+    if (!locked_) s_.editor.replaceMarked("\xB6\n");
+  } else if (ctrlAlone && key.name == "Y") {
+    if (!locked_) s_.editor.deleteLine(s_.editor.caret().line);
+  } else {
+    updateStatus();
+    notify();
+    return false;
+  }
   updateStatus();
   notify();
   return true;

@@ -12,9 +12,11 @@
 #include "csvlist/list_state.h"
 #include "csvlist/search.h"
 #include "csvlist/selection.h"
+#include "ui/ports/clipboard.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/key_state.h"
 #include "ui/ports/printer.h"
+#include "ui/ports/shell.h"
 #include "ui/ports/text_editor.h"
 
 namespace korvale {
@@ -29,6 +31,8 @@ class GradesEditor : public Window {
     WindowHost& host;
     const AppPaths& paths;
     Printer& printer;
+    Clipboard& clipboard;
+    Shell& shell;
     // Where the file dialogs start; shared with the List tools.
     std::string& workingFolder;
     Screen screen;
@@ -53,6 +57,8 @@ class GradesEditor : public Window {
   void closed() override;
   bool keyPressed(const KeyPress& key) override;
   void textClicked() override;
+  // Opens the file named in the field under the caret.
+  void textRightClicked() override;
   void caretMoved() override;
 
   // --- state the evaluations and the tests read ---
@@ -103,6 +109,19 @@ class GradesEditor : public Window {
   bool selectionPanelShown() const { return selectionPanelShown_; }
   // "Sperren E/A".
   void toggleLock();
+  // The clipboard commands; with nothing marked they take the whole text.
+  void copy();
+  void cut();
+  void paste();
+  // "Schriftart", "Schriftgröße", "Courier New", "Normalschrift".
+  void chooseFont();
+  void chooseMarkedSize();
+  void chooseTableFont();
+  void normalFont();
+  // "Hilfe ein/aus", and printing the help text (a double click on it).
+  void toggleHelp();
+  bool helpShown() const { return helpShown_; }
+  void printHelp();
 
  private:
   void buildMenu();
@@ -118,6 +137,7 @@ class GradesEditor : public Window {
   std::vector<Text> linesToSave(bool asList) const;
   void setClipboardEntriesEnabled(bool enabled);
   void markCharacterAtCaret();
+  RichText markedOrWholeText() const;
   void setFileLabel() { fileLabel_ = " Datei: " + fileName_; }
   void removeTrailingEmptyLines();
   CharFormat textFont() const { return textFont_; }
@@ -134,6 +154,7 @@ class GradesEditor : public Window {
   bool locked_ = false;
   bool showHint_ = false;
   bool fieldsViewShown_ = false;
+  bool helpShown_ = false;
   std::string fileName_;
   std::string fileExtension_;
   std::string databaseName_;

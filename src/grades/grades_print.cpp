@@ -1,6 +1,7 @@
 // Printing: the marked range as one page, or the text cut into pages at the page-break mark.
 #include "base/text_routines.h"
 #include "grades/grades_editor.h"
+#include "grades/help_text.h"
 
 namespace korvale {
 
@@ -70,6 +71,35 @@ void GradesEditor::print() {
   if (!printed) showDataError(s_.dialogs);
   s_.editor.setCaret({0, 0});
   notify();
+}
+
+void GradesEditor::toggleHelp() {
+  helpShown_ = !helpShown_;
+  notify();
+}
+
+void GradesEditor::printHelp() {
+  if (!s_.dialogs.print()) return;
+  CharFormat font;
+  font.font = "Courier New";
+  font.size = 10;
+  font.bold = true;
+  // Four blanks keep the text off the paper's edge; a line "." starts the next page.
+  std::vector<Text> page{"    ", "    "};
+  std::vector<std::vector<Text>> pages;
+  for (const Text& line : gradesHelpText()) {
+    if (startsWith(trim(line), ".")) {
+      pages.push_back(page);
+      page = {"    "};
+    } else {
+      page.push_back("    " + line);
+    }
+  }
+  pages.push_back(page);
+  bool printed = true;
+  for (const auto& lines : pages)
+    printed = s_.printer.print({"TABULON - Hilfe", RichText::fromLines(lines, font)}) && printed;
+  if (!printed) showDataError(s_.dialogs);
 }
 
 }  // namespace korvale

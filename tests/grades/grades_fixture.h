@@ -93,8 +93,10 @@ class GradesEditorTest : public ::testing::Test {
   TestCursor cursor;
   RecordingHost host;
   RecordingPrinter printer;
-  GradesEditor grades{
-      {editor, dialogs, keys, cursor, host, paths, printer, workingFolder, Screen{}}};
+  MemoryClipboard clipboard;
+  RecordingShell shell;
+  GradesEditor grades{{editor, dialogs, keys, cursor, host, paths, printer, clipboard, shell,
+                       workingFolder, Screen{}}};
 };
 
 }  // namespace korvale

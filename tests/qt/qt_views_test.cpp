@@ -59,15 +59,22 @@ TEST_F(QtViews, StartPanelOpensTheGradesEditorWithItsMenus) {
   EXPECT_TRUE(grades->isVisible());
   EXPECT_EQ(grades->windowModality(), Qt::ApplicationModal);
   QStringList entries;
-  for (QAction* menu : grades->menuBar()->actions())
+  for (QAction* menu : grades->menuBar()->actions()) {
+    // "Hilfe ein/aus" is a command of the menu bar itself.
+    if (menu->menu() == nullptr) {
+      entries << menu->text();
+      continue;
+    }
     for (QAction* entry : menu->menu()->actions())
       entries << menu->text() + QStringLiteral(" > ") + entry->text();
+  }
   EXPECT_EQ(entries.first(), QStringLiteral("Datei > Ordner wechseln"));
   EXPECT_TRUE(entries.contains(QStringLiteral("Datei > Beenden")));
   EXPECT_TRUE(entries.contains(QStringLiteral("Schrift > Insert \"")));
+  EXPECT_EQ(entries.last(), QStringLiteral("Hilfe ein/aus"));
   // The database entries wait for a list.
   for (QAction* menu : grades->menuBar()->actions()) {
-    if (menu->text() != QStringLiteral("Datenbank")) continue;
+    if (menu->text() != QStringLiteral("Datenbank") || menu->menu() == nullptr) continue;
     for (QAction* entry : menu->menu()->actions()) EXPECT_FALSE(entry->isEnabled());
   }
   auto* ruler = grades->findChild<QLabel*>(QStringLiteral("ruler"));
@@ -92,8 +99,9 @@ TEST_F(QtViews, GradesEditorShowsAListWithItsFieldsViewBeside) {
   ASSERT_NE(grades, nullptr);
   QAction* open = nullptr;
   for (QAction* menu : grades->menuBar()->actions())
-    for (QAction* entry : menu->menu()->actions())
-      if (entry->text() == QString::fromUtf8("Öffnen (CSV)")) open = entry;
+    if (menu->menu() != nullptr)
+      for (QAction* entry : menu->menu()->actions())
+        if (entry->text() == QString::fromUtf8("Öffnen (CSV)")) open = entry;
   ASSERT_NE(open, nullptr);
   dialogs.file(dir + "/liste.csv");
   open->trigger();
@@ -114,6 +122,10 @@ TEST_F(QtViews, GradesEditorShowsAListWithItsFieldsViewBeside) {
   auto* file = grades->findChild<QLabel*>(QStringLiteral("file"));
   ASSERT_NE(file, nullptr);
   EXPECT_EQ(file->text(), QStringLiteral(" Datei: liste.csv"));
+  auto* help = grades->findChild<QPlainTextEdit*>(QStringLiteral("help"));
+  ASSERT_NE(help, nullptr);
+  EXPECT_FALSE(help->isVisible());
+  EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("<TABULON>")));
   grades->close();
   EXPECT_FALSE(fields->isVisible());
 }

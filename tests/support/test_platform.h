@@ -17,6 +17,8 @@ class TestPlatform : public Platform {
   KeyState& keys() override { return keys_; }
   Cursor& cursor() override { return cursor_; }
   Printer& printer() override { return printer_; }
+  Clipboard& clipboard() override { return clipboard_; }
+  Shell& shell() override { return shell_; }
   Screen screen() const override { return {}; }
   std::unique_ptr<TextEditor> createEditor() override {
     return std::make_unique<MemoryTextEditor>();
@@ -34,6 +36,8 @@ class TestPlatform : public Platform {
   TestKeyState keys_;
   TestCursor cursor_;
   RecordingPrinter printer_;
+  MemoryClipboard clipboard_;
+  RecordingShell shell_;
 };
 
 }  // namespace korvale

@@ -1,9 +1,12 @@
 #include "ui/qt/grades_editor_view.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QLabel>
 #include <QTextDocument>
 
+#include "grades/grades_editor.h"
+#include "grades/help_text.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_text_editor.h"
 
@@ -22,7 +25,20 @@ GradesEditorView::GradesEditorView(Window& window, Application& app, QtTextEdito
   // Its names are padded to line up.
   fieldsView_->setFont(QFont(QStringLiteral("Courier New"), 10));
   fieldsView_->hide();
+  help_ = new QPlainTextEdit(host);
+  help_->setObjectName(QStringLiteral("help"));
+  help_->setReadOnly(true);
+  QFont helpFont(QStringLiteral("Courier New"), 10);
+  helpFont.setBold(true);
+  help_->setFont(helpFont);
+  QStringList lines;
+  for (const Text& line : gradesHelpText()) lines << toQt(line);
+  help_->setPlainText(lines.join(QLatin1Char('\n')));
+  help_->setPalette(QPalette(QColor(240, 240, 250)));
+  help_->viewport()->installEventFilter(this);
+  help_->hide();
   auto* middle = new QHBoxLayout();
+  middle->addWidget(help_, 1);
   if (editor != nullptr) {
     QTextEdit* edit = editor->widget();
     column->removeWidget(edit);
@@ -43,8 +59,18 @@ GradesEditorView::GradesEditorView(Window& window, Application& app, QtTextEdito
   }
 }
 
+bool GradesEditorView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == help_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    if (auto* grades = dynamic_cast<GradesEditor*>(&window_))
+      run([grades] { grades->printHelp(); });
+    return true;
+  }
+  return WindowView::eventFilter(watched, event);
+}
+
 void GradesEditorView::refresh() {
   WindowView::refresh();
+  if (auto* grades = dynamic_cast<GradesEditor*>(&window_)) help_->setVisible(grades->helpShown());
   const std::vector<Text> lines = window_.fieldsView();
   QStringList shown;
   for (const Text& line : lines) shown << toQt(line);

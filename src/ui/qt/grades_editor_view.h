@@ -15,8 +15,12 @@ class GradesEditorView : public WindowView {
 
   void refresh() override;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QPlainTextEdit* fieldsView_;
+  QPlainTextEdit* help_;
 };
 
 }  // namespace korvale

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 
 #include "app/application.h"
@@ -13,6 +14,20 @@
 namespace korvale {
 
 namespace {
+
+// A script shows what would be opened instead of starting the desktop's programs.
+class TranscriptShell : public Shell {
+ public:
+  explicit TranscriptShell(std::function<void(const std::string&)> sink) : sink_(std::move(sink)) {}
+  bool openDocument(const std::string& path) override {
+    sink_(path);
+    return true;
+  }
+
+ private:
+  std::function<void(const std::string&)> sink_;
+};
+
 StartOptions startOptions() {
   return {currentDirectory(), temporaryFolder(std::getenv("TMPDIR")), currentLogin()};
 }
@@ -50,7 +65,13 @@ int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
   QPrinter pdf(QPrinter::HighResolution);
   QtPrinter pdfPrinter(pdf, printFolder);
   RecordingPrinter printer(printFolder.empty() ? nullptr : &pdfPrinter);
-  QtPlatform platform(&dialogs, &keys, true, &printer);
+  MemoryClipboard clipboard;
+  TranscriptShell shell([&](const std::string& path) {
+    std::cout << "[shell] "
+              << ScriptedDialogs::show(appPtr ? shortenScriptPath(path, *appPtr, folder) : path)
+              << "\n";
+  });
+  QtPlatform platform(&dialogs, &keys, true, &printer, &clipboard, &shell);
   Application app(platform);
   appPtr = &app;
   platform.attach(app);

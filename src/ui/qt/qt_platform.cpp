@@ -6,6 +6,7 @@
 
 #include "app/start_window.h"
 #include "ui/qt/grades_editor_view.h"
+#include "ui/qt/qt_clipboard.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/qt/qt_text_editor.h"
@@ -41,8 +42,13 @@ void QtCursor::set(CursorShape shape) {
   }
 }
 
-QtPlatform::QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows, Printer* printer)
+QtPlatform::QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows, Printer* printer,
+                       Clipboard* clipboard, Shell* shell)
     : showWindows_(showWindows) {
+  if (clipboard == nullptr) ownClipboard_ = std::make_unique<QtClipboard>();
+  clipboard_ = clipboard != nullptr ? clipboard : ownClipboard_.get();
+  if (shell == nullptr) ownShell_ = std::make_unique<QtShell>();
+  shell_ = shell != nullptr ? shell : ownShell_.get();
   if (printer == nullptr) ownPrinter_ = std::make_unique<QtPrinter>(printer_, std::string());
   printerPort_ = printer != nullptr ? printer : ownPrinter_.get();
   if (dialogs == nullptr) ownDialogs_ = std::make_unique<QtDialogs>(printer_);

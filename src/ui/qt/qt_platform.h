@@ -39,7 +39,8 @@ class QtPlatform : public Platform {
  public:
   // `dialogs`, `keys` and `printer` replace Qt's own where given (the script runner answers
   // dialogs and keeps what was printed).
-  QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows, Printer* printer = nullptr);
+  QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows, Printer* printer = nullptr,
+             Clipboard* clipboard = nullptr, Shell* shell = nullptr);
   ~QtPlatform() override;
 
   void attach(Application& app) { app_ = &app; }
@@ -47,6 +48,8 @@ class QtPlatform : public Platform {
   KeyState& keys() override { return *keys_; }
   Cursor& cursor() override { return cursor_; }
   Printer& printer() override { return *printerPort_; }
+  Clipboard& clipboard() override { return *clipboard_; }
+  Shell& shell() override { return *shell_; }
   // The QPrinter the print dialogs set up.
   QPrinter& qprinter() { return printer_; }
   Screen screen() const override;
@@ -64,6 +67,10 @@ class QtPlatform : public Platform {
   std::unique_ptr<QtKeyState> ownKeys_;
   std::unique_ptr<Printer> ownPrinter_;
   Printer* printerPort_;
+  std::unique_ptr<Clipboard> ownClipboard_;
+  Clipboard* clipboard_;
+  std::unique_ptr<Shell> ownShell_;
+  Shell* shell_;
   Dialogs* dialogs_;
   KeyState* keys_;
   QtCursor cursor_;

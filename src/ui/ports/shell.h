@@ -1,0 +1,26 @@
+// The desktop's own handling of a document: a picture is shown, a recording played.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korvale {
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // Opens an existing file with the program the desktop has for its type; false on failure.
+  virtual bool openDocument(const std::string& path) = 0;
+};
+
+// Notes what would have been opened, for the tests and the script runner.
+class RecordingShell : public Shell {
+ public:
+  bool openDocument(const std::string& path) override {
+    opened.push_back(path);
+    return true;
+  }
+  std::vector<std::string> opened;
+};
+
+}  // namespace korvale

@@ -1,0 +1,25 @@
+// The system clipboard; formatted text copied here comes back with its formats.
+#pragma once
+
+#include "ui/ports/clipboard.h"
+#include "ui/ports/shell.h"
+
+namespace korvale {
+
+class QtClipboard : public Clipboard {
+ public:
+  void setText(const RichText& text) override;
+  RichText text() const override;
+  void clear() override;
+
+ private:
+  RichText own_;  // the last text copied from here, with its formats
+};
+
+// Opens documents with the desktop's program for their type.
+class QtShell : public Shell {
+ public:
+  bool openDocument(const std::string& path) override;
+};
+
+}  // namespace korvale
