@@ -1,6 +1,8 @@
 #include "support/text_editor_contract.h"
 #include "ui/qt/qt_text_editor.h"
 
+#include <QTextDocument>
+
 namespace korvale {
 namespace {
 
@@ -9,6 +11,22 @@ struct QtEditorFactory {
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Qt, TextEditorContract, ::testing::Types<QtEditorFactory>);
+
+}  // namespace
+}  // namespace korvale
+
+namespace korvale {
+namespace {
+
+TEST(QtEditor, NewTextKeepsTheControlsLayoutSettings) {
+  QtTextEditor editor;
+  editor.widget()->document()->setDocumentMargin(10);
+  editor.setLines({"eins", "zwei"});
+  editor.setLines({"drei"});
+  EXPECT_EQ(editor.widget()->document()->documentMargin(), 10);
+  EXPECT_EQ(editor.lines(), std::vector<Text>{"drei"});
+  EXPECT_FALSE(editor.canUndo());  // a new text starts a new history
+}
 
 }  // namespace
 }  // namespace korvale

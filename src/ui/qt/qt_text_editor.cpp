@@ -63,17 +63,9 @@ Alignment fromQtAlignment(Qt::Alignment a) {
   return Alignment::Left;
 }
 
-// Inserts text that may hold '\n' as paragraphs of the document.
+// Inserts text that may hold '\n'; Qt turns each line feed into a new paragraph.
 void insertText(QTextCursor& cursor, const Text& text, const QTextCharFormat& format) {
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t p = text.find('\n', start);
-    const Text piece = text.substr(start, p == Text::npos ? Text::npos : p - start);
-    if (!piece.empty()) cursor.insertText(toQt(piece), format);
-    if (p == Text::npos) break;
-    cursor.insertBlock(cursor.blockFormat(), format);
-    start = p + 1;
-  }
+  if (!text.empty()) cursor.insertText(toQt(text), format);
 }
 
 }  // namespace
@@ -125,9 +117,14 @@ RichText QtTextEditor::richText() const {
 }
 
 void QtTextEditor::setRichText(const RichText& content) {
-  QTextDocument* doc = edit_->document();
+  // Filled apart from the widget and then handed over: laying out each insertion on screen
+  // would cost far more than the text itself.
+  auto* doc = new QTextDocument(edit_);
+  const QTextDocument* previous = edit_->document();
+  doc->setDefaultFont(previous->defaultFont());
+  doc->setDocumentMargin(previous->documentMargin());
+  doc->setDefaultTextOption(previous->defaultTextOption());
   doc->setUndoRedoEnabled(false);
-  doc->clear();
   QTextCursor cursor(doc);
   cursor.beginEditBlock();
   std::size_t offset = 0;
@@ -150,6 +147,11 @@ void QtTextEditor::setRichText(const RichText& content) {
   }
   cursor.endEditBlock();
   doc->setUndoRedoEnabled(true);
+  // The widget deletes a document it made itself; one of ours goes here.
+  QTextDocument* old = edit_->document();
+  const bool ours = old->parent() == edit_;
+  edit_->setDocument(doc);
+  if (ours) delete old;
   QTextCursor start(doc);
   edit_->setTextCursor(start);
   edit_->setCurrentCharFormat(toQtFormat(typing_));

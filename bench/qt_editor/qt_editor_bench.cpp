@@ -1,0 +1,87 @@
+// The real editor control, offscreen: a list of 2000 records x 50 fields loaded and shown as an
+// aligned table, and 2000 one-page letters set in at once.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "base/text_routines.h"
+#include "csvlist/field_table.h"
+#include "csvlist/layout.h"
+#include "ui/qt/qt_text_editor.h"
+
+namespace korvale {
+namespace {
+
+class NoCursor : public Cursor {
+ public:
+  void set(CursorShape) override {}
+};
+
+std::vector<Text> bigList() {
+  std::vector<Text> lines;
+  Text header;
+  for (int f = 1; f <= 50; ++f) header += "Feld" + std::to_string(f) + ";";
+  lines.push_back(header);
+  for (int r = 1; r <= 2000; ++r) {
+    Text line;
+    for (int f = 1; f <= 50; ++f)
+      line +=
+          (f % 3 == 0 ? Text("Name") + std::to_string(r * f % 97) : std::to_string(r * f % 1000)) +
+          ";";
+    lines.push_back(line);
+  }
+  lines.push_back("#");
+  return lines;
+}
+
+void OpenAndDisplayList(benchmark::State& state) {
+  const std::vector<Text> raw = bigList();
+  NoCursor cursor;
+  for (auto _ : state) {
+    QtTextEditor editor;
+    editor.setLines(raw);  // the file as loaded
+    ListState list;
+    list.loadedHeader = raw[0];
+    list.table = buildFieldTable(raw[0], &raw[1], ';', static_cast<int>(raw.size()) - 1);
+    applyDisplayFormatting(editor, list, cursor, 10, true);
+    benchmark::DoNotOptimize(editor.lineCount());
+  }
+}
+BENCHMARK(OpenAndDisplayList)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void SetLongPreview(benchmark::State& state) {
+  Text letter;
+  for (int i = 0; i < 40; ++i)
+    letter += "Sehr geehrte Frau M\xFCller, Ihr Kind hat im Fach Deutsch die Note 2 erhalten.\n";
+  RichText preview;
+  CharFormat body;
+  body.font = "Times New Roman";
+  body.size = 12;
+  CharFormat bold = body;
+  bold.bold = true;
+  for (int r = 0; r < 2000; ++r) {
+    preview.text += letter + "\xB6\n";
+    preview.runs.push_back({20, bold});
+    preview.runs.push_back({letter.size() - 20 + 2, body});
+  }
+  preview.normalize();
+  for (auto _ : state) {
+    QtTextEditor editor;
+    editor.setRichText(preview);
+    benchmark::DoNotOptimize(editor.lineCount());
+  }
+}
+BENCHMARK(SetLongPreview)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+}  // namespace korvale
+
+int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
