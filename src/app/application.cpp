@@ -22,10 +22,11 @@ bool Application::start(const StartOptions& options) {
   windows_.push_back(std::make_unique<PlaceholderWindow>(
       WindowId::ClassEditor, "TForm1", "SITZO - Editor für Namensliste und Sitzplan"_cp, 0x647896));
   editors_.push_back(platform_.createEditor());
+  canvases_.push_back(platform_.createCanvas());
   windows_.push_back(std::make_unique<GradesEditor>(GradesEditor::Services{
       *editors_.back(), platform_.dialogs(), platform_.keys(), platform_.cursor(), *this, paths_,
-      platform_.printer(), platform_.clipboard(), platform_.shell(), workingFolder_,
-      platform_.screen()}));
+      platform_.printer(), platform_.clipboard(), platform_.shell(), variables_, *canvases_.back(),
+      workingFolder_, platform_.screen()}));
   windows_.push_back(std::make_unique<PlaceholderWindow>(
       WindowId::ListTools, "TForm23", "LISTWERK - Werkzeuge zur Verarbeitung von CSV-Listen",
       0x506478));

@@ -9,6 +9,7 @@
 #include "app/paths.h"
 #include "app/platform.h"
 #include "app/window.h"
+#include "formula/variable_table.h"
 
 namespace korvale {
 
@@ -43,6 +44,9 @@ class Application : public WindowHost {
   Platform& platform_;
   AppPaths paths_;
   std::string workingFolder_;
+  // The formula variables A to Z, one set for the whole program.
+  VariableTable variables_;
+  std::vector<std::unique_ptr<Canvas>> canvases_;
   std::vector<std::unique_ptr<TextEditor>> editors_;
   std::vector<std::unique_ptr<Window>> windows_;  // in WindowId order
   std::vector<WindowId> open_;

@@ -6,6 +6,7 @@
 
 #include "app/scaling.h"
 #include "app/window.h"
+#include "ui/ports/canvas.h"
 #include "ui/ports/clipboard.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/key_state.h"
@@ -27,6 +28,8 @@ class Platform {
   virtual Screen screen() const = 0;
   // A text control for a window's main text.
   virtual std::unique_ptr<TextEditor> createEditor() = 0;
+  // A drawing surface for a window's charts.
+  virtual std::unique_ptr<Canvas> createCanvas() = 0;
   // A window became visible (modal over the ones below it) or was closed.
   virtual void windowShown(Window& window) = 0;
   virtual void windowHidden(Window& window) = 0;

@@ -6,16 +6,19 @@
 #include "csvlist/layout.h"
 #include "csvlist/table_text.h"
 #include "grades/grades_editor.h"
+#include "stats/stats_commands.h"
 
 namespace korvale {
 
 void GradesEditor::reloadDatabase() {
   setLocked(false);
-  printOrientationMode_ = 0;
+  stats_.printOrientationMode = PrintOrientationMode::None;
   s_.editor.clear();
   fieldsViewShown_ = false;
   setFileLabel();
-  databaseLoaded_ = templateInEditor_ = databaseDisplayed_ = previewOn_ = false;
+  databaseLoaded_ = databaseDisplayed_ = false;
+  mm_.templateInEditor = mm_.previewOn = false;
+  resetChart(stats_, s_.chart);
 
   databaseCopy_ = databaseList_;
   list_.table = FieldTable();
@@ -37,7 +40,7 @@ void GradesEditor::toggleDisplay() {
     s_.dialogs.message("Noch keine Datenbank geladen !");
     return;
   }
-  if (previewOn_) {
+  if (mm_.previewOn) {
     s_.dialogs.message("Bitte zuerst <Serienbrief-Vorschau> ausschalten !");
     return;
   }

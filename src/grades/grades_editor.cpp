@@ -10,6 +10,7 @@
 #include "csvlist/layout.h"
 #include "csvlist/sorting.h"
 #include "csvlist/table_text.h"
+#include "stats/stats_commands.h"
 
 namespace korvale {
 
@@ -35,6 +36,7 @@ void GradesEditor::buildMenu() {
   const Text bearbeiten = "Bearbeiten";
   const Text schrift = "Schrift";
   const Text datenbank = "Datenbank";
+  const Text mathematik = "Mathematik";
   TextEditor& e = s_.editor;
   menu_ = {
       {datei, "Ordner wechseln", true, [this] { switchFolder(); }},
@@ -76,8 +78,11 @@ void GradesEditor::buildMenu() {
       {schrift, "Remove \"", true, [&e] { removeQuotesCommand(e); }},
       {schrift, "AddLastSep", true, [&e] { addLastSeparatorCommand(e); }},
       {schrift, "DelLastSep", true, [&e] { deleteLastSeparatorCommand(e); }},
-      {"Mathematik", "Schulnoten E/A", true,
-       [this, &e] { switchGradesMode(e, list_, s_.dialogs); }},
+      {mathematik, "Kommastellen", true, [this] { decimalsCommand(s_.dialogs, stats_); }},
+      {mathematik, "Schulnoten E/A", true, [this, &e] { switchGradesMode(e, list_, s_.dialogs); }},
+      {mathematik, "Statistik - 1", true, [this] { evaluate(statistics1Command); }},
+      {mathematik, "Statistik - 2", true, [this] { evaluate(statistics2Command); }},
+      {mathematik, "Statistik - N", true, [this] { evaluate(statisticsNCommand); }},
       {datenbank, "Datenbank aktualisieren", false,
        [this] {
          selectionPanelShown_ = false;
@@ -85,6 +90,11 @@ void GradesEditor::buildMenu() {
        }},
       {datenbank, "Datenbank anzeigen (E/A)", false, [this] { toggleDisplay(); }},
       {datenbank, "Datenfelder Ansicht (E/A)", false, [this] { toggleFieldsView(); }},
+      {datenbank, "Einen Serienbrief laden", false, [this] { mailMerge(loadTemplateCommand); }},
+      {datenbank, "Neuen Serienbrief anlegen", false, [this] { mailMerge(newTemplateCommand); }},
+      {datenbank, "Serienbrief speichern", false, [this] { mailMerge(saveTemplateCommand); }},
+      {datenbank, "Serienbrief Vorschau (E/A)", false, [this] { mailMerge(previewCommand); }},
+      {datenbank, "Serienbrief ausdrucken", false, [this] { mailMerge(printLettersCommand); }},
       {"Hilfe ein/aus", Text(), true, [this] { toggleHelp(); }},
   };
 }
@@ -145,14 +155,16 @@ void GradesEditor::toggleLock() {
 void GradesEditor::opened() {
   databaseList_.clear();
   selection_ = SelectionState();
-  statisticsHeaderChoice_ = true;
   ruler_ = rulerFor(s_.screen.dpi);
   s_.editor.setTypingFormat(textFont());
-  databaseLoaded_ = templateInEditor_ = databaseDisplayed_ = previewOn_ = false;
+  databaseLoaded_ = databaseDisplayed_ = false;
+  mm_.templateInEditor = mm_.previewOn = false;
+  s_.variables.clear();
+  stats_.windowOpened();
+  resetChart(stats_, s_.chart);
   fileName_.clear();
   tableFontSize_ = 10;
   helpShown_ = false;
-  printOrientationMode_ = 0;
   fieldsViewShown_ = false;
   enableMenu("Datenbank", false);
   setLocked(false);
@@ -185,8 +197,10 @@ void GradesEditor::reset() {
   fieldsViewShown_ = false;
   fileName_.clear();
   setFileLabel();
-  templateInEditor_ = false;
-  statisticsHeaderChoice_ = false;
+  mm_.templateInEditor = false;
+  mm_.savedTemplate = RichText();
+  resetChart(stats_, s_.chart);
+  stats_.headerAndMargin = false;
   currentField_ = 0;
   notify();
 }
@@ -204,7 +218,9 @@ void GradesEditor::closed() {
   listLoaded_ = databaseLoaded_ = false;
   list_.table.schoolMarks = list_.table.supplementaryColumn = false;
   selection_ = SelectionState();
-  statisticsHeaderChoice_ = false;
+  mm_ = MailMergeState();
+  stats_.chart.panelVisible = false;
+  stats_.headerAndMargin = false;
   currentField_ = 0;
 }
 
@@ -277,7 +293,7 @@ bool GradesEditor::keyPressed(const KeyPress& key) {
 void GradesEditor::sort() {
   const int field = currentField_;
   if (const auto lines =
-          sortCommand(s_.editor, list_, s_.dialogs, s_.cursor, field, statisticsHeaderChoice_))
+          sortCommand(s_.editor, list_, s_.dialogs, s_.cursor, field, stats_.headerAndMargin))
     takeAsDatabase(*lines, field);
 }
 
@@ -307,6 +323,34 @@ void GradesEditor::takeAsDatabase(const std::vector<Text>& lines, int field) {
   reloadDatabase();
   toggleDisplay();
   if (caretToField(s_.editor, field, list_.detectedSeparator)) updateStatus();
+  notify();
+}
+
+void GradesEditor::mailMerge(void (*command)(MailMergeWindow&)) {
+  MailMergeWindow w{s_.editor,
+                    s_.dialogs,
+                    s_.keys,
+                    s_.cursor,
+                    s_.variables,
+                    mm_,
+                    databaseLoaded_,
+                    databaseDisplayed_,
+                    databaseCopy_,
+                    list_,
+                    s_.workingFolder,
+                    fileName_,
+                    fileExtension_,
+                    fileLabel_,
+                    [this] { setLocked(false); },
+                    [this] { print(); }};
+  command(w);
+  updateStatus();
+  notify();
+}
+
+void GradesEditor::evaluate(EvaluationCommand command) {
+  const StatsContext context{listLoaded_, databaseDisplayed_, currentField_, tableFontSize_};
+  command(s_.editor, list_, stats_, s_.dialogs, s_.chart, context);
   notify();
 }
 

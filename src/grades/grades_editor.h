@@ -12,6 +12,11 @@
 #include "csvlist/list_state.h"
 #include "csvlist/search.h"
 #include "csvlist/selection.h"
+#include "formula/variable_table.h"
+#include "mailmerge/mail_merge_commands.h"
+#include "stats/stats_commands.h"
+#include "stats/stats_state.h"
+#include "ui/ports/canvas.h"
 #include "ui/ports/clipboard.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/key_state.h"
@@ -33,6 +38,10 @@ class GradesEditor : public Window {
     Printer& printer;
     Clipboard& clipboard;
     Shell& shell;
+    // The 26 formula variables, shared with the Calculator.
+    VariableTable& variables;
+    // The chart panel's drawing surface.
+    Canvas& chart;
     // Where the file dialogs start; shared with the List tools.
     std::string& workingFolder;
     Screen screen;
@@ -74,7 +83,11 @@ class GradesEditor : public Window {
   int tableFontSize() const { return tableFontSize_; }
   // Whether the statistics read line 1 as a record rather than a header; a sort without a
   // header line sets it.
-  bool statisticsHeaderChoice() const { return statisticsHeaderChoice_; }
+  bool statisticsHeaderChoice() const { return stats_.headerAndMargin; }
+  const StatsState& stats() const { return stats_; }
+  const MailMergeState& mailMerge() const { return mm_; }
+  bool chartShown() const { return stats_.chart.panelVisible; }
+  Canvas& chart() { return s_.chart; }
   const std::string& fileName() const { return fileName_; }
   Text rulerText() const { return ruler_; }
 
@@ -137,6 +150,12 @@ class GradesEditor : public Window {
   std::vector<Text> linesToSave(bool asList) const;
   void setClipboardEntriesEnabled(bool enabled);
   void markCharacterAtCaret();
+  // Runs a mail-merge command on this window.
+  void mailMerge(void (*command)(MailMergeWindow&));
+  // Runs an evaluation of the "Mathematik" menu.
+  using EvaluationCommand = void (*)(TextEditor&, ListState&, StatsState&, Dialogs&, Canvas&,
+                                     const StatsContext&);
+  void evaluate(EvaluationCommand command);
   RichText markedOrWholeText() const;
   void setFileLabel() { fileLabel_ = " Datei: " + fileName_; }
   void removeTrailingEmptyLines();
@@ -148,8 +167,6 @@ class GradesEditor : public Window {
   bool listLoaded_ = false;
   bool databaseLoaded_ = false;
   bool databaseDisplayed_ = false;
-  bool previewOn_ = false;
-  bool templateInEditor_ = false;
   bool textMode_ = false;
   bool locked_ = false;
   bool showHint_ = false;
@@ -161,8 +178,8 @@ class GradesEditor : public Window {
   int tableFontSize_ = 10;
   CharFormat textFont_;  // "Arial", regular, 14
   int currentField_ = 0;
-  int printOrientationMode_ = 0;
-  bool statisticsHeaderChoice_ = true;
+  StatsState stats_;
+  MailMergeState mm_;
   SelectionState selection_;
   SelectionRequest selectionRequest_;
   bool selectionPanelShown_ = false;

@@ -52,7 +52,7 @@ void GradesEditor::open(bool asText) {
   }
 
   setFileLabel();
-  templateInEditor_ = false;
+  mm_.templateInEditor = mm_.previewOn = false;
   if (!listLoaded_) {
     fieldsViewShown_ = false;
     enableMenu("Datenbank", false);
@@ -182,7 +182,7 @@ void GradesEditor::save() {
   }
   setFileLabel();
   // Only the list on the screen is a table; a document must not be reformatted as one.
-  if (databaseDisplayed_ && !textMode_ && !templateInEditor_) displayFormatting();
+  if (databaseDisplayed_ && !textMode_ && !mm_.templateInEditor) displayFormatting();
   notify();
 }
 

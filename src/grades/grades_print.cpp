@@ -65,7 +65,8 @@ void GradesEditor::print() {
   for (std::size_t i = 0; i < pages.size(); ++i) {
     PrintJob job{title, pages[i], Orientation::Portrait};
     // The N-dimensional statistics put a wide table on page 3.
-    if (printOrientationMode_ == 3 && i == 2) job.orientation = Orientation::Landscape;
+    if (stats_.printOrientationMode == PrintOrientationMode::NDimensional && i == 2)
+      job.orientation = Orientation::Landscape;
     printed = s_.printer.print(job) && printed;
   }
   if (!printed) showDataError(s_.dialogs);

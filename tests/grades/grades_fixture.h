@@ -12,6 +12,7 @@
 #include "base/files.h"
 #include "grades/grades_editor.h"
 #include "support/memory_text_editor.h"
+#include "support/recording_canvas.h"
 #include "support/test_ports.h"
 
 namespace korvale {
@@ -95,8 +96,10 @@ class GradesEditorTest : public ::testing::Test {
   RecordingPrinter printer;
   MemoryClipboard clipboard;
   RecordingShell shell;
+  VariableTable variables;
+  RecordingCanvas canvas;
   GradesEditor grades{{editor, dialogs, keys, cursor, host, paths, printer, clipboard, shell,
-                       workingFolder, Screen{}}};
+                       variables, canvas, workingFolder, Screen{}}};
 };
 
 }  // namespace korvale

@@ -7,6 +7,7 @@
 
 #include "app/platform.h"
 #include "support/memory_text_editor.h"
+#include "support/recording_canvas.h"
 #include "support/test_ports.h"
 
 namespace korvale {
@@ -23,6 +24,7 @@ class TestPlatform : public Platform {
   std::unique_ptr<TextEditor> createEditor() override {
     return std::make_unique<MemoryTextEditor>();
   }
+  std::unique_ptr<Canvas> createCanvas() override { return std::make_unique<RecordingCanvas>(); }
   void windowShown(Window& window) override { log.push_back("show " + window.objectName()); }
   void windowHidden(Window& window) override { log.push_back("hide " + window.objectName()); }
   void quit() override { log.push_back("quit"); }

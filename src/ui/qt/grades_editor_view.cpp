@@ -3,10 +3,12 @@
 #include <QBoxLayout>
 #include <QEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QTextDocument>
 
 #include "grades/grades_editor.h"
 #include "grades/help_text.h"
+#include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_text_editor.h"
 
@@ -46,6 +48,11 @@ GradesEditorView::GradesEditorView(Window& window, Application& app, QtTextEdito
     middle->addWidget(edit, 1);
   }
   middle->addWidget(fieldsView_);
+  chart_ = new QLabel(host);
+  chart_->setObjectName(QStringLiteral("chart"));
+  chart_->setAlignment(Qt::AlignTop);
+  chart_->hide();
+  middle->addWidget(chart_);
   column->insertLayout(0, middle, 1);
 
   // The ruler's blanks end where an A4 page ends; it must not widen the window.
@@ -70,7 +77,13 @@ bool GradesEditorView::eventFilter(QObject* watched, QEvent* event) {
 
 void GradesEditorView::refresh() {
   WindowView::refresh();
-  if (auto* grades = dynamic_cast<GradesEditor*>(&window_)) help_->setVisible(grades->helpShown());
+  if (auto* grades = dynamic_cast<GradesEditor*>(&window_)) {
+    help_->setVisible(grades->helpShown());
+    const auto* canvas = dynamic_cast<const QtCanvas*>(&grades->chart());
+    const bool shown = grades->chartShown() && canvas != nullptr;
+    if (shown) chart_->setPixmap(QPixmap::fromImage(canvas->image()));
+    chart_->setVisible(shown);
+  }
   const std::vector<Text> lines = window_.fieldsView();
   QStringList shown;
   for (const Text& line : lines) shown << toQt(line);

@@ -2,6 +2,7 @@
 // line, the file label and the buttons below.
 #pragma once
 
+#include <QLabel>
 #include <QPlainTextEdit>
 
 #include "ui/qt/window_view.h"
@@ -21,6 +22,7 @@ class GradesEditorView : public WindowView {
  private:
   QPlainTextEdit* fieldsView_;
   QPlainTextEdit* help_;
+  QLabel* chart_;
 };
 
 }  // namespace korvale

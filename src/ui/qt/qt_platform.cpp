@@ -6,6 +6,7 @@
 
 #include "app/start_window.h"
 #include "ui/qt/grades_editor_view.h"
+#include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_clipboard.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_printer.h"
@@ -71,6 +72,10 @@ std::unique_ptr<TextEditor> QtPlatform::createEditor() {
   auto editor = std::make_unique<QtTextEditor>();
   pendingEditors_.push_back(editor.get());
   return editor;
+}
+
+std::unique_ptr<Canvas> QtPlatform::createCanvas() {
+  return std::make_unique<QtCanvas>();
 }
 
 WindowView* QtPlatform::viewFor(Window& window) {

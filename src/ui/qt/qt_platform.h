@@ -54,6 +54,7 @@ class QtPlatform : public Platform {
   QPrinter& qprinter() { return printer_; }
   Screen screen() const override;
   std::unique_ptr<TextEditor> createEditor() override;
+  std::unique_ptr<Canvas> createCanvas() override;
   void windowShown(Window& window) override;
   void windowHidden(Window& window) override;
   void quit() override;

@@ -1,0 +1,62 @@
+// The evaluations and the mail merge as the Grades editor runs them.
+#include "grades_fixture.h"
+
+namespace korvale {
+namespace {
+
+const std::string kClass =
+    "Nr;Name;Groesse;\r\n1;Albers;168;\r\n2;Bauer;182;\r\n3;Claasen;165;\r\n";
+
+TEST_F(GradesEditorTest, StatisticsWriteBelowTheTableAndShowTheChart) {
+  openList(write("klasse.csv", kClass));
+  click(2, 12);
+  dialogs.useDefault().useDefault().useDefault();
+  menu("Mathematik > Statistik - 1");
+  const std::vector<Text> lines = editor.lines();
+  ASSERT_GT(lines.size(), 6u);
+  EXPECT_EQ(lines[4], "#");
+  EXPECT_EQ(lines[6], "Auswertung:      Groesse (X)");
+  EXPECT_TRUE(grades.chartShown());
+  EXPECT_FALSE(canvas.ops.empty());
+
+  // A new list starts without the chart; a new opening of the window without the settings.
+  openList(write("klasse.csv", kClass));
+  EXPECT_FALSE(grades.chartShown());
+  dialogs.text("5");
+  menu("Mathematik > Kommastellen");
+  EXPECT_EQ(grades.stats().decimals, 5);
+  variables.set('A', 7);
+  grades.closed();
+  grades.opened();
+  EXPECT_EQ(grades.stats().decimals, 2);
+  EXPECT_EQ(variables.get('A'), 0.0);
+  EXPECT_TRUE(grades.statisticsHeaderChoice());
+}
+
+TEST_F(GradesEditorTest, PreviewOfLettersBlocksTheTableDisplay) {
+  openList(write("klasse.csv", kClass));
+  menu("Datenbank > Datenbank anzeigen (E/A)");
+  dialogs.file(write("brief.txt", "Hallo <F2>!\r\n"));
+  menu("Datenbank > Einen Serienbrief laden");
+  EXPECT_TRUE(grades.mailMerge().templateInEditor);
+  dialogs.yes().yes();
+  menu("Datenbank > Serienbrief Vorschau (E/A)");
+  EXPECT_TRUE(grades.mailMerge().previewOn);
+  EXPECT_EQ(editor.lines(), (std::vector<Text>{"Hallo Albers!", "Hallo Bauer!", "Hallo Claasen!"}));
+  dialogs.shown.clear();
+  menu("Datenbank > Datenbank anzeigen (E/A)");
+  EXPECT_EQ(dialogs.shown, std::vector<std::string>{
+                               "[message] Bitte zuerst <Serienbrief-Vorschau> ausschalten !"});
+  menu("Datenbank > Serienbrief Vorschau (E/A)");
+  EXPECT_EQ(editor.lines(), std::vector<Text>{"Hallo <F2>!"});
+
+  // Saving the template leaves it as it is: it is no table to be aligned.
+  dialogs.file(dir + "/brief2.txt");
+  menu("Datei > Speichern");
+  EXPECT_EQ(read("brief2.txt"), "Hallo <F2>!\r\n");
+  menu("Datei > Neu");
+  EXPECT_FALSE(grades.mailMerge().templateInEditor);
+}
+
+}  // namespace
+}  // namespace korvale
