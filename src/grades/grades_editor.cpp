@@ -207,6 +207,7 @@ void GradesEditor::reset() {
 
 void GradesEditor::closed() {
   helpShown_ = false;
+  selectionPanelShown_ = false;
   statusLine_ = "Zeile/Spalte";
   fileLabel_ = "Datei";
   fieldsViewText_.clear();

@@ -130,11 +130,13 @@ bool GradesEditor::showsLoadedHeader(const Text& line) const {
 
 std::vector<Text> GradesEditor::linesToSave(bool asList) const {
   std::vector<Text> lines = s_.editor.lines();
-  if (!asList) return lines;
-  // The header on the screen may cut names to their column's width; the file keeps them.
-  if (!lines.empty() && showsLoadedHeader(lines.front())) lines.front() = list_.loadedHeader;
-  takeEndMarker(lines);
-  if (databaseLoaded_ && list_.table.schoolMarks) {
+  if (asList) {
+    // The header on the screen may cut names to their column's width; the file keeps them.
+    if (!lines.empty() && showsLoadedHeader(lines.front())) lines.front() = list_.loadedHeader;
+    takeEndMarker(lines);
+  }
+  // Only the table on the screen has absent marks; a letter's "a" stays what it is.
+  if (databaseDisplayed_ && databaseLoaded_ && list_.table.schoolMarks) {
     for (std::size_t i = 1; i < lines.size(); ++i)
       lines[i] = convertMarks(lines[i], list_.listSeparator, "a", "0");
   }

@@ -211,6 +211,17 @@ TEST_F(GradesEditorTest, AbsentMarksAreShownAsAAndSavedAsZero) {
   menu("Datei > Speichern");
   EXPECT_EQ(read("noten.csv"), "NAMEN;M1;M2;\r\nAnna;1;0;\r\nBen ;0;3;\r\n");
   EXPECT_EQ(editor.line(2), "Ben ;a;3;");
+  // As text the table keeps its end marker and its displayed header, with the file's marks.
+  dialogs.file(dir + "/noten.txt");
+  menu("Datei > Speichern");
+  EXPECT_EQ(read("noten.txt"), "NAME;M;M;\r\nAnna;1;0;\r\nBen ;0;3;\r\n#\r\n");
+  // A letter written while the table is off keeps its words.
+  menu("Datenbank > Datenbank anzeigen (E/A)");
+  grades.setLocked(false);
+  editor.setLines({"Liste;a;b;"});
+  dialogs.file(dir + "/brief.txt");
+  menu("Datei > Speichern");
+  EXPECT_EQ(read("brief.txt"), "Liste;a;b;\r\n");
 }
 
 TEST_F(GradesEditorTest, ATableTypedAfterNewKeepsItsOwnHeader) {
