@@ -3,9 +3,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <cstdlib>
@@ -128,6 +131,45 @@ TEST_F(QtViews, GradesEditorShowsAListWithItsFieldsViewBeside) {
   EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("<TABULON>")));
   grades->close();
   EXPECT_FALSE(fields->isVisible());
+}
+
+TEST_F(QtViews, TypingIntoTheSelectionPanelReachesTheWindow) {
+  ASSERT_TRUE(writeFileAtomic(dir + "/liste.csv", "Nr;Ort;\r\n1;Kiel;\r\n2;Bonn;\r\n"));
+  app.openModal(WindowId::GradesEditor);
+  auto* grades = qobject_cast<QMainWindow*>(view("TForm24"));
+  ASSERT_NE(grades, nullptr);
+  const auto trigger = [&](const QString& caption) {
+    for (QAction* menu : grades->menuBar()->actions())
+      if (menu->menu() != nullptr)
+        for (QAction* entry : menu->menu()->actions())
+          if (entry->text() == caption) return entry->trigger();
+    ADD_FAILURE() << caption.toStdString();
+  };
+  dialogs.file(dir + "/liste.csv");
+  trigger(QString::fromUtf8("Öffnen (CSV)"));
+  trigger(QStringLiteral("Select"));
+  auto* field = grades->findChild<QLineEdit*>(QStringLiteral("selectionField"));
+  auto* op = grades->findChild<QLineEdit*>(QStringLiteral("selectionOperator"));
+  auto* term = grades->findChild<QLineEdit*>(QStringLiteral("selectionTerm"));
+  ASSERT_TRUE(field && op && term);
+  EXPECT_TRUE(term->isVisible());
+  EXPECT_EQ(field->text(), QStringLiteral("1"));
+  const auto type = [](QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    for (const QChar c : text) {
+      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(edit, &press);
+    }
+  };
+  type(field, QStringLiteral("2"));
+  type(op, QStringLiteral("="));
+  type(term, QStringLiteral("bonn"));
+  for (QPushButton* button : grades->findChildren<QPushButton*>())
+    if (button->text() == QString::fromUtf8("Ausführen")) button->click();
+  auto* edit = grades->findChild<QTextEdit*>();
+  EXPECT_EQ(edit->toPlainText(), QStringLiteral("N;Ort ;\n2;Bonn;\n#"));
+  EXPECT_FALSE(term->isVisible());
+  grades->close();
 }
 
 TEST(QtFileFilter, PipeFiltersBecomeQtFilters) {
