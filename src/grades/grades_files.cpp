@@ -77,6 +77,8 @@ void GradesEditor::open(bool asText) {
   } else {
     showHint_ = true;
     toggleDisplay();
+    // A list without records shows no table and so no hint, now or later.
+    showHint_ = false;
   }
   notify();
 }

@@ -132,6 +132,16 @@ TEST_F(GradesEditorTest, MessagesWithoutADatabase) {
   menu("Datei > Speichern");
   EXPECT_EQ(dialogs.shown, std::vector<std::string>{"[message]  Abbruch - Kein Text im Editor !"});
   EXPECT_FALSE(menuEnabled("Datenbank", "Datenbank aktualisieren"));
+
+  // The hint of that opening does not turn up with a later table.
+  openList(write("leer.csv", "A;B;\r\n"));
+  editor.setLines({"A;B;", "1;2;"});
+  dialogs.yes().text("1");
+  menu("Bearbeiten > Sortieren");
+  EXPECT_EQ(editor.lines(), (std::vector<Text>{"A;B;", "1;2;", "#"}));
+  EXPECT_EQ(dialogs.shown.back(),
+            "[input] Sortierung nach einer Spalte | Spalten-Nummer von 1 bis 2  (0 = Abbruch) | 0 "
+            "-> 1");
 }
 
 TEST_F(GradesEditorTest, FieldsViewToggles) {
