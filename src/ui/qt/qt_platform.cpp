@@ -106,10 +106,11 @@ WindowView* QtPlatform::viewFor(Window& window) {
 void QtPlatform::windowShown(Window& window) {
   WindowView* view = viewFor(window);
   view->refresh();
-  if (window.id() == WindowId::Start)
-    view->showMaximized();
-  else
-    view->showMaximized();
+  // Every window opens maximised; the geometry covers the screen also where no window manager
+  // does the maximising.
+  if (const QScreen* s = QGuiApplication::primaryScreen())
+    view->setGeometry(s->availableGeometry());
+  view->showMaximized();
   if (!showWindows_) view->hide();
 }
 
