@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -169,6 +170,37 @@ TEST_F(QtViews, TypingIntoTheSelectionPanelReachesTheWindow) {
   auto* edit = grades->findChild<QTextEdit*>();
   EXPECT_EQ(edit->toPlainText(), QStringLiteral("N;Ort ;\n2;Bonn;\n#"));
   EXPECT_FALSE(term->isVisible());
+  grades->close();
+}
+
+TEST_F(QtViews, AClickInTheLockedTableMarksOneCharacterAndNamesTheField) {
+  ASSERT_TRUE(writeFileAtomic(dir + "/liste.csv", "Nr;Ort;\r\n1;Kiel;\r\n2;Bonn;\r\n"));
+  app.openModal(WindowId::GradesEditor);
+  auto* grades = qobject_cast<QMainWindow*>(view("TForm24"));
+  ASSERT_NE(grades, nullptr);
+  for (QAction* menu : grades->menuBar()->actions())
+    if (menu->menu() != nullptr)
+      for (QAction* entry : menu->menu()->actions())
+        if (entry->text() == QString::fromUtf8("Öffnen (CSV)")) {
+          dialogs.file(dir + "/liste.csv");
+          entry->trigger();
+        }
+  auto* edit = grades->findChild<QTextEdit*>();
+  ASSERT_NE(edit, nullptr);
+  QTextCursor place(edit->document());
+  place.movePosition(QTextCursor::Down);
+  place.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 3);
+  const QPoint at = edit->cursorRect(place).center();
+  QMouseEvent press(QEvent::MouseButtonPress, at, edit->viewport()->mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(edit->viewport(), &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, edit->viewport()->mapToGlobal(at),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(edit->viewport(), &release);
+  EXPECT_EQ(edit->textCursor().selectedText(), QStringLiteral("i"));
+  auto* status = grades->findChild<QLabel*>(QStringLiteral("status"));
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->text(), QStringLiteral("Zei/Spa: 2 / 4 / Ort (2)"));
   grades->close();
 }
 
