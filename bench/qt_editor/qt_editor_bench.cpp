@@ -5,9 +5,14 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "app/application.h"
+#include "app/script_runner.h"
+#include "base/files.h"
+#include "base/plain_text.h"
 #include "base/text_routines.h"
 #include "csvlist/field_table.h"
 #include "csvlist/layout.h"
+#include "ui/qt/qt_platform.h"
 #include "ui/qt/qt_text_editor.h"
 
 namespace korvale {
@@ -49,6 +54,40 @@ void OpenAndDisplayList(benchmark::State& state) {
   }
 }
 BENCHMARK(OpenAndDisplayList)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The whole road through the Grades editor: the open dialog answered with the file, the list read,
+// its database built and the aligned table shown with its fields view.
+void OpenListInGradesEditor(benchmark::State& state) {
+  char pattern[] = "/tmp/korvale-bench-XXXXXX";
+  const std::string folder = mkdtemp(pattern);
+  const std::string list = folder + "/gross.csv";
+  std::vector<Text> lines = bigList();
+  lines.pop_back();  // a stored list has no end marker
+  writeFileAtomic(list, writePlainText(joinLines(lines, "\n")));
+  ScriptedDialogs dialogs([](const std::string&) {});
+  ScriptKeyState keys;
+  QtPlatform platform(&dialogs, &keys, true);
+  Application app(platform);
+  platform.attach(app);
+  app.start({folder, folder, "bench"});
+  app.openModal(WindowId::GradesEditor);
+  Window& grades = app.current();
+  const auto open = [&] {
+    for (const MenuItem& item : grades.menu())
+      if (item.menu == "Datei" && item.entry ==
+                                      "\xD6"
+                                      "ffnen (CSV)")
+        item.action();
+  };
+  for (auto _ : state) {
+    dialogs.queue(ScriptAnswer::file(list));
+    open();
+    QCoreApplication::processEvents();
+    benchmark::DoNotOptimize(grades.mainText()->lineCount());
+  }
+  std::system(("rm -rf '" + folder + "'").c_str());
+}
+BENCHMARK(OpenListInGradesEditor)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void SetLongPreview(benchmark::State& state) {
   Text letter;
