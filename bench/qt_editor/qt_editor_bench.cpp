@@ -89,6 +89,56 @@ void OpenListInGradesEditor(benchmark::State& state) {
 }
 BENCHMARK(OpenListInGradesEditor)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The mail-merge preview of a one-page letter for 2000 records, switched on in the Grades editor.
+void MailMergePreviewInGradesEditor(benchmark::State& state) {
+  char pattern[] = "/tmp/korvale-bench-XXXXXX";
+  const std::string folder = mkdtemp(pattern);
+  std::vector<Text> lines{"Nummer;Zuname;Vorname;Ort;Note;"};
+  for (int r = 1; r <= 2000; ++r)
+    lines.push_back(std::to_string(r) + ";Name" + std::to_string(r) + ";Kind;Graz;" +
+                    std::to_string(r % 5 + 1) + ";");
+  writeFileAtomic(folder + "/klasse.csv", writePlainText(joinLines(lines, "\n")));
+  Text letter = "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Times New Roman;}}\\f0\\fs24 ";
+  letter += "\\b Sehr geehrte Familie <F2>,\\b0\\par ";
+  for (int i = 0; i < 35; ++i)
+    letter += "<F3> aus <F4> hat im Fach Deutsch die Note <F5> erhalten.\\par ";
+  letter += "Summe: {<F1>+<F5>}\\par }";
+  writeFileAtomic(folder + "/brief.rtf", letter);
+
+  ScriptedDialogs dialogs([](const std::string&) {});
+  ScriptKeyState keys;
+  QtPlatform platform(&dialogs, &keys, true);
+  Application app(platform);
+  platform.attach(app);
+  app.start({folder, folder, "bench"});
+  app.openModal(WindowId::GradesEditor);
+  Window& grades = app.current();
+  const auto menu = [&](const Text& name, const Text& entry) {
+    for (const MenuItem& item : grades.menu())
+      if (item.menu == name && item.entry == entry) item.action();
+  };
+  using K = ScriptAnswer::Kind;
+  dialogs.queue(ScriptAnswer::file(folder + "/klasse.csv"));
+  menu("Datei",
+       "\xD6"
+       "ffnen (CSV)");
+  menu("Datenbank", "Datenbank anzeigen (E/A)");
+  dialogs.queue(ScriptAnswer::file(folder + "/brief.rtf"));
+  menu("Datenbank", "Einen Serienbrief laden");
+  for (auto _ : state) {
+    dialogs.queue(ScriptAnswer::of(K::No));   // with page breaks
+    dialogs.queue(ScriptAnswer::of(K::Yes));  // compressed values
+    menu("Datenbank", "Serienbrief Vorschau (E/A)");
+    QCoreApplication::processEvents();
+    state.counters["lines"] = grades.mainText()->lineCount();
+    state.PauseTiming();
+    menu("Datenbank", "Serienbrief Vorschau (E/A)");  // back to the letter
+    state.ResumeTiming();
+  }
+  std::system(("rm -rf '" + folder + "'").c_str());
+}
+BENCHMARK(MailMergePreviewInGradesEditor)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 void SetLongPreview(benchmark::State& state) {
   Text letter;
   for (int i = 0; i < 40; ++i)
