@@ -135,7 +135,9 @@ std::vector<Text> GradesEditor::linesToSave(bool asList) const {
   if (asList) {
     // The header on the screen may cut names to their column's width; the file keeps them.
     if (!lines.empty() && showsLoadedHeader(lines.front())) lines.front() = list_.loadedHeader;
-    takeEndMarker(lines);
+    // The list ends at its end marker; what the evaluations wrote below it is no record.
+    const auto marker = std::find_if(lines.begin(), lines.end(), isEndMarker);
+    lines.erase(marker, lines.end());
   }
   // Only the table on the screen has absent marks; a letter's "a" stays what it is.
   if (databaseDisplayed_ && databaseLoaded_ && list_.table.schoolMarks) {

@@ -18,6 +18,11 @@ TEST_F(GradesEditorTest, StatisticsWriteBelowTheTableAndShowTheChart) {
   EXPECT_EQ(lines[6], "Auswertung:      Groesse (X)");
   EXPECT_TRUE(grades.chartShown());
   EXPECT_FALSE(canvas.ops.empty());
+  // Saved as a list, the table goes without what was written below it.
+  dialogs.file(dir + "/klasse2.csv");
+  menu("Datei > Speichern");
+  EXPECT_EQ(read("klasse2.csv"),
+            "Nr;Name;Groesse;\r\n1;Albers ;168;\r\n2;Bauer  ;182;\r\n3;Claasen;165;\r\n");
 
   // A new list starts without the chart; a new opening of the window without the settings.
   openList(write("klasse.csv", kClass));
