@@ -90,6 +90,7 @@ class GradesEditor : public Window {
   Canvas& chart() { return s_.chart; }
   const std::string& fileName() const { return fileName_; }
   Text rulerText() const { return ruler_; }
+  const Screen& screen() const { return s_.screen; }
 
   // --- operations (menu entries and other windows' parts) ---
   void reset();

@@ -8,6 +8,7 @@
 
 #include "grades/grades_editor.h"
 #include "grades/help_text.h"
+#include "grades/screen_fit.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_text_editor.h"
@@ -19,18 +20,26 @@ GradesEditorView::GradesEditorView(Window& window, Application& app, QtTextEdito
     : WindowView(window, app, editor, std::move(afterEvent)) {
   QWidget* host = centralWidget();
   auto* column = static_cast<QVBoxLayout*>(host->layout());
+  // Qt scales point sizes to the screen's resolution itself, so only its size counts here.
+  Screen screen;
+  if (auto* grades = dynamic_cast<GradesEditor*>(&window)) screen = grades->screen();
+  screen.dpi = 96;
+  const GradesScreenFit fit = gradesScreenFit(screen);
+  QFont windowFont = font();
+  windowFont.setPointSize(fit.windowFontSize);
+  setFont(windowFont);
 
   fieldsView_ = new QPlainTextEdit(host);
   fieldsView_->setObjectName(QStringLiteral("fieldsView"));
   fieldsView_->setReadOnly(true);
-  fieldsView_->setFixedWidth(320);
+  fieldsView_->setFixedWidth(fit.fieldsViewWidth);
   // Its names are padded to line up.
-  fieldsView_->setFont(QFont(QStringLiteral("Courier New"), 10));
+  fieldsView_->setFont(QFont(QStringLiteral("Courier New"), fit.panelFontSize));
   fieldsView_->hide();
   help_ = new QPlainTextEdit(host);
   help_->setObjectName(QStringLiteral("help"));
   help_->setReadOnly(true);
-  QFont helpFont(QStringLiteral("Courier New"), 10);
+  QFont helpFont(QStringLiteral("Courier New"), fit.panelFontSize);
   helpFont.setBold(true);
   help_->setFont(helpFont);
   QStringList lines;
