@@ -76,7 +76,8 @@ GradesEditorView::GradesEditorView(Window& window, Application& app, QtTextEdito
 }
 
 bool GradesEditorView::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == help_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+  if (help_ != nullptr && watched == help_->viewport() &&
+      event->type() == QEvent::MouseButtonDblClick) {
     if (auto* grades = dynamic_cast<GradesEditor*>(&window_))
       run([grades] { grades->printHelp(); });
     return true;

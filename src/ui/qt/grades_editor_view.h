@@ -20,9 +20,10 @@ class GradesEditorView : public WindowView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QPlainTextEdit* fieldsView_;
-  QPlainTextEdit* help_;
-  QLabel* chart_;
+  // Built after the base class, which already forwards the editor's events.
+  QPlainTextEdit* fieldsView_ = nullptr;
+  QPlainTextEdit* help_ = nullptr;
+  QLabel* chart_ = nullptr;
 };
 
 }  // namespace korvale
