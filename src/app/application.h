@@ -36,6 +36,7 @@ class Application : public WindowHost {
   const AppPaths& paths() const { return paths_; }
   // Where the file dialogs of the Grades editor and the List tools start.
   const std::string& workingFolder() const { return workingFolder_; }
+  const VariableTable& variables() const { return variables_; }
 
   void openModal(WindowId id) override;
   void close(WindowId id) override;

@@ -1,5 +1,6 @@
 #include "app/script_runner.h"
 
+#include <charconv>
 #include <ostream>
 #include <sstream>
 
@@ -106,10 +107,8 @@ class Runner {
       invokeMenu(w, utf8ToCp1252(arg));
     } else if (command == "button") {
       click(w, utf8ToCp1252(arg), Control::Kind::Button);
-    } else if (command == "fill") {
-      const std::size_t space = arg.find(' ');
-      fill(w, arg.substr(0, space),
-           space == std::string::npos ? Text() : utf8ToCp1252(unescape(arg.substr(space + 1))));
+    } else if (command == "edit") {
+      edit(w, utf8ToCp1252(arg));
     } else if (command == "key") {
       const KeyPress key = parseKey(arg);
       if (!w.keyPressed(key)) {
@@ -175,16 +174,30 @@ class Runner {
     throw CommandError{"no such panel or button: " + cp1252ToUtf8(caption)};
   }
 
-  // Types into a one-line edit, named by its id, in place of its text.
-  void fill(Window& w, const std::string& name, const Text& text) {
-    for (const Control& control : w.controls()) {
-      if (control.name != name || control.kind != Control::Kind::Edit) continue;
-      if (!control.visible || !control.enabled || !control.edited)
-        throw CommandError{"'" + name + "' is not available"};
-      control.edited(text);
-      return;
+  // Sets a one-line edit, named by the label in front of it (or its id), to the rest of the
+  // line. The longest name that fits wins, so a label may contain blanks.
+  void edit(Window& w, const Text& arg) {
+    const std::vector<Control> controls = w.controls();
+    const Control* target = nullptr;
+    std::size_t taken = 0;
+    for (const Control& control : controls) {
+      if (control.kind != Control::Kind::Edit) continue;
+      std::vector<Text> names{control.name};
+      for (const Control& label : controls)
+        if (label.kind == Control::Kind::Label && label.name == control.name + "Label")
+          names.push_back(label.caption);
+      for (const Text& name : names) {
+        const bool fits = arg == name || startsWith(arg, name + " ");
+        if (fits && name.size() >= taken) {
+          target = &control;
+          taken = name.size();
+        }
+      }
     }
-    throw CommandError{"no such edit: " + name};
+    if (target == nullptr) throw CommandError{"no such edit: " + cp1252ToUtf8(arg)};
+    if (!target->visible || !target->enabled || !target->edited)
+      throw CommandError{"'" + cp1252ToUtf8(arg.substr(0, taken)) + "' is not available"};
+    target->edited(arg.size() > taken ? unescape(arg.substr(taken + 1)) : Text());
   }
 
   void invokeMenu(Window& w, const Text& path) {
@@ -295,19 +308,35 @@ class Runner {
       }
       block(name + " " + rest, lines);
     } else if (name == "printed") {
-      // Every page printed since the last "dump printed", line by line.
+      // Every page printed so far (each job prints one page); a landscape page says so.
       if (c_.printed == nullptr) throw CommandError{"nothing records the printed pages"};
       std::vector<std::string> lines;
-      for (std::size_t i = dumpedJobs_; i < c_.printed->size(); ++i) {
-        const PrintJob& job = (*c_.printed)[i];
-        lines.push_back("page " + std::to_string(i + 1) + " " +
-                        (job.orientation == Orientation::Landscape ? "landscape" : "portrait") +
-                        " | " + ScriptedDialogs::show(job.title));
-        for (const Text& line : job.content.lines())
-          lines.push_back("  " + ScriptedDialogs::show(line));
+      for (std::size_t i = 0; i < c_.printed->size(); ++i) {
+        const bool landscape = (*c_.printed)[i].orientation == Orientation::Landscape;
+        lines.push_back("--- page " + std::to_string(i + 1) + (landscape ? " landscape" : ""));
+        for (const Text& line : (*c_.printed)[i].content.lines())
+          lines.push_back(cp1252ToUtf8(line));
       }
-      dumpedJobs_ = c_.printed->size();
       block(name, lines);
+    } else if (name == "variables") {
+      std::vector<std::string> lines;
+      for (int i = 1; i <= 26; ++i) {
+        char value[40];
+        const auto end = std::to_chars(value, value + sizeof value, c_.app.variables().at(i),
+                                       std::chars_format::general, 17)
+                             .ptr;
+        lines.push_back(std::string(1, static_cast<char>('A' + i - 1)) + " = " +
+                        std::string(value, end));
+      }
+      block(name, lines);
+    } else if (name == "chart") {
+      if (rest.empty()) throw CommandError{"dump chart needs a file"};
+      const Canvas* chart = w.chartCanvas();
+      if (chart == nullptr) throw CommandError{"the window has no chart"};
+      const std::string path = expandScriptPath(rest, c_.app, c_.scriptFolder);
+      if (!c_.savePng || !c_.savePng(*chart, path)) throw CommandError{"cannot write " + rest};
+      block(name + " " + rest,
+            {std::to_string(chart->width()) + " x " + std::to_string(chart->height())});
     } else if (name == "files") {
       if (rest.empty()) throw CommandError{"dump files needs a folder"};
       const std::string folder = expandScriptPath(rest, c_.app, c_.scriptFolder);
@@ -333,7 +362,6 @@ class Runner {
   }
 
   ScriptContext& c_;
-  std::size_t dumpedJobs_ = 0;
 };
 
 }  // namespace

@@ -34,6 +34,8 @@ struct ScriptContext {
   std::function<void()> settle;
   // The jobs printed so far, for "dump printed".
   const std::vector<PrintJob>* printed = nullptr;
+  // Writes a chart image as a PNG file, for "dump chart"; false when it cannot.
+  std::function<bool(const Canvas&, const std::string&)> savePng;
 };
 
 // Path placeholders a script may use: $DEMO, $DATA, $TMP, $START; other relative paths are

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "ui/ports/canvas.h"
 #include "ui/ports/text_editor.h"
 
 namespace korvale {
@@ -67,6 +68,8 @@ class Window {
 
   // The window's main text control, if it has one.
   virtual TextEditor* mainText() { return nullptr; }
+  // The window's chart image, if it has one.
+  virtual const Canvas* chartCanvas() const { return nullptr; }
   virtual Text status() const { return Text(); }
   virtual std::vector<Text> fieldsView() const { return {}; }
 

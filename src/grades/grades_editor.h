@@ -88,6 +88,7 @@ class GradesEditor : public Window {
   const MailMergeState& mailMerge() const { return mm_; }
   bool chartShown() const { return stats_.chart.panelVisible; }
   Canvas& chart() { return s_.chart; }
+  const Canvas* chartCanvas() const override { return &s_.chart; }
   const std::string& fileName() const { return fileName_; }
   Text rulerText() const { return ruler_; }
   const Screen& screen() const { return s_.screen; }

@@ -18,8 +18,8 @@ class ScriptRunnerTest : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(app.start({dir, dir, "anna"})); }
 
   ScriptResult run(const std::string& script) {
-    ScriptContext context{app,     platform.testDialogs(),      keys, out, dir,
-                          nullptr, &platform.testPrinter().jobs};
+    ScriptContext context{app,     platform.testDialogs(),       keys,   out, dir,
+                          nullptr, &platform.testPrinter().jobs, nullptr};
     return runScript(script, context);
   }
 
@@ -63,8 +63,8 @@ TEST_F(ScriptRunnerTest, FailuresStopWithExitTwoAndTheLine) {
     Application app2(platform2);
     ASSERT_TRUE(app2.start({dir, dir, "anna"}));
     std::ostringstream out2;
-    ScriptContext context{app2,    platform2.testDialogs(),      keys, out2, dir,
-                          nullptr, &platform2.testPrinter().jobs};
+    ScriptContext context{app2,    platform2.testDialogs(),       keys,   out2, dir,
+                          nullptr, &platform2.testPrinter().jobs, nullptr};
     const ScriptResult result = runScript(r.script, context);
     EXPECT_EQ(result.exitCode, 2) << r.script;
     EXPECT_EQ(result.error, r.error) << r.script;

@@ -1,6 +1,7 @@
 #include "ui/qt/qt_main.h"
 
 #include <QApplication>
+#include <clocale>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
@@ -8,12 +9,17 @@
 #include "app/application.h"
 #include "app/script_runner.h"
 #include "base/files.h"
+#include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/qt_printer.h"
 
 namespace korvale {
 
 namespace {
+// Qt takes over the user's locale; numbers in texts and files keep their "." all the same.
+void keepNumbersInC() {
+  std::setlocale(LC_NUMERIC, "C");
+}
 
 // A script shows what would be opened instead of starting the desktop's programs.
 class TranscriptShell : public Shell {
@@ -35,6 +41,7 @@ StartOptions startOptions() {
 
 int runProgram(int argc, char** argv) {
   QApplication qt(argc, argv);
+  keepNumbersInC();
   QtPlatform platform(nullptr, nullptr, true);
   Application app(platform);
   platform.attach(app);
@@ -51,6 +58,7 @@ int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qt(argc, argv);
+  keepNumbersInC();
   std::string folder = folderOf(scriptPath);
   if (folder.empty()) folder = currentDirectory();
   if (folder[0] != '/') folder = joinPath(currentDirectory(), folder);
@@ -88,7 +96,11 @@ int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
                           QCoreApplication::processEvents();
                           platform.refreshAll();
                         },
-                        &printer.jobs};
+                        &printer.jobs,
+                        [](const Canvas& chart, const std::string& path) {
+                          const auto* image = dynamic_cast<const QtCanvas*>(&chart);
+                          return image != nullptr && image->savePng(path);
+                        }};
   const ScriptResult result = runScript(*script, context);
   std::cout.flush();
   if (result.exitCode != 0) std::cerr << scriptPath << ": " << result.error << "\n";
