@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 #include <QTextDocument>
+#include <QTextOption>
 #include <cstdio>
 
 #include "base/files.h"
@@ -27,7 +28,12 @@ bool QtPrinter::print(const PrintJob& job) {
   // The editor port turns the formatted text into a document the way the screen shows it.
   QtTextEditor page;
   page.setRichText(job.content);
-  page.widget()->document()->print(&printer_);
+  // On screen long lines run on to the right; on paper they wrap, so no text is cut off.
+  QTextDocument* document = page.widget()->document();
+  QTextOption option = document->defaultTextOption();
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  document->setDefaultTextOption(option);
+  document->print(&printer_);
   const bool ok = printer_.printerState() != QPrinter::Error;
   printer_.setPageOrientation(QPageLayout::Portrait);
   return ok;

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+#include <cstdio>
+#include <cstdlib>
+
+#include "base/files.h"
+#include "support/temp_folder.h"
+#include "ui/qt/qt_printer.h"
+
+namespace korvale {
+namespace {
+
+std::string pdfText(const std::string& pdf) {
+  std::string text;
+  FILE* pipe = popen(("pdftotext -layout '" + pdf + "' - 2>/dev/null").c_str(), "r");
+  if (pipe == nullptr) return text;
+  char buffer[4096];
+  while (const std::size_t got = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, got);
+  pclose(pipe);
+  return text;
+}
+
+TEST(QtPrinterTest, JobsBecomePdfFilesAndLongLinesWrap) {
+  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "pdftotext is not installed";
+  TempFolder temp;
+  QPrinter printer(QPrinter::HighResolution);
+  QtPrinter pdf(printer, temp.path());
+  Text longLine;
+  for (int i = 1; i <= 40; ++i) longLine += "Wort" + std::to_string(i) + " ";
+  CharFormat body;
+  body.font = "Arial";
+  body.size = 12;
+  ASSERT_TRUE(pdf.print({"Brief", RichText::fromLines({"Anfang", longLine + "Schluss"}, body)}));
+  ASSERT_TRUE(
+      pdf.print({"Quer", RichText::fromLines({"Seite zwei"}, body), Orientation::Landscape}));
+  EXPECT_EQ(sortedFileNames(temp.path()), (std::vector<std::string>{"job-001.pdf", "job-002.pdf"}));
+  const std::string first = pdfText(temp / "job-001.pdf");
+  EXPECT_NE(first.find("Anfang"), std::string::npos);
+  EXPECT_NE(first.find("Schluss"), std::string::npos) << "the end of a long line is cut off";
+  EXPECT_NE(pdfText(temp / "job-002.pdf").find("Seite zwei"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvale
