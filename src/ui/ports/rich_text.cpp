@@ -71,7 +71,8 @@ void RichText::replace(std::size_t offset, std::size_t length, const Text& newTe
   normalize(format);
   offset = std::min(offset, text.size());
   length = std::min(length, text.size() - offset);
-  const TextPos start = posOf(offset);
+  // Where the range starts matters only to the alignments, which plain text does not have.
+  const TextPos start = alignments.empty() ? TextPos{} : posOf(offset);
   const int firstLine = start.line;
   const bool startsLine = start.column == 0;
   const auto removedBreaks =
@@ -134,6 +135,7 @@ void RichText::normalize(const CharFormat& fallback) {
       merged.push_back({text.size() - covered, last});
   }
   runs = std::move(merged);
+  if (alignments.empty()) return;  // the usual case, and no need to count the lines
   const auto lineTotal = static_cast<std::size_t>(lineCount());
   if (alignments.size() > lineTotal) alignments.resize(lineTotal);
   while (!alignments.empty() && alignments.back() == Alignment::Left) alignments.pop_back();
@@ -152,9 +154,12 @@ RichText RichText::slice(std::size_t offset, std::size_t length) const {
     if (from < to) part.runs.push_back({to - from, run.format});
     start = end;
   }
-  const int firstLine = posOf(offset).line;
-  for (int line = 0; line < part.lineCount(); ++line)
-    part.setAlignment(line, alignmentOf(firstLine + line));
+  // Counting lines from the start costs a pass over the text; plain left text needs none.
+  if (!alignments.empty()) {
+    const int firstLine = posOf(offset).line;
+    for (int line = 0; line < part.lineCount(); ++line)
+      part.setAlignment(line, alignmentOf(firstLine + line));
+  }
   part.normalize(formatAt(offset));
   return part;
 }
