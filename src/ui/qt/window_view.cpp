@@ -87,6 +87,11 @@ void WindowView::buildControls(QWidget* host) {
       panel->setLineWidth(4);
       panel->setAlignment(Qt::AlignCenter);
       panel->setAutoFillBackground(true);
+      // Panels keep the face colour of buttons, standing out from the window's own colour.
+      QPalette face = panel->palette();
+      face.setColor(QPalette::Window, QColor(240, 240, 240));
+      face.setColor(QPalette::WindowText, QColor(0, 0, 0));
+      panel->setPalette(face);
       const std::string name = control.name;
       panel->clicked = [this, name] {
         for (const Control& c : window_.controls())
