@@ -1,5 +1,6 @@
 #include "app/script_runner.h"
 
+#include <array>
 #include <charconv>
 #include <ostream>
 #include <sstream>
@@ -366,13 +367,20 @@ class Runner {
 
 }  // namespace
 
+namespace {
+// The folders a script names by placeholder, the most specific first.
+std::array<std::pair<const char*, const std::string*>, 4> pathNames(const Application& app) {
+  const AppPaths& p = app.paths();
+  return {{{"$DEMO", &p.demoFolder},
+           {"$DATA", &p.dataFolder},
+           {"$TMP", &p.tempFolder},
+           {"$START", &p.startFolder}}};
+}
+}  // namespace
+
 std::string expandScriptPath(const std::string& path, const Application& app,
                              const std::string& scriptFolder) {
-  const AppPaths& p = app.paths();
-  const std::pair<const char*, const std::string*> names[] = {{"$DEMO", &p.demoFolder},
-                                                              {"$DATA", &p.dataFolder},
-                                                              {"$TMP", &p.tempFolder},
-                                                              {"$START", &p.startFolder}};
+  const auto names = pathNames(app);
   for (const auto& [name, folder] : names) {
     const std::string prefix = name;
     if (path == prefix) return *folder;
@@ -384,11 +392,7 @@ std::string expandScriptPath(const std::string& path, const Application& app,
 
 std::string shortenScriptPath(const std::string& path, const Application& app,
                               const std::string& scriptFolder) {
-  const AppPaths& p = app.paths();
-  const std::pair<const char*, const std::string*> names[] = {{"$DEMO", &p.demoFolder},
-                                                              {"$DATA", &p.dataFolder},
-                                                              {"$TMP", &p.tempFolder},
-                                                              {"$START", &p.startFolder}};
+  const auto names = pathNames(app);
   for (const auto& [name, folder] : names) {
     if (folder->empty()) continue;
     if (path == *folder) return name;

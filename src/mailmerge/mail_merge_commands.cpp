@@ -78,6 +78,19 @@ void previewOn(MailMergeWindow& w) {
   w.editor.setCaret({0, 0});
 }
 
+// The letters are filled from the loaded database while its table is not shown.
+bool databaseReadyForLetters(MailMergeWindow& w) {
+  if (!w.databaseLoaded) {
+    w.dialogs.message("Noch keine Datenbank geladen !");
+    return false;
+  }
+  if (w.databaseDisplayed) {
+    w.dialogs.message("Bitte zuerst <Datenbank anzeigen> ausschalten !");
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void loadTemplateCommand(MailMergeWindow& w) {
@@ -121,14 +134,7 @@ void saveTemplateCommand(MailMergeWindow& w) {
 }
 
 void previewCommand(MailMergeWindow& w) {
-  if (!w.databaseLoaded) {
-    w.dialogs.message("Noch keine Datenbank geladen !");
-    return;
-  }
-  if (w.databaseDisplayed) {
-    w.dialogs.message("Bitte zuerst <Datenbank anzeigen> ausschalten !");
-    return;
-  }
+  if (!databaseReadyForLetters(w)) return;
   if (!w.state.templateInEditor) {
     w.dialogs.message("Noch kein Serienbrief geladen !");
     return;
@@ -140,14 +146,7 @@ void previewCommand(MailMergeWindow& w) {
 }
 
 void printLettersCommand(MailMergeWindow& w) {
-  if (!w.databaseLoaded) {
-    w.dialogs.message("Noch keine Datenbank geladen !");
-    return;
-  }
-  if (w.databaseDisplayed) {
-    w.dialogs.message("Bitte zuerst <Datenbank anzeigen> ausschalten !");
-    return;
-  }
+  if (!databaseReadyForLetters(w)) return;
   if (!w.state.templateInEditor) {
     w.dialogs.message("Noch kein Serienbrief vorhanden !");
     return;
