@@ -309,14 +309,23 @@ class Runner {
       }
       block(name + " " + rest, lines);
     } else if (name == "printed") {
-      // Every page printed so far (each job prints one page); a landscape page says so.
+      // Every page printed so far; a landscape page says so, a picture shows its size.
       if (c_.printed == nullptr) throw CommandError{"nothing records the printed pages"};
       std::vector<std::string> lines;
-      for (std::size_t i = 0; i < c_.printed->size(); ++i) {
-        const bool landscape = (*c_.printed)[i].orientation == Orientation::Landscape;
-        lines.push_back("--- page " + std::to_string(i + 1) + (landscape ? " landscape" : ""));
-        for (const Text& line : (*c_.printed)[i].content.lines())
-          lines.push_back(cp1252ToUtf8(line));
+      int number = 0;
+      for (const PrintJob& job : *c_.printed) {
+        const std::string orientation =
+            job.orientation == Orientation::Landscape ? " landscape" : "";
+        if (job.picture != nullptr) {
+          lines.push_back("--- page " + std::to_string(++number) + orientation);
+          lines.push_back("[picture " + std::to_string(job.picture->width()) + " x " +
+                          std::to_string(job.picture->height()) + "]");
+          continue;
+        }
+        for (const auto& page : printedPages(job)) {
+          lines.push_back("--- page " + std::to_string(++number) + orientation);
+          for (const Text& line : page) lines.push_back(cp1252ToUtf8(line));
+        }
       }
       block(name, lines);
     } else if (name == "variables") {

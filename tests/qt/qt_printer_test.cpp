@@ -6,6 +6,7 @@
 
 #include "base/files.h"
 #include "support/temp_folder.h"
+#include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_printer.h"
 
 namespace korvale {
@@ -40,6 +41,49 @@ TEST(QtPrinterTest, JobsBecomePdfFilesAndLongLinesWrap) {
   EXPECT_NE(first.find("Anfang"), std::string::npos);
   EXPECT_NE(first.find("Schluss"), std::string::npos) << "the end of a long line is cut off";
   EXPECT_NE(pdfText(temp / "job-002.pdf").find("Seite zwei"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvale
+
+namespace korvale {
+namespace {
+
+int pdfPages(const std::string& pdf) {
+  FILE* pipe = popen(("pdfinfo '" + pdf + "' 2>/dev/null").c_str(), "r");
+  if (pipe == nullptr) return -1;
+  char line[512];
+  int pages = -1;
+  while (fgets(line, sizeof line, pipe) != nullptr)
+    if (std::sscanf(line, "Pages: %d", &pages) == 1) break;
+  pclose(pipe);
+  return pages;
+}
+
+TEST(QtPrinterTest, FormFeedsStartPagesAndPicturesFillOne) {
+  if (std::system("command -v pdfinfo >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "pdfinfo is not installed";
+  TempFolder temp;
+  QPrinter printer(QPrinter::HighResolution);
+  QtPrinter pdf(printer, temp.path());
+  CharFormat courier;
+  courier.font = "Courier New";
+  courier.size = 10;
+  const PrintJob lines{"Zeilen",
+                       RichText::fromLines({"eins", "\f", "zwei", "\f", "drei"}, courier)};
+  ASSERT_TRUE(pdf.print(lines));
+  EXPECT_EQ(pdfPages(temp / "job-001.pdf"), 3);
+  EXPECT_EQ(printedPages(lines), (std::vector<std::vector<Text>>{{"eins"}, {"zwei"}, {"drei"}}));
+
+  QtCanvas chart(428, 428);
+  chart.clear(kWhite);
+  chart.setPen(kBlack, 1, PenStyle::Solid);
+  chart.line({10, 10}, {400, 400});
+  ASSERT_TRUE(pdf.print({"Grafik", RichText(), Orientation::Portrait, &chart}));
+  EXPECT_EQ(pdfPages(temp / "job-002.pdf"), 1);
+  const auto bytes = readFileBytes(temp / "job-002.pdf");
+  ASSERT_TRUE(bytes);
+  EXPECT_NE(bytes->find("/Subtype /Image"), std::string::npos);
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
-// The printer: each job is a formatted text printed on its own, with a title for the queue.
+// The printer: each job is a formatted text printed on its own, with a title for the queue. A
+// line holding only a form feed starts a new page within the job; a job may instead carry a
+// picture (a chart), which is stretched over the page.
 #pragma once
 
 #include <vector>
@@ -10,11 +12,19 @@ namespace korvale {
 
 enum class Orientation { Portrait, Landscape };
 
+class Canvas;
+
+constexpr char kFormFeed = '\f';
+
 struct PrintJob {
   Text title;
   RichText content;
   Orientation orientation = Orientation::Portrait;
+  const Canvas* picture = nullptr;  // printed in place of the content when set
 };
+
+// The pages of a job's text: split at the lines that hold only a form feed.
+std::vector<std::vector<Text>> printedPages(const PrintJob& job);
 
 class Printer {
  public:

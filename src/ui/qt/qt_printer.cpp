@@ -1,11 +1,15 @@
 #include "ui/qt/qt_printer.h"
 
 #include <QPageLayout>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
 #include <cstdio>
 
 #include "base/files.h"
+#include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_text_editor.h"
 
@@ -25,15 +29,37 @@ bool QtPrinter::print(const PrintJob& job) {
   printer_.setDocName(toQt(job.title));
   printer_.setPageOrientation(job.orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                         : QPageLayout::Portrait);
-  // The editor port turns the formatted text into a document the way the screen shows it.
-  QtTextEditor page;
-  page.setRichText(job.content);
-  // On screen long lines run on to the right; on paper they wrap, so no text is cut off.
-  QTextDocument* document = page.widget()->document();
-  QTextOption option = document->defaultTextOption();
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  document->setDefaultTextOption(option);
-  document->print(&printer_);
+  if (job.picture != nullptr) {
+    // A chart fills the page inside the margins, keeping its proportions.
+    const auto* canvas = dynamic_cast<const QtCanvas*>(job.picture);
+    QPainter painter;
+    if (canvas == nullptr || !painter.begin(&printer_)) return false;
+    const QRect page = printer_.pageLayout().paintRectPixels(printer_.resolution());
+    const QSize size = canvas->image().size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(QPoint(0, 0), size), canvas->image());
+    painter.end();
+  } else {
+    // The editor port turns the formatted text into a document the way the screen shows it.
+    QtTextEditor page;
+    page.setRichText(job.content);
+    // On screen long lines run on to the right; on paper they wrap, so no text is cut off.
+    QTextDocument* document = page.widget()->document();
+    QTextOption option = document->defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document->setDefaultTextOption(option);
+    // A line holding only a form feed ends the page.
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+      if (block.text() != QString(QChar(u'\f'))) continue;
+      QTextCursor cursor(block);
+      cursor.movePosition(QTextCursor::StartOfBlock);
+      cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+      cursor.removeSelectedText();
+      QTextBlockFormat format = block.blockFormat();
+      format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
+      cursor.setBlockFormat(format);
+    }
+    document->print(&printer_);
+  }
   const bool ok = printer_.printerState() != QPrinter::Error;
   printer_.setPageOrientation(QPageLayout::Portrait);
   return ok;
