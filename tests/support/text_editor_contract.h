@@ -7,6 +7,9 @@
 
 #include <memory>
 
+#include "base/plain_text.h"
+#include "rtf/rtf_reader.h"
+#include "rtf/rtf_writer.h"
 #include "ui/ports/text_editor.h"
 
 namespace korvale {
@@ -151,7 +154,39 @@ TYPED_TEST_P(TextEditorContract, StateFindAndUndo) {
   EXPECT_EQ(e.line(0), "eins zwei");
 }
 
+// A document goes into the editor from RTF or plain-text bytes and comes out as the same bytes.
+TYPED_TEST_P(TextEditorContract, LoadsAndSavesRtfAndPlainText) {
+  TextEditor& e = this->e();
+  const std::string rtf =
+      "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}"
+      "\\f0\\fs28 Liebe Eltern,\\par "
+      "\\b Noten\\b0  f\\'fcr \\i <F2>\\i0 :\\tab\\f1\\fs20 1;2;a;\\par "
+      "\\'b6\\par }";
+  const auto doc = readRtf(rtf);
+  ASSERT_TRUE(doc);
+  e.setRichText(*doc);
+  EXPECT_EQ(e.lines(), (Lines{"Liebe Eltern,", "Noten f\xFCr <F2>:\t1;2;a;", "\xB6"}));
+  EXPECT_TRUE(e.formatAt({1, 0}).bold);
+  EXPECT_TRUE(e.formatAt({1, 10}).italic);
+  EXPECT_EQ(e.formatAt({1, 16}).font, "Courier New");
+  EXPECT_EQ(e.formatAt({1, 16}).size, 10);
+  EXPECT_EQ(e.formatAt({0, 0}).size, 14);
+  const auto back = readRtf(writeRtf(e.richText()));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->text, doc->text);
+  for (std::size_t i = 0; i < doc->text.size(); ++i) {
+    if (doc->text[i] != '\n') {
+      EXPECT_EQ(back->formatAt(i), doc->formatAt(i)) << "at " << i;
+    }
+  }
+
+  e.setPlainText(readPlainText("Nr;Name;\r\n1;M\xFCller;\n2;Gro\xDF;\r"));
+  EXPECT_EQ(e.lines(), (Lines{"Nr;Name;", "1;M\xFCller;", "2;Gro\xDF;"}));
+  EXPECT_EQ(writePlainText(e.plainText()), "Nr;Name;\r\n1;M\xFCller;\r\n2;Gro\xDF;\r\n");
+}
+
 REGISTER_TYPED_TEST_SUITE_P(TextEditorContract, LinesInAndOut, CaretMarksAndReplace,
-                            FormatsOfRanges, RichTextRoundTrip, StateFindAndUndo);
+                            FormatsOfRanges, RichTextRoundTrip, StateFindAndUndo,
+                            LoadsAndSavesRtfAndPlainText);
 
 }  // namespace korvale
