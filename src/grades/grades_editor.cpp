@@ -293,9 +293,22 @@ bool GradesEditor::keyPressed(const KeyPress& key) {
 
 void GradesEditor::sort() {
   const int field = currentField_;
-  if (const auto lines =
-          sortCommand(s_.editor, list_, s_.dialogs, s_.cursor, field, stats_.headerAndMargin))
-    takeAsDatabase(*lines, field);
+  const Text header = s_.editor.isEmpty() ? Text() : s_.editor.line(0);
+  const auto lines =
+      sortCommand(s_.editor, list_, s_.dialogs, s_.cursor, field, stats_.headerAndMargin);
+  if (!lines) return;
+  // The database takes its line 1 for the header. When the header was sorted in among the
+  // records, the sorted table stays in the editor as it is: as a database its first record
+  // would be taken for the header and vanish behind it.
+  if (databaseDisplayed_ && !lines->empty() && lines->front() != header) {
+    // The header keeps its full names, which the display may have cut to the column widths.
+    for (int i = 0; i < s_.editor.lineCount(); ++i)
+      if (s_.editor.line(i) == header) s_.editor.setLine(i, list_.loadedHeader);
+    s_.editor.setCaret({0, 0});
+    notify();
+    return;
+  }
+  takeAsDatabase(*lines, field);
 }
 
 void GradesEditor::restore() {

@@ -112,6 +112,24 @@ TEST_F(GradesTableTest, SortingByTheFieldUnderTheCaret) {
   EXPECT_EQ(editor.line(1), "4;Kiel  ;    7;");
 }
 
+TEST_F(GradesTableTest, HeaderSortedInLosesNoLine) {
+  openList(write("orte.csv", kPlaces));
+  // By place: "Bremen" < "Gotha" < "Kiel" < "Ort" < "greiz" by character codes.
+  dialogs.no().text("2");
+  menu("Bearbeiten > Sortieren");
+  EXPECT_EQ(editor.lines(),
+            (std::vector<Text>{"1;Bremen;   61;", "2;Gotha ; 99.5;", "4;Kiel  ;    7;",
+                               "Nr;Ort;Gewicht;", "3;greiz ;100.5;", "#"}));
+  EXPECT_TRUE(grades.statisticsHeaderChoice());
+  // Saved, every record and the header with its full names are in the file.
+  dialogs.file(joinPath(dir, "sortiert.csv"));
+  menu("Datei > Speichern");
+  const std::string saved = read("sortiert.csv");
+  for (const char* line : {"1;Bremen;", "2;Gotha ;", "3;greiz ;", "4;Kiel  ;", "Nr;Ort;Gewicht;"})
+    EXPECT_NE(saved.find(line), std::string::npos) << line;
+  EXPECT_EQ(saved.find('#'), std::string::npos);
+}
+
 TEST_F(GradesTableTest, SearchAndSearchAgain) {
   openList(write("orte.csv", kPlaces));
   dialogs.text("E");
