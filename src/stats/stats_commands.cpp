@@ -55,6 +55,32 @@ std::optional<char> begin(TextEditor& editor, StatsState& state, Dialogs& dialog
   return tableSeparator(editor.line(0));
 }
 
+ExtractionOptions extractionOptions(const ListState& list, char separator, bool headerAndMargin);
+
+struct ReadTable {
+  TableRegion region;
+  StatsTable table;
+  int fontSize;  // of the output lines
+};
+
+// Clears the old output below the table and reads the table above it. Nothing, after its
+// message, when the table is larger than the evaluations hold.
+std::optional<ReadTable> readTableRegion(TextEditor& editor, const ListState& list,
+                                         StatsState& state, Dialogs& dialogs,
+                                         const StatsContext& context, char separator,
+                                         bool headerAndMargin, PrintOrientationMode mode) {
+  const int fontSize = outputFontSize(editor, context);
+  TableRegion region = prepareTableRegion(editor, fontSize);
+  state.printOrientationMode = mode;
+  StatsTable table =
+      extractTable(region.lines, extractionOptions(list, separator, headerAndMargin));
+  if (const auto problem = capacityProblem(table)) {
+    dialogs.message(*problem);
+    return std::nullopt;
+  }
+  return ReadTable{std::move(region), std::move(table), fontSize};
+}
+
 ExtractionOptions extractionOptions(const ListState& list, char separator, bool headerAndMargin) {
   ExtractionOptions options;
   options.separator = separator;
@@ -102,14 +128,12 @@ void statistics1Command(TextEditor& editor, ListState& list, StatsState& state, 
     return;
   }
 
-  const int fontSize = outputFontSize(editor, context);
-  TableRegion region = prepareTableRegion(editor, fontSize);
-  state.printOrientationMode = PrintOrientationMode::OneDimensional;
-  const StatsTable table = extractTable(region.lines, extractionOptions(list, sep, margin));
-  if (const auto problem = capacityProblem(table)) {
-    dialogs.message(*problem);
-    return;
-  }
+  auto read = readTableRegion(editor, list, state, dialogs, context, sep, margin,
+                              PrintOrientationMode::OneDimensional);
+  if (!read) return;
+  TableRegion& region = read->region;
+  const StatsTable& table = read->table;
+  const int fontSize = read->fontSize;
   if (!isConsistent(table, valueIndex)) {
     dialogs.message("Auswertungs-Fehler 1!");
     dialogs.message("Abbruch - Datenfehler 1");
@@ -196,14 +220,12 @@ void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, 
     return;
   }
 
-  const int fontSize = outputFontSize(editor, context);
-  TableRegion region = prepareTableRegion(editor, fontSize);
-  state.printOrientationMode = PrintOrientationMode::TwoDimensional;
-  const StatsTable table = extractTable(region.lines, extractionOptions(list, sep, margin));
-  if (const auto problem = capacityProblem(table)) {
-    dialogs.message(*problem);
-    return;
-  }
+  auto read = readTableRegion(editor, list, state, dialogs, context, sep, margin,
+                              PrintOrientationMode::TwoDimensional);
+  if (!read) return;
+  TableRegion& region = read->region;
+  const StatsTable& table = read->table;
+  const int fontSize = read->fontSize;
   if (!isConsistent(table, xIndex) || !isConsistent(table, yIndex)) {
     dialogs.message("Auswertungs-Fehler !");
     dialogs.message("Abbruch - Datenfehler");
@@ -246,15 +268,12 @@ void statisticsNCommand(TextEditor& editor, ListState& list, StatsState& state, 
   const char sep = *separator;
   list.detectedSeparator = sep;
 
-  const int fontSize = outputFontSize(editor, context);
-  TableRegion region = prepareTableRegion(editor, fontSize);
-  state.printOrientationMode = PrintOrientationMode::NDimensional;
-  const StatsTable table =
-      extractTable(region.lines, extractionOptions(list, sep, state.headerAndMargin));
-  if (const auto problem = capacityProblem(table)) {
-    dialogs.message(*problem);
-    return;
-  }
+  auto read = readTableRegion(editor, list, state, dialogs, context, sep, state.headerAndMargin,
+                              PrintOrientationMode::NDimensional);
+  if (!read) return;
+  TableRegion& region = read->region;
+  const StatsTable& table = read->table;
+  const int fontSize = read->fontSize;
   // Every row is read with the count of row 1, so row 1 must hold a value column.
   if (table.countSum == 0 || table.firstRowCount() == 0) {
     dialogs.message("Auswertungs-Fehler !");
