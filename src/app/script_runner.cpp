@@ -112,19 +112,23 @@ class Runner {
       edit(w, utf8ToCp1252(arg));
     } else if (command == "key") {
       const KeyPress key = parseKey(arg);
-      if (!w.keyPressed(key)) {
+      if (!w.focus().empty()) {
+        keyInControl(w, key);
+      } else if (!w.keyPressed(key)) {
         TextEditor* editor = w.mainText();
         if (key.name == "Enter" && !key.ctrl && editor != nullptr && !editor->readOnly())
           editor->replaceMarked("\n");
       }
-      w.caretMoved();
+      if (w.focus().empty()) w.caretMoved();
     } else if (command == "type") {
       TextEditor& editor = text(w);
+      w.setFocus(std::string());
       if (!editor.readOnly()) editor.replaceMarked(utf8ToCp1252(unescape(arg)));
       w.caretMoved();
     } else if (command == "caret" || command == "rclick") {
       const auto v = numbers(arg, 2);
       text(w).setCaret({v[0] - 1, v[1] - 1});
+      w.setFocus(std::string());
       if (command == "caret")
         w.textClicked();
       else
@@ -132,6 +136,7 @@ class Runner {
     } else if (command == "mark") {
       const auto v = numbers(arg, 4);
       text(w).setSelection({v[0] - 1, v[1] - 1}, {v[2] - 1, v[3] - 1});
+      w.setFocus(std::string());
       w.textClicked();
     } else if (command == "answer") {
       answer(arg);
@@ -199,6 +204,22 @@ class Runner {
     if (!target->visible || !target->enabled || !target->edited)
       throw CommandError{"'" + cp1252ToUtf8(arg.substr(0, taken)) + "' is not available"};
     target->edited(arg.size() > taken ? unescape(arg.substr(taken + 1)) : Text());
+    w.setFocus(target->name);
+  }
+
+  // A key in a focused edit or button; Enter on a button presses it, as on the desktop.
+  void keyInControl(Window& w, const KeyPress& key) {
+    const std::string focused = w.focus();
+    if (w.controlKeyPressed(focused, key)) return;
+    if (key.name != "Enter") return;
+    for (const Control& control : w.controls()) {
+      if (control.name == focused && control.kind == Control::Kind::Button && control.action &&
+          control.visible && control.enabled) {
+        const auto action = control.action;
+        action();
+        return;
+      }
+    }
   }
 
   void invokeMenu(Window& w, const Text& path) {

@@ -85,6 +85,12 @@ class Window {
   // The caret moved by a key in the main text.
   virtual void caretMoved() {}
 
+  // The control that has the input focus; empty for the main text.
+  const std::string& focus() const { return focus_; }
+  void setFocus(std::string control) { focus_ = std::move(control); }
+  // A key released in a control other than the main text; true when the window handled it.
+  virtual bool controlKeyPressed(const std::string& /*control*/, const KeyPress&) { return false; }
+
   // Set by the view: called after the controller changed what the window shows.
   std::function<void()> changed;
 
@@ -96,6 +102,7 @@ class Window {
   void enableMenu(const Text& menu, bool enabled);
 
   std::vector<MenuItem> menu_;
+  std::string focus_;
 };
 
 }  // namespace korvale

@@ -85,7 +85,7 @@ void GradesEditor::buildMenu() {
       {mathematik, "Statistik - N", true, [this] { evaluate(statisticsNCommand); }},
       {datenbank, "Datenbank aktualisieren", false,
        [this] {
-         selectionPanelShown_ = false;
+         hideSelectionPanel();
          reloadDatabase();
        }},
       {datenbank, "Datenbank anzeigen (E/A)", false, [this] { toggleDisplay(); }},
@@ -125,7 +125,7 @@ std::vector<Control> GradesEditor::controls() const {
        [self] { self->runSelectionPanel(); }},
       {K::Button, "selectionCancel", "Abbrechen", panel, true,
        [self] {
-         self->selectionPanelShown_ = false;
+         self->hideSelectionPanel();
          self->notify();
        }},
   };
@@ -174,7 +174,7 @@ void GradesEditor::opened() {
 void GradesEditor::reset() {
   selection_.selectionMade = false;
   setLocked(false);
-  selectionPanelShown_ = false;
+  hideSelectionPanel();
   setClipboardEntriesEnabled(true);
   if (listLoaded_) {
     fileLabel_ = "Datei";
@@ -207,7 +207,7 @@ void GradesEditor::reset() {
 
 void GradesEditor::closed() {
   helpShown_ = false;
-  selectionPanelShown_ = false;
+  hideSelectionPanel();
   statusLine_ = "Zeile/Spalte";
   fileLabel_ = "Datei";
   fieldsViewText_.clear();
@@ -320,14 +320,37 @@ void GradesEditor::showSelectionPanel() {
   if (s_.editor.isEmpty()) return;
   selectionRequest_ = {std::to_string(currentField_), Text(), Text()};
   selectionPanelShown_ = true;
+  setFocus("selectionOperator");
   notify();
+}
+
+void GradesEditor::hideSelectionPanel() {
+  selectionPanelShown_ = false;
+  setFocus(std::string());
+}
+
+bool GradesEditor::controlKeyPressed(const std::string& control, const KeyPress& key) {
+  if (key.name != "Enter" || key.ctrl || key.alt) return false;
+  // Enter walks the panel's fields on to its button.
+  static const std::pair<const char*, const char*> next[] = {
+      {"selectionField", "selectionOperator"},
+      {"selectionOperator", "selectionTerm"},
+      {"selectionTerm", "selectionRun"}};
+  for (const auto& [from, to] : next) {
+    if (control == from && selectionPanelShown_) {
+      setFocus(to);
+      notify();
+      return true;
+    }
+  }
+  return false;
 }
 
 void GradesEditor::runSelectionPanel() {
   const int field = currentField_;
   const auto lines =
       runSelection(s_.editor, list_, selection_, s_.dialogs, s_.cursor, selectionRequest_);
-  selectionPanelShown_ = false;
+  hideSelectionPanel();
   if (lines) takeAsDatabase(*lines, field);
   notify();
 }

@@ -65,6 +65,7 @@ class GradesEditor : public Window {
   void opened() override;
   void closed() override;
   bool keyPressed(const KeyPress& key) override;
+  bool controlKeyPressed(const std::string& control, const KeyPress& key) override;
   void textClicked() override;
   // Opens the file named in the field under the caret.
   void textRightClicked() override;
@@ -121,6 +122,7 @@ class GradesEditor : public Window {
   // The selection panel: "Select" shows it, "Ausführen" runs it, "Abbrechen" hides it.
   void showSelectionPanel();
   void runSelectionPanel();
+  void hideSelectionPanel();
   bool selectionPanelShown() const { return selectionPanelShown_; }
   // "Sperren E/A".
   void toggleLock();

@@ -1,5 +1,6 @@
 #include "ui/qt/window_view.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -76,6 +77,7 @@ void WindowView::buildControls(QWidget* host) {
     if (control.kind == Control::Kind::Button) {
       auto* button = new QPushButton(toQt(control.caption), host);
       const std::string name = control.name;
+      button->installEventFilter(this);
       connect(button, &QPushButton::clicked, this, [this, name] {
         for (const Control& c : window_.controls())
           if (c.name == name && c.action) run(c.action);
@@ -105,6 +107,10 @@ void WindowView::buildControls(QWidget* host) {
         for (const Control& c : window_.controls())
           if (c.name == name && c.edited) run([&] { c.edited(fromQt(text)); });
       });
+      connect(edit, &QLineEdit::returnPressed, this, [this, name] {
+        run([&] { window_.controlKeyPressed(name, KeyPress{"Enter", false, false, false}); });
+      });
+      edit->installEventFilter(this);
       widget = edit;
     } else {
       auto* label = new QLabel(toQt(control.caption), host);
@@ -138,6 +144,15 @@ void WindowView::refresh() {
     }
   }
   placeControls();
+  // The control the controller gave the focus to gets it on screen.
+  QWidget* focus = nullptr;
+  if (window_.focus().empty()) {
+    if (editor_ != nullptr) focus = editor_->widget();
+  } else if (const auto it = controls_.find(window_.focus()); it != controls_.end()) {
+    focus = it->second;
+  }
+  if (focus != nullptr && focus->isVisible() && QApplication::focusWidget() != focus)
+    focus->setFocus();
 }
 
 void WindowView::run(const std::function<void()>& action) {
@@ -152,6 +167,21 @@ void WindowView::closeEvent(QCloseEvent* event) {
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  // Focus moved by the user: the controller learns which control has it.
+  if (event->type() == QEvent::FocusIn) {
+    for (const auto& [name, widget] : controls_)
+      if (widget == watched) window_.setFocus(name);
+    if (editor_ != nullptr && watched == editor_->widget()) window_.setFocus(std::string());
+  }
+  // Enter on a focused button presses it, as on the desktop.
+  if (auto* button = qobject_cast<QPushButton*>(watched);
+      button != nullptr && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      button->click();
+      return true;
+    }
+  }
   if (editor_ == nullptr) return QMainWindow::eventFilter(watched, event);
   QTextEdit* edit = editor_->widget();
   if (watched == edit->viewport() && event->type() == QEvent::MouseButtonRelease) {
