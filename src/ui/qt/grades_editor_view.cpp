@@ -2,6 +2,8 @@
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QTextDocument>
@@ -61,7 +63,11 @@ GradesEditorView::GradesEditorView(Window& window, Application& app, QtTextEdito
   chart_->setObjectName(QStringLiteral("chart"));
   chart_->setAlignment(Qt::AlignTop);
   chart_->hide();
-  middle->addWidget(chart_);
+  auto* side = new QVBoxLayout();
+  side->addWidget(chart_);
+  side->addWidget(buildSelectionPanel(host, column));
+  side->addStretch(1);
+  middle->addLayout(side);
   column->insertLayout(0, middle, 1);
 
   // The ruler's blanks end where an A4 page ends; it must not widen the window.
@@ -73,6 +79,41 @@ GradesEditorView::GradesEditorView(Window& window, Application& app, QtTextEdito
     ruler->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     column->insertWidget(0, ruler);
   }
+}
+
+// The selection panel "Datenselektion": its labels, edits and buttons gathered in a frame of
+// their own beside the editor, out of the row below it.
+QFrame* GradesEditorView::buildSelectionPanel(QWidget* host, QVBoxLayout* column) {
+  selectionPanel_ = new QFrame(host);
+  selectionPanel_->setObjectName(QStringLiteral("selectionPanel"));
+  selectionPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  selectionPanel_->setLineWidth(2);
+  selectionPanel_->setAutoFillBackground(true);
+  selectionPanel_->setPalette(QPalette(QColor(240, 240, 240)));
+  auto* grid = new QGridLayout(selectionPanel_);
+  const auto take = [&](const char* name) -> QWidget* {
+    const auto it = controls_.find(name);
+    if (it == controls_.end()) return nullptr;
+    for (int i = 0; i < column->count(); ++i)
+      if (QLayout* row = column->itemAt(i)->layout(); row != nullptr) row->removeWidget(it->second);
+    it->second->setParent(selectionPanel_);
+    return it->second;
+  };
+  if (QWidget* title = take("selectionTitle")) grid->addWidget(title, 0, 0, 1, 2);
+  const std::pair<const char*, const char*> rows[] = {
+      {"selectionFieldLabel", "selectionField"},
+      {"selectionOperatorLabel", "selectionOperator"},
+      {"selectionTermLabel", "selectionTerm"}};
+  int line = 1;
+  for (const auto& [label, edit] : rows) {
+    if (QWidget* l = take(label)) grid->addWidget(l, line, 0);
+    if (QWidget* e = take(edit)) grid->addWidget(e, line, 1);
+    ++line;
+  }
+  if (QWidget* run = take("selectionRun")) grid->addWidget(run, line, 0);
+  if (QWidget* cancel = take("selectionCancel")) grid->addWidget(cancel, line, 1);
+  selectionPanel_->hide();
+  return selectionPanel_;
 }
 
 bool GradesEditorView::eventFilter(QObject* watched, QEvent* event) {
@@ -89,6 +130,7 @@ void GradesEditorView::refresh() {
   WindowView::refresh();
   if (auto* grades = dynamic_cast<GradesEditor*>(&window_)) {
     help_->setVisible(grades->helpShown());
+    selectionPanel_->setVisible(grades->selectionPanelShown());
     const auto* canvas = dynamic_cast<const QtCanvas*>(&grades->chart());
     const bool shown = grades->chartShown() && canvas != nullptr;
     if (shown) chart_->setPixmap(QPixmap::fromImage(canvas->image()));

@@ -2,6 +2,8 @@
 // line, the file label and the buttons below.
 #pragma once
 
+#include <QBoxLayout>
+#include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -20,10 +22,13 @@ class GradesEditorView : public WindowView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QFrame* buildSelectionPanel(QWidget* host, QVBoxLayout* column);
+
   // Built after the base class, which already forwards the editor's events.
   QPlainTextEdit* fieldsView_ = nullptr;
   QPlainTextEdit* help_ = nullptr;
   QLabel* chart_ = nullptr;
+  QFrame* selectionPanel_ = nullptr;
 };
 
 }  // namespace korvale
