@@ -1,6 +1,7 @@
 #include "ui/qt/grades_editor_view.h"
 
 #include <QBoxLayout>
+#include <QDockWidget>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -37,7 +38,6 @@ GradesEditorView::GradesEditorView(Window& window, Application& app, QtTextEdito
   fieldsView_->setFixedWidth(fit.fieldsViewWidth);
   // Its names are padded to line up.
   fieldsView_->setFont(QFont(QStringLiteral("Courier New"), fit.panelFontSize));
-  fieldsView_->hide();
   help_ = new QPlainTextEdit(host);
   help_->setObjectName(QStringLiteral("help"));
   help_->setReadOnly(true);
@@ -58,16 +58,15 @@ GradesEditorView::GradesEditorView(Window& window, Application& app, QtTextEdito
     edit->document()->setDocumentMargin(10);
     middle->addWidget(edit, 1);
   }
-  middle->addWidget(fieldsView_);
   chart_ = new QLabel(host);
   chart_->setObjectName(QStringLiteral("chart"));
   chart_->setAlignment(Qt::AlignTop);
-  chart_->hide();
-  auto* side = new QVBoxLayout();
-  side->addWidget(chart_);
-  side->addWidget(buildSelectionPanel(host, column));
-  side->addStretch(1);
-  middle->addLayout(side);
+  // The fields view, the chart and the selection panel stand beside the editor; the user may
+  // drag each by its title bar to another place, or off the window.
+  fieldsDock_ = addPanel(fieldsView_, QStringLiteral("Datenfelder"), "fieldsDock");
+  chartDock_ = addPanel(chart_, QStringLiteral("Grafik"), "chartDock");
+  selectionDock_ = addPanel(buildSelectionPanel(host, column), QStringLiteral("Datenselektion"),
+                            "selectionDock");
   column->insertLayout(0, middle, 1);
 
   // The ruler's blanks end where an A4 page ends; it must not widen the window.
@@ -112,8 +111,18 @@ QFrame* GradesEditorView::buildSelectionPanel(QWidget* host, QVBoxLayout* column
   }
   if (QWidget* run = take("selectionRun")) grid->addWidget(run, line, 0);
   if (QWidget* cancel = take("selectionCancel")) grid->addWidget(cancel, line, 1);
-  selectionPanel_->hide();
   return selectionPanel_;
+}
+
+QDockWidget* GradesEditorView::addPanel(QWidget* content, const QString& title, const char* name) {
+  auto* dock = new QDockWidget(title, this);
+  dock->setObjectName(QString::fromLatin1(name));
+  // Closing a panel is the controller's business, through its menu entries and buttons.
+  dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+  dock->setWidget(content);
+  addDockWidget(Qt::RightDockWidgetArea, dock);
+  dock->hide();
+  return dock;
 }
 
 bool GradesEditorView::eventFilter(QObject* watched, QEvent* event) {
@@ -130,18 +139,18 @@ void GradesEditorView::refresh() {
   WindowView::refresh();
   if (auto* grades = dynamic_cast<GradesEditor*>(&window_)) {
     help_->setVisible(grades->helpShown());
-    selectionPanel_->setVisible(grades->selectionPanelShown());
+    selectionDock_->setVisible(grades->selectionPanelShown());
     const auto* canvas = dynamic_cast<const QtCanvas*>(&grades->chart());
     const bool shown = grades->chartShown() && canvas != nullptr;
     if (shown) chart_->setPixmap(QPixmap::fromImage(canvas->image()));
-    chart_->setVisible(shown);
+    chartDock_->setVisible(shown);
   }
   const std::vector<Text> lines = window_.fieldsView();
   QStringList shown;
   for (const Text& line : lines) shown << toQt(line);
   const QString text = shown.join(QLatin1Char('\n'));
   if (fieldsView_->toPlainText() != text) fieldsView_->setPlainText(text);
-  fieldsView_->setVisible(!lines.empty());
+  fieldsDock_->setVisible(!lines.empty());
 }
 
 }  // namespace korvale

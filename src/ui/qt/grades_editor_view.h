@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QBoxLayout>
+#include <QDockWidget>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,12 +24,16 @@ class GradesEditorView : public WindowView {
 
  private:
   QFrame* buildSelectionPanel(QWidget* host, QVBoxLayout* column);
+  QDockWidget* addPanel(QWidget* content, const QString& title, const char* name);
 
   // Built after the base class, which already forwards the editor's events.
   QPlainTextEdit* fieldsView_ = nullptr;
   QPlainTextEdit* help_ = nullptr;
   QLabel* chart_ = nullptr;
   QFrame* selectionPanel_ = nullptr;
+  QDockWidget* fieldsDock_ = nullptr;
+  QDockWidget* chartDock_ = nullptr;
+  QDockWidget* selectionDock_ = nullptr;
 };
 
 }  // namespace korvale
