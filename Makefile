@@ -1,12 +1,13 @@
 # Two commands: `make run` sets up and starts KORVALE, `make test` sets up and runs every test.
 BUILD ?= build
 BUILD_ASAN ?= build-asan
+BUILD_BENCH ?= build-bench
 JOBS ?= 2
 PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation poppler-utils xvfb clang-14 libclang-rt-14-dev clang-format-14 \
            datamash file locales
 
-.PHONY: run test deps build build-asan unit asan-unit scenarios checks fuzz clean
+.PHONY: run test deps build build-asan bench checks fuzz clean
 
 run: deps build
 	./$(BUILD)/src/app/korvale
@@ -19,14 +20,19 @@ deps:
 	@scripts/install_deps.sh $(PACKAGES)
 
 build:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVALE_WERROR=ON
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The unit tests again, with AddressSanitizer and UndefinedBehaviorSanitizer.
 build-asan:
-	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DKORVALE_SANITIZE=ON \
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DKORVALE_SANITIZE=ON -DKORVALE_WERROR=ON \
 	      -DKORVALE_WITH_QT=OFF -DKORVALE_WITH_BENCH=OFF
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
+
+# The benchmarks as the README builds them: a plain Release build, warnings not fatal.
+bench:
+	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_BENCH) -j$(JOBS)
 
 checks:
 	scripts/check_sources.sh
@@ -35,4 +41,4 @@ fuzz:
 	scripts/fuzz.sh 60
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) build-fuzz
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) build-fuzz
