@@ -3,13 +3,25 @@
 namespace korvale {
 
 const char* const kUsage =
-    "usage: korvale\n"
-    "       korvale script FILE [--print-to DIR]\n"
-    "       korvale eval [--set X=VALUE]... FORMULA\n";
+    "usage: korvale                                  start the program (needs a display)\n"
+    "       korvale script FILE [--print-to DIR]     run a scenario offscreen, print transcript\n"
+    "       korvale eval [--set X=VALUE]... FORMULA  print result code and value of a formula\n"
+    "       korvale --help | --version               show this text or the version\n";
+
+const char* const kVersion = KORVALE_VERSION;
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
   CommandLine cl;
   if (args.empty()) return cl;
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "--version") {
+    if (args.size() > 1) {
+      cl.mode = CommandLine::Mode::Usage;
+      cl.error = "unexpected argument: " + args[1];
+    } else {
+      cl.mode = args[0] == "--version" ? CommandLine::Mode::Version : CommandLine::Mode::Help;
+    }
+    return cl;
+  }
   if (args[0] == "eval") {
     cl.mode = CommandLine::Mode::Eval;
     cl.rest.assign(args.begin() + 1, args.end());

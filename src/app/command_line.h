@@ -7,7 +7,7 @@
 namespace korvale {
 
 struct CommandLine {
-  enum class Mode { Program, Script, Eval, Usage };
+  enum class Mode { Program, Script, Eval, Help, Version, Usage };
   Mode mode = Mode::Program;
   std::string scriptPath;
   std::string printFolder;        // --print-to
@@ -18,5 +18,7 @@ struct CommandLine {
 CommandLine parseCommandLine(const std::vector<std::string>& args);
 
 extern const char* const kUsage;
+// The project's version, as `korvale --version` and the About boxes of the desktop show it.
+extern const char* const kVersion;
 
 }  // namespace korvale

@@ -14,6 +14,12 @@ int main(int argc, char** argv) {
     case CommandLine::Mode::Usage:
       std::cerr << "korvale: " << cl.error << "\n" << korvale::kUsage;
       return 2;
+    case CommandLine::Mode::Help:
+      std::cout << korvale::kUsage;
+      return 0;
+    case CommandLine::Mode::Version:
+      std::cout << "korvale " << korvale::kVersion << "\n";
+      return 0;
     case CommandLine::Mode::Eval:
       return korvale::runEvalCommand(cl.rest, std::cout, std::cerr);
     case CommandLine::Mode::Script:

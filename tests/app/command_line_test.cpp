@@ -20,6 +20,12 @@ TEST(CommandLineTest, Modes) {
       {{"script", "a.kvs", "b.kvs"}, M::Usage, "a.kvs", "", "unexpected argument: b.kvs"},
       {{"frob"}, M::Usage, "", "", "unknown command: frob"},
       {{"eval", "--", "-2^2"}, M::Eval, "", "", ""},
+      {{"--help"}, M::Help, "", "", ""},
+      {{"-h"}, M::Help, "", "", ""},
+      {{"--version"}, M::Version, "", "", ""},
+      {{"--version", "x"}, M::Usage, "", "", "unexpected argument: x"},
+      {{"--frob"}, M::Usage, "", "", "unknown command: --frob"},
+      {{"help"}, M::Usage, "", "", "unknown command: help"},
   };
   for (const auto& r : rows) {
     const CommandLine cl = parseCommandLine(r.args);
