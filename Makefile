@@ -2,12 +2,14 @@
 BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_BENCH ?= build-bench
+BUILD_DEB ?= build-deb
 JOBS ?= 2
 PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation poppler-utils xvfb clang-14 libclang-rt-14-dev clang-format-14 \
-           datamash file locales
+           datamash file locales qt6-translations-l10n librsvg2-bin dpkg-dev desktop-file-utils \
+           appstream
 
-.PHONY: run test deps build build-asan bench checks fuzz clean
+.PHONY: run test deps build build-asan bench deb checks fuzz clean
 
 run: deps build
 	./$(BUILD)/src/app/korvale
@@ -34,6 +36,13 @@ bench:
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD_BENCH) -j$(JOBS)
 
+# The Debian package (build-deb/korvale_VERSION_ARCH.deb): a Release build of the program alone.
+deb: deps
+	cmake -S . -B $(BUILD_DEB) -DCMAKE_BUILD_TYPE=Release -DKORVALE_WITH_BENCH=OFF \
+	      -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build $(BUILD_DEB) -j$(JOBS) --target korvale
+	cd $(BUILD_DEB) && cpack -G DEB
+
 checks:
 	scripts/check_sources.sh
 
@@ -41,4 +50,4 @@ fuzz:
 	scripts/fuzz.sh 60
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) build-fuzz
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) $(BUILD_DEB) build-fuzz

@@ -1,12 +1,17 @@
 #include "ui/qt/qt_main.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <clocale>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/script_runner.h"
 #include "base/files.h"
 #include "ui/qt/qt_canvas.h"
@@ -19,6 +24,29 @@ namespace {
 // Qt takes over the user's locale; numbers in texts and files keep their "." all the same.
 void keepNumbersInC() {
   std::setlocale(LC_NUMERIC, "C");
+}
+
+// Qt's own dialogs and buttons speak the user's language (German under a German locale, English
+// where no translation exists); the desktop matches the windows to our menu entry and icon.
+void setUpApplication(QApplication& qt) {
+  QApplication::setApplicationName(QStringLiteral("korvale"));
+  QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+  QGuiApplication::setDesktopFileName(QStringLiteral("de.korvale.Korvale"));
+  auto* translator = new QTranslator(&qt);
+  if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+  }
+}
+
+// Every window carries the program's icon. Offscreen windows have no frame to show it in, and
+// reading the pictures costs a scan of Qt's image plugins, so script runs go without it.
+void setWindowIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48}) {
+    icon.addFile(QStringLiteral(":/korvale/icon-%1.png").arg(size), QSize(size, size));
+  }
+  QApplication::setWindowIcon(icon);
 }
 
 // A script shows what would be opened instead of starting the desktop's programs.
@@ -41,6 +69,8 @@ StartOptions startOptions() {
 
 int runProgram(int argc, char** argv) {
   QApplication qt(argc, argv);
+  setUpApplication(qt);
+  setWindowIcon();
   keepNumbersInC();
   QtPlatform platform(nullptr, nullptr, true);
   Application app(platform);
@@ -58,6 +88,7 @@ int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qt(argc, argv);
+  setUpApplication(qt);
   keepNumbersInC();
   std::string folder = folderOf(scriptPath);
   if (folder.empty()) folder = currentDirectory();
