@@ -21,7 +21,7 @@ constexpr int kFields = 50;
 std::vector<Text> makeList() {
   std::vector<Text> lines;
   Text header;
-  for (int f = 1; f <= kFields; ++f) header += "Feld" + intToText(f) + ";";
+  for (int f = 1; f <= kFields; ++f) header += U"Feld" + intToText(f) + U";";
   lines.push_back(header);
   unsigned seed = 12345;
   auto next = [&seed] {
@@ -34,13 +34,13 @@ std::vector<Text> makeList() {
       const unsigned v = next();
       switch (f % 4) {
         case 0:
-          line += "Name" + intToText(v % 700) + Text(v % 3, ' ');
+          line += U"Name" + intToText(v % 700) + Text(v % 3, ' ');
           break;
         case 1:
           line += intToText(1 + v % 6);
           break;
         case 2:
-          line += " " + intToText(v) + " ";
+          line += U" " + intToText(v) + U" ";
           break;
         default:
           line += formatFixed(v / 7.0, 2);
@@ -50,7 +50,7 @@ std::vector<Text> makeList() {
     }
     lines.push_back(line);
   }
-  lines.push_back("#");
+  lines.push_back(U"#");
   return lines;
 }
 
@@ -144,7 +144,7 @@ void BM_SelectTextColumn(benchmark::State& run) {
   std::vector<Text> list = makeList();
   ListState state = loadedState(list);
   formatDisplayLines(list, state, true);
-  for (auto _ : run) benchmark::DoNotOptimize(selectRecords(list, ';', {"49", "-", "name1"}));
+  for (auto _ : run) benchmark::DoNotOptimize(selectRecords(list, ';', {U"49", U"-", U"name1"}));
 }
 BENCHMARK(BM_SelectTextColumn)->Unit(benchmark::kMillisecond);
 
@@ -152,7 +152,7 @@ void BM_SelectNumberColumn(benchmark::State& run) {
   std::vector<Text> list = makeList();
   ListState state = loadedState(list);
   formatDisplayLines(list, state, true);
-  for (auto _ : run) benchmark::DoNotOptimize(selectRecords(list, ';', {"50", ">", "700"}));
+  for (auto _ : run) benchmark::DoNotOptimize(selectRecords(list, ';', {U"50", U">", U"700"}));
 }
 BENCHMARK(BM_SelectNumberColumn)->Unit(benchmark::kMillisecond);
 

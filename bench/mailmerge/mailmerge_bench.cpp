@@ -17,13 +17,13 @@ namespace {
 constexpr int kRecords = 2000;
 
 std::vector<Text> makeList() {
-  std::vector<Text> lines = {"Nummer;Zuname;Vorname;Sex;Ort;Geburt;Gewicht;Groesse;Wert;"};
+  std::vector<Text> lines = {U"Nummer;Zuname;Vorname;Sex;Ort;Geburt;Gewicht;Groesse;Wert;"};
   for (int r = 1; r <= kRecords; ++r) {
-    lines.push_back(intToText(r) + ";Zuname" + intToText(r % 97) + ";Vorname" + intToText(r % 31) +
-                    ";" + (r % 2 ? "w" : "m") + ";Ort" + intToText(r % 53) + ";" +
-                    intToText(1 + r % 28) + ".0" + intToText(1 + r % 9) + ".19" +
-                    intToText(70 + r % 25) + ";" + intToText(50 + r % 40) + ";" +
-                    intToText(150 + r % 45) + ";" + formatFixed(r / 7.0, 1) + ";");
+    lines.push_back(intToText(r) + U";Zuname" + intToText(r % 97) + U";Vorname" +
+                    intToText(r % 31) + U";" + (r % 2 ? U"w" : U"m") + U";Ort" + intToText(r % 53) +
+                    U";" + intToText(1 + r % 28) + U".0" + intToText(1 + r % 9) + U".19" +
+                    intToText(70 + r % 25) + U";" + intToText(50 + r % 40) + U";" +
+                    intToText(150 + r % 45) + U";" + formatFixed(r / 7.0, 1) + U";");
   }
   return lines;
 }
@@ -32,36 +32,36 @@ std::vector<Text> makeList() {
 // italic stretch around placeholders, a centred line and one computed field.
 RichText makeTemplate() {
   CharFormat body;
-  body.font = "Times New Roman";
+  body.font = U"Times New Roman";
   body.size = 12;
   CharFormat heading = body;
-  heading.font = "Arial";
+  heading.font = U"Arial";
   heading.size = 16;
   heading.bold = true;
   CharFormat italic = body;
   italic.italic = true;
 
-  RichText doc = RichText::plain("<F3> <F2>\n<F5>\n\n\n", body);
-  doc.append(RichText::plain("Einladung zur Gesundheitswoche\n\n", heading));
+  RichText doc = RichText::plain(U"<F3> <F2>\n<F5>\n\n\n", body);
+  doc.append(RichText::plain(U"Einladung zur Gesundheitswoche\n\n", heading));
   doc.setAlignment(4, Alignment::Center);
-  doc.append(RichText::plain("Liebe(r) <F3> <F2>,\n\n", body));
+  doc.append(RichText::plain(U"Liebe(r) <F3> <F2>,\n\n", body));
   for (int paragraph = 0; paragraph < 8; ++paragraph) {
     doc.append(RichText::plain(
-        "in unserer Kartei sind Sie mit dem Geburtsdatum <F6> und dem Wohnort <F5> eingetragen. "
+        U"in unserer Kartei sind Sie mit dem Geburtsdatum <F6> und dem Wohnort <F5> eingetragen. "
         "Bei der letzten Messung wogen Sie ",
         body));
     doc.append(
-        RichText::plain("<F7> kg bei einer Gr\xF6\xDF"
+        RichText::plain(U"<F7> kg bei einer Gr\xF6\xDF"
                         "e von <F8> cm",
                         italic));
     doc.append(RichText::plain(
-        ". Vom 4. bis 8. M\xE4rz laden wir Sie herzlich ein, Ihre Werte erneut messen zu "
+        U". Vom 4. bis 8. M\xE4rz laden wir Sie herzlich ein, Ihre Werte erneut messen zu "
         "lassen. Die Messung dauert nur wenige Minuten und ist kostenlos.\n\n",
         body));
   }
-  doc.append(RichText::plain("Ihr Index: {<F8>-100-<F7>} (<N7>, <N8>)\n\n", body));
+  doc.append(RichText::plain(U"Ihr Index: {<F8>-100-<F7>} (<N7>, <N8>)\n\n", body));
   doc.append(
-      RichText::plain("Mit freundlichen Gr\xFC\xDF"
+      RichText::plain(U"Mit freundlichen Gr\xFC\xDF"
                       "en\n\nIhr Team der Gesundheitswoche\n",
                       body));
   return doc;

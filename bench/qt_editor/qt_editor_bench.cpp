@@ -8,6 +8,7 @@
 #include "app/application.h"
 #include "app/script_runner.h"
 #include "base/files.h"
+#include "base/numbers.h"
 #include "base/plain_text.h"
 #include "base/text_routines.h"
 #include "csvlist/field_table.h"
@@ -27,17 +28,15 @@ class NoCursor : public Cursor {
 std::vector<Text> bigList() {
   std::vector<Text> lines;
   Text header;
-  for (int f = 1; f <= 50; ++f) header += "Feld" + std::to_string(f) + ";";
+  for (int f = 1; f <= 50; ++f) header += U"Feld" + intToText(f) + U";";
   lines.push_back(header);
   for (int r = 1; r <= 2000; ++r) {
     Text line;
     for (int f = 1; f <= 50; ++f)
-      line +=
-          (f % 3 == 0 ? Text("Name") + std::to_string(r * f % 97) : std::to_string(r * f % 1000)) +
-          ";";
+      line += (f % 3 == 0 ? U"Name" + intToText(r * f % 97) : intToText(r * f % 1000)) + U";";
     lines.push_back(line);
   }
-  lines.push_back("#");
+  lines.push_back(U"#");
   return lines;
 }
 
@@ -64,7 +63,7 @@ void OpenListInGradesEditor(benchmark::State& state) {
   const std::string list = folder + "/gross.csv";
   std::vector<Text> lines = bigList();
   lines.pop_back();  // a stored list has no end marker
-  writeFileAtomic(list, writePlainText(joinLines(lines, "\n")));
+  writeFileAtomic(list, writePlainText(joinLines(lines, U"\n")));
   ScriptedDialogs dialogs([](const std::string&) {});
   ScriptKeyState keys;
   QtPlatform platform(&dialogs, &keys, true);
@@ -75,10 +74,7 @@ void OpenListInGradesEditor(benchmark::State& state) {
   Window& grades = app.current();
   const auto open = [&] {
     for (const MenuItem& item : grades.menu())
-      if (item.menu == "Datei" && item.entry ==
-                                      "\xD6"
-                                      "ffnen (CSV)")
-        item.action();
+      if (item.menu == U"Datei" && item.entry == U"Öffnen (CSV)") item.action();
   };
   for (auto _ : state) {
     dialogs.queue(ScriptAnswer::file(list));
@@ -94,12 +90,12 @@ BENCHMARK(OpenListInGradesEditor)->Unit(benchmark::kMillisecond)->Iterations(5);
 void MailMergePreviewInGradesEditor(benchmark::State& state) {
   char pattern[] = "/tmp/korvale-bench-XXXXXX";
   const std::string folder = mkdtemp(pattern);
-  std::vector<Text> lines{"Nummer;Zuname;Vorname;Ort;Note;"};
+  std::vector<Text> lines{U"Nummer;Zuname;Vorname;Ort;Note;"};
   for (int r = 1; r <= 2000; ++r)
-    lines.push_back(std::to_string(r) + ";Name" + std::to_string(r) + ";Kind;Graz;" +
-                    std::to_string(r % 5 + 1) + ";");
-  writeFileAtomic(folder + "/klasse.csv", writePlainText(joinLines(lines, "\n")));
-  Text letter = "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Times New Roman;}}\\f0\\fs24 ";
+    lines.push_back(intToText(r) + U";Name" + intToText(r) + U";Kind;Graz;" + intToText(r % 5 + 1) +
+                    U";");
+  writeFileAtomic(folder + "/klasse.csv", writePlainText(joinLines(lines, U"\n")));
+  std::string letter = "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Times New Roman;}}\\f0\\fs24 ";
   letter += "\\b Sehr geehrte Familie <F2>,\\b0\\par ";
   for (int i = 0; i < 35; ++i)
     letter += "<F3> aus <F4> hat im Fach Deutsch die Note <F5> erhalten.\\par ";
@@ -121,28 +117,26 @@ void MailMergePreviewInGradesEditor(benchmark::State& state) {
   };
   using K = ScriptAnswer::Kind;
   dialogs.queue(ScriptAnswer::file(folder + "/klasse.csv"));
-  menu("Datei",
-       "\xD6"
-       "ffnen (CSV)");
-  menu("Datenbank", "Datenbank anzeigen (E/A)");
+  menu(U"Datei", U"Öffnen (CSV)");
+  menu(U"Datenbank", U"Datenbank anzeigen (E/A)");
   dialogs.queue(ScriptAnswer::file(folder + "/brief.rtf"));
-  menu("Datenbank", "Einen Serienbrief laden");
+  menu(U"Datenbank", U"Einen Serienbrief laden");
   for (auto _ : state) {
     dialogs.queue(ScriptAnswer::of(K::No));   // with page breaks
     dialogs.queue(ScriptAnswer::of(K::Yes));  // compressed values
-    menu("Datenbank", "Serienbrief Vorschau (E/A)");
+    menu(U"Datenbank", U"Serienbrief Vorschau (E/A)");
     QCoreApplication::processEvents();
     state.counters["lines"] = grades.mainText()->lineCount();
     if (state.range(0) == 1) {
       // The letters printed, one page each, into a printer that only keeps them.
       dialogs.queue(ScriptAnswer::of(K::Yes));
       dialogs.queue(ScriptAnswer::of(K::Ok));
-      menu("Datenbank", "Serienbrief ausdrucken");
+      menu(U"Datenbank", U"Serienbrief ausdrucken");
       state.counters["pages"] = static_cast<double>(printer.jobs.size());
       printer.jobs.clear();
     }
     state.PauseTiming();
-    menu("Datenbank", "Serienbrief Vorschau (E/A)");  // back to the letter
+    menu(U"Datenbank", U"Serienbrief Vorschau (E/A)");  // back to the letter
     state.ResumeTiming();
   }
   std::system(("rm -rf '" + folder + "'").c_str());
@@ -157,15 +151,15 @@ BENCHMARK(MailMergePreviewInGradesEditor)
 void SetLongPreview(benchmark::State& state) {
   Text letter;
   for (int i = 0; i < 40; ++i)
-    letter += "Sehr geehrte Frau M\xFCller, Ihr Kind hat im Fach Deutsch die Note 2 erhalten.\n";
+    letter += U"Sehr geehrte Frau M\xFCller, Ihr Kind hat im Fach Deutsch die Note 2 erhalten.\n";
   RichText preview;
   CharFormat body;
-  body.font = "Times New Roman";
+  body.font = U"Times New Roman";
   body.size = 12;
   CharFormat bold = body;
   bold.bold = true;
   for (int r = 0; r < 2000; ++r) {
-    preview.text += letter + "\xB6\n";
+    preview.text += letter + U"\xB6\n";
     preview.runs.push_back({20, bold});
     preview.runs.push_back({letter.size() - 20 + 2, body});
   }

@@ -14,7 +14,7 @@ constexpr std::size_t kTargetBytes = 1 << 20;
 // Lines of a mail-merge preview: words with a bold or italic one now and then, umlauts, tabs and
 // a page-break mark after every letter.
 RichText letters() {
-  const CharFormat body{"Times New Roman", 12, false, false, false, 0};
+  const CharFormat body{U"Times New Roman", 12, false, false, false, 0};
   CharFormat bold = body;
   bold.bold = true;
   CharFormat italic = body;
@@ -27,15 +27,15 @@ RichText letters() {
   // The size is measured every 20 letters, so building the document stays cheap.
   for (int letter = 0; letter % 20 != 0 || writeRtf(doc).size() < kTargetBytes; ++letter) {
     for (int line = 0; line < 40; ++line) {
-      add("Sehr geehrte Frau M\xFCller,\tdie Note im Fach ", body);
-      add("Mathematik", bold);
-      add(" ist gut; Gr\xFC\xDF"
+      add(U"Sehr geehrte Frau M\xFCller,\tdie Note im Fach ", body);
+      add(U"Mathematik", bold);
+      add(U" ist gut; Gr\xFC\xDF"
           "e aus K\xF6ln, ",
           body);
-      add("Ihr Klassenlehrer", italic);
-      add("\n", body);
+      add(U"Ihr Klassenlehrer", italic);
+      add(U"\n", body);
     }
-    add("\xB6\n", body);
+    add(U"\xB6\n", body);
   }
   doc.normalize();
   return doc;

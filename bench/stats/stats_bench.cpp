@@ -20,8 +20,8 @@ constexpr int kColumns = 50;
 // Decimals, whole numbers and now and then a field that is no number.
 std::vector<Text> makeList() {
   std::vector<Text> lines;
-  Text header = "Name;";
-  for (int c = 1; c <= kColumns; ++c) header += "W" + intToText(c) + ";";
+  Text header = U"Name;";
+  for (int c = 1; c <= kColumns; ++c) header += U"W" + intToText(c) + U";";
   lines.push_back(header);
   unsigned seed = 4711;
   auto next = [&seed] {
@@ -29,19 +29,19 @@ std::vector<Text> makeList() {
     return (seed >> 8) % 100000;
   };
   for (int r = 1; r <= kRecords; ++r) {
-    Text line = "Person " + intToText(r) + ";";
+    Text line = U"Person " + intToText(r) + U";";
     for (int c = 0; c < kColumns; ++c) {
       const unsigned v = next();
       if (v % 97 == 0)
-        line += "x;";
+        line += U"x;";
       else if (c % 2 == 0)
-        line += formatFixed(v / 100.0 + c, 2) + ";";
+        line += formatFixed(v / 100.0 + c, 2) + U";";
       else
-        line += intToText(v % 1000) + ";";
+        line += intToText(v % 1000) + U";";
     }
     lines.push_back(line);
   }
-  lines.push_back("#");
+  lines.push_back(U"#");
   return lines;
 }
 

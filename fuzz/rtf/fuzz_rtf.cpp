@@ -25,10 +25,7 @@ void checkShape(const korvale::RichText& doc, std::size_t inputSize) {
     covered += run.length;
   }
   require(covered == doc.text.size());
-  for (const char c : doc.text) {
-    const auto b = static_cast<unsigned char>(c);
-    require(b >= 0x20 || c == '\t' || c == '\n');
-  }
+  for (const char32_t c : doc.text) require(c >= 0x20 || c == '\t' || c == '\n');
   require(doc.alignments.size() <= static_cast<std::size_t>(doc.lineCount()));
 }
 

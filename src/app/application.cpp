@@ -20,7 +20,7 @@ bool Application::start(const StartOptions& options) {
 
   windows_.push_back(std::make_unique<StartWindow>(*this));
   windows_.push_back(std::make_unique<PlaceholderWindow>(
-      WindowId::ClassEditor, "TForm1", "SITZO - Editor für Namensliste und Sitzplan"_cp, 0x647896));
+      WindowId::ClassEditor, "TForm1", U"SITZO - Editor für Namensliste und Sitzplan", 0x647896));
   editors_.push_back(platform_.createEditor());
   canvases_.push_back(platform_.createCanvas());
   windows_.push_back(std::make_unique<GradesEditor>(GradesEditor::Services{
@@ -28,10 +28,10 @@ bool Application::start(const StartOptions& options) {
       platform_.printer(), platform_.clipboard(), platform_.shell(), variables_, *canvases_.back(),
       workingFolder_, platform_.screen()}));
   windows_.push_back(std::make_unique<PlaceholderWindow>(
-      WindowId::ListTools, "TForm23", "LISTWERK - Werkzeuge zur Verarbeitung von CSV-Listen",
+      WindowId::ListTools, "TForm23", U"LISTWERK - Werkzeuge zur Verarbeitung von CSV-Listen",
       0x506478));
   windows_.push_back(std::make_unique<PlaceholderWindow>(WindowId::Calculator, "TForm13",
-                                                         "RECHNIX, Calculator", 0xDCDCF0));
+                                                         U"RECHNIX, Calculator", 0xDCDCF0));
   running_ = true;
   open_.push_back(WindowId::Start);
   platform_.windowShown(window(WindowId::Start));

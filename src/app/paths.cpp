@@ -4,12 +4,17 @@
 #include <unistd.h>
 
 #include "base/files.h"
-#include "base/text_routines.h"
 
 namespace korvale {
 
 std::string temporaryFolder(const char* tmpdirVariable) {
-  std::string folder = tmpdirVariable != nullptr ? trim(tmpdirVariable) : std::string();
+  std::string folder = tmpdirVariable != nullptr ? tmpdirVariable : "";
+  // Blanks around the value are no part of the folder's name.
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  while (!folder.empty() && blank(folder.back())) folder.pop_back();
+  std::size_t lead = 0;
+  while (lead < folder.size() && blank(folder[lead])) ++lead;
+  folder.erase(0, lead);
   if (folder.empty()) folder = "/tmp";
   return stripTrailingSlash(folder);
 }
@@ -38,7 +43,7 @@ std::optional<AppPaths> setupDataFolders(const std::string& workingDirectory,
   if (pathExists(paths.dataFolder) && !usable(paths.dataFolder)) paths.dataFolder += "-" + login;
 
   const auto fail = [&]() -> std::optional<AppPaths> {
-    dialogs.message("Abbruch: Ordner \r" + paths.dataFolder + "\rNICHT angelegt !");
+    dialogs.message(U"Abbruch: Ordner \r" + fromUtf8(paths.dataFolder) + U"\rNICHT angelegt !");
     return std::nullopt;
   };
   if (pathExists(paths.dataFolder)) {

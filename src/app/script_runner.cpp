@@ -5,6 +5,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "base/encoding.h"
 #include "base/files.h"
 #include "base/numbers.h"
 #include "base/text_routines.h"
@@ -24,14 +25,14 @@ struct CommandError {
   std::string message;
 };
 
-std::string unescape(const std::string& raw) {
-  std::string out;
+Text unescape(const Text& raw) {
+  Text out;
   for (std::size_t i = 0; i < raw.size(); ++i) {
     if (raw[i] != '\\' || i + 1 == raw.size()) {
       out += raw[i];
       continue;
     }
-    const char c = raw[++i];
+    const char32_t c = raw[++i];
     switch (c) {
       case 't':
         out += '\t';
@@ -61,7 +62,7 @@ std::vector<std::string> words(const std::string& text) {
 }
 
 int toInt(const std::string& text) {
-  const auto v = readWholeNumber(text);
+  const auto v = readWholeNumber(fromUtf8(text));
   if (!v || text.empty() || text[0] == ' ') throw CommandError{"not a number: " + text};
   return *v;
 }
@@ -70,13 +71,13 @@ KeyPress parseKey(const std::string& spec) {
   KeyPress key;
   std::string rest = spec;
   while (true) {
-    if (startsWith(rest, "Shift+")) {
+    if (rest.starts_with("Shift+")) {
       key.shift = true;
       rest = rest.substr(6);
-    } else if (startsWith(rest, "Ctrl+")) {
+    } else if (rest.starts_with("Ctrl+")) {
       key.ctrl = true;
       rest = rest.substr(5);
-    } else if (startsWith(rest, "Alt+")) {
+    } else if (rest.starts_with("Alt+")) {
       key.alt = true;
       rest = rest.substr(4);
     } else {
@@ -85,7 +86,7 @@ KeyPress parseKey(const std::string& spec) {
   }
   bool known = rest == "Enter" || rest == "Escape" || rest.size() == 1;
   if (rest.size() >= 2 && rest[0] == 'F') {
-    const auto n = readWholeNumber(rest.substr(1));
+    const auto n = readWholeNumber(fromUtf8(rest.substr(1)));
     known = n && *n >= 1 && *n <= 12;
   }
   if (!known) throw CommandError{"unknown key: " + spec};
@@ -101,15 +102,15 @@ class Runner {
     Window& w = c_.app.current();
     if (command == "open") {
       if (w.id() != WindowId::Start) throw CommandError{"the Start window is not in front"};
-      click(w, utf8ToCp1252(arg), Control::Kind::Panel);
+      click(w, fromUtf8(arg), Control::Kind::Panel);
     } else if (command == "close") {
       c_.app.close(w.id());
     } else if (command == "menu") {
-      invokeMenu(w, utf8ToCp1252(arg));
+      invokeMenu(w, fromUtf8(arg));
     } else if (command == "button") {
-      click(w, utf8ToCp1252(arg), Control::Kind::Button);
+      click(w, fromUtf8(arg), Control::Kind::Button);
     } else if (command == "edit") {
-      edit(w, utf8ToCp1252(arg));
+      edit(w, fromUtf8(arg));
     } else if (command == "key") {
       const KeyPress key = parseKey(arg);
       if (!w.focus().empty()) {
@@ -117,13 +118,13 @@ class Runner {
       } else if (!w.keyPressed(key)) {
         TextEditor* editor = w.mainText();
         if (key.name == "Enter" && !key.ctrl && editor != nullptr && !editor->readOnly())
-          editor->replaceMarked("\n");
+          editor->replaceMarked(U"\n");
       }
       if (w.focus().empty()) w.caretMoved();
     } else if (command == "type") {
       TextEditor& editor = text(w);
       w.setFocus(std::string());
-      if (!editor.readOnly()) editor.replaceMarked(utf8ToCp1252(unescape(arg)));
+      if (!editor.readOnly()) editor.replaceMarked(unescape(fromUtf8(arg)));
       w.caretMoved();
     } else if (command == "caret" || command == "rclick") {
       const auto v = numbers(arg, 2);
@@ -172,12 +173,12 @@ class Runner {
       const bool clickable = kind == Control::Kind::Panel || control.kind != Control::Kind::Label;
       if (control.caption == caption && control.action && clickable) {
         if (!control.visible || !control.enabled)
-          throw CommandError{"'" + cp1252ToUtf8(caption) + "' is not available"};
+          throw CommandError{"'" + toUtf8(caption) + "' is not available"};
         control.action();
         return;
       }
     }
-    throw CommandError{"no such panel or button: " + cp1252ToUtf8(caption)};
+    throw CommandError{"no such panel or button: " + toUtf8(caption)};
   }
 
   // Sets a one-line edit, named by the label in front of it (or its id), to the rest of the
@@ -188,21 +189,21 @@ class Runner {
     std::size_t taken = 0;
     for (const Control& control : controls) {
       if (control.kind != Control::Kind::Edit) continue;
-      std::vector<Text> names{control.name};
+      std::vector<Text> names{fromUtf8(control.name)};
       for (const Control& label : controls)
         if (label.kind == Control::Kind::Label && label.name == control.name + "Label")
           names.push_back(label.caption);
       for (const Text& name : names) {
-        const bool fits = arg == name || startsWith(arg, name + " ");
+        const bool fits = arg == name || startsWith(arg, name + U" ");
         if (fits && name.size() >= taken) {
           target = &control;
           taken = name.size();
         }
       }
     }
-    if (target == nullptr) throw CommandError{"no such edit: " + cp1252ToUtf8(arg)};
+    if (target == nullptr) throw CommandError{"no such edit: " + toUtf8(arg)};
     if (!target->visible || !target->enabled || !target->edited)
-      throw CommandError{"'" + cp1252ToUtf8(arg.substr(0, taken)) + "' is not available"};
+      throw CommandError{"'" + toUtf8(arg.substr(0, taken)) + "' is not available"};
     target->edited(arg.size() > taken ? unescape(arg.substr(taken + 1)) : Text());
     w.setFocus(target->name);
   }
@@ -223,18 +224,18 @@ class Runner {
   }
 
   void invokeMenu(Window& w, const Text& path) {
-    const std::size_t sep = path.find(" > ");
+    const std::size_t sep = path.find(U" > ");
     const Text menu = sep == Text::npos ? path : path.substr(0, sep);
     const Text entry = sep == Text::npos ? Text() : path.substr(sep + 3);
     for (const MenuItem& item : w.menu()) {
       if (item.menu == menu && item.entry == entry) {
-        if (!item.enabled) throw CommandError{"menu entry is disabled: " + cp1252ToUtf8(path)};
+        if (!item.enabled) throw CommandError{"menu entry is disabled: " + toUtf8(path)};
         const auto action = item.action;  // the table may change while it runs
         action();
         return;
       }
     }
-    throw CommandError{"no such menu entry: " + cp1252ToUtf8(path)};
+    throw CommandError{"no such menu entry: " + toUtf8(path)};
   }
 
   void answer(const std::string& arg) {
@@ -243,7 +244,7 @@ class Runner {
     const std::string kind = arg.substr(0, space);
     const std::string rest = space == std::string::npos ? std::string() : arg.substr(space + 1);
     if (kind == "text") {
-      c_.dialogs.queue(ScriptAnswer::typed(utf8ToCp1252(unescape(rest))));
+      c_.dialogs.queue(ScriptAnswer::typed(unescape(fromUtf8(rest))));
     } else if (kind == "file") {
       if (rest.empty()) throw CommandError{"answer file needs a path"};
       c_.dialogs.queue(ScriptAnswer::file(expandScriptPath(rest, c_.app, c_.scriptFolder)));
@@ -251,7 +252,7 @@ class Runner {
       const auto ws = words(rest);
       if (ws.size() < 2) throw CommandError{"answer font needs NAME SIZE"};
       ScriptAnswer a = ScriptAnswer::of(K::Font);
-      a.font.name = utf8ToCp1252(ws[0]);
+      a.font.name = fromUtf8(ws[0]);
       a.font.size = toInt(ws[1]);
       for (std::size_t i = 2; i < ws.size(); ++i) {
         if (ws[i] == "bold")
@@ -287,7 +288,7 @@ class Runner {
 
   static std::vector<std::string> shown(const std::vector<Text>& lines) {
     std::vector<std::string> out;
-    for (const Text& line : lines) out.push_back(cp1252ToUtf8(line));
+    for (const Text& line : lines) out.push_back(toUtf8(line));
     return out;
   }
 
@@ -309,26 +310,30 @@ class Runner {
     } else if (name == "menus") {
       std::vector<std::string> lines;
       for (const MenuItem& item : w.menu()) {
-        const Text path = item.entry.empty() ? item.menu : item.menu + " > " + item.entry;
-        lines.push_back(cp1252ToUtf8(path) + (item.enabled ? " on" : " off"));
+        const Text path = item.entry.empty() ? item.menu : item.menu + U" > " + item.entry;
+        lines.push_back(toUtf8(path) + (item.enabled ? " on" : " off"));
       }
       block(name, lines);
     } else if (name == "fields") {
       block(name, shown(w.fieldsView()));
     } else if (name == "file") {
-      // A file's bytes line by line, line ends shown as \r and \n, so a save can be checked.
+      // A file's characters line by line, line ends shown as \r and \n, so a save can be
+      // checked; a file that is not code page 1252 names its encoding.
       if (rest.empty()) throw CommandError{"dump file needs a path"};
       const auto bytes = readFileBytes(expandScriptPath(rest, c_.app, c_.scriptFolder));
       if (!bytes) throw CommandError{"cannot read " + rest};
-      const std::vector<Text> pieces = splitLinesKeepingEmpty(*bytes);
+      const Encoding encoding = detectEncoding(*bytes);
+      const std::vector<Text> pieces = splitLinesKeepingEmpty(decode(*bytes, encoding));
       std::vector<std::string> lines;
       for (std::size_t i = 0; i < pieces.size(); ++i) {
         if (i + 1 < pieces.size())
-          lines.push_back(ScriptedDialogs::show(pieces[i] + "\n"));
+          lines.push_back(ScriptedDialogs::show(pieces[i] + U"\n"));
         else if (!pieces[i].empty())
           lines.push_back(ScriptedDialogs::show(pieces[i]));
       }
-      block(name + " " + rest, lines);
+      const std::string tag =
+          encoding == Encoding::Cp1252 ? "" : " [" + std::string(encodingName(encoding)) + "]";
+      block(name + " " + rest + tag, lines);
     } else if (name == "printed") {
       // Every page printed so far; a landscape page says so, a picture shows its size.
       if (c_.printed == nullptr) throw CommandError{"nothing records the printed pages"};
@@ -345,7 +350,7 @@ class Runner {
         }
         for (const auto& page : printedPages(job)) {
           lines.push_back("--- page " + std::to_string(++number) + orientation);
-          for (const Text& line : page) lines.push_back(cp1252ToUtf8(line));
+          for (const Text& line : page) lines.push_back(toUtf8(line));
         }
       }
       block(name, lines);
@@ -414,7 +419,7 @@ std::string expandScriptPath(const std::string& path, const Application& app,
   for (const auto& [name, folder] : names) {
     const std::string prefix = name;
     if (path == prefix) return *folder;
-    if (startsWith(path, prefix + "/")) return joinPath(*folder, path.substr(prefix.size() + 1));
+    if (path.starts_with(prefix + "/")) return joinPath(*folder, path.substr(prefix.size() + 1));
   }
   if (!path.empty() && path[0] == '/') return path;
   return joinPath(scriptFolder, path);
@@ -426,9 +431,9 @@ std::string shortenScriptPath(const std::string& path, const Application& app,
   for (const auto& [name, folder] : names) {
     if (folder->empty()) continue;
     if (path == *folder) return name;
-    if (startsWith(path, *folder + "/")) return name + path.substr(folder->size());
+    if (path.starts_with(*folder + "/")) return name + path.substr(folder->size());
   }
-  if (!scriptFolder.empty() && startsWith(path, scriptFolder + "/"))
+  if (!scriptFolder.empty() && path.starts_with(scriptFolder + "/"))
     return path.substr(scriptFolder.size() + 1);
   return path;
 }
@@ -448,7 +453,8 @@ ScriptResult runScript(const std::string& scriptText, ScriptContext& context) {
   while (std::getline(in, line)) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (trim(line).empty() || trimLeft(line)[0] == '#') continue;
+    const Text trimmed = trim(fromUtf8(line));
+    if (trimmed.empty() || trimmed[0] == '#') continue;
     const std::size_t space = line.find(' ');
     const std::string command = line.substr(0, space);
     const std::string arg = space == std::string::npos ? std::string() : line.substr(space + 1);

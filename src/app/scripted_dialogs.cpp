@@ -33,21 +33,21 @@ ScriptedDialogs::ScriptedDialogs(Sink sink, PathShortener shorten)
 
 std::string ScriptedDialogs::show(const Text& text) {
   Text escaped;
-  for (const char c : text) {
+  for (const char32_t c : text) {
     if (c == '\r')
-      escaped += "\\r";
+      escaped += U"\\r";
     else if (c == '\n')
-      escaped += "\\n";
+      escaped += U"\\n";
     else if (c == '\t')
-      escaped += "\\t";
+      escaped += U"\\t";
     else
       escaped += c;
   }
-  return cp1252ToUtf8(escaped);
+  return toUtf8(escaped);
 }
 
 std::string ScriptedDialogs::shortPath(const std::string& path) const {
-  return show(shorten_ ? shorten_(path) : path);
+  return show(fromUtf8(shorten_ ? shorten_(path) : path));
 }
 
 ScriptAnswer ScriptedDialogs::take(const std::string& dialog,
@@ -114,22 +114,22 @@ std::optional<std::string> ScriptedDialogs::openFile(const Text& filter,
     sink_(line + " -> cancel");
     return std::nullopt;
   }
-  sink_(line + " -> " + shortPath(answer.text));
-  return answer.text;
+  sink_(line + " -> " + shortPath(answer.path));
+  return answer.path;
 }
 
 std::optional<std::string> ScriptedDialogs::saveFile(const Text& filter, const std::string& folder,
                                                      const std::string& fileName) {
   const std::string line =
-      "[save] " + show(filter) + " | " + shortPath(folder) + " | " + show(fileName);
+      "[save] " + show(filter) + " | " + shortPath(folder) + " | " + show(fromUtf8(fileName));
   using K = ScriptAnswer::Kind;
   const ScriptAnswer answer = take(line, {K::File, K::Cancel});
   if (answer.kind == K::Cancel) {
     sink_(line + " -> cancel");
     return std::nullopt;
   }
-  sink_(line + " -> " + shortPath(answer.text));
-  return answer.text;
+  sink_(line + " -> " + shortPath(answer.path));
+  return answer.path;
 }
 
 std::optional<FontChoice> ScriptedDialogs::font(const FontChoice&) {

@@ -14,11 +14,12 @@ namespace korvale {
 struct ScriptAnswer {
   enum class Kind { Text, Default, Cancel, Yes, No, Ok, File, Font };
   Kind kind = Kind::Ok;
-  Text text;        // Text: the typed answer; File: the path
-  FontChoice font;  // Font
+  Text text;         // Text: the typed answer
+  std::string path;  // File
+  FontChoice font;   // Font
 
-  static ScriptAnswer of(Kind kind, Text text = Text()) { return {kind, std::move(text), {}}; }
-  static ScriptAnswer file(std::string path) { return of(Kind::File, std::move(path)); }
+  static ScriptAnswer of(Kind kind, Text text = Text()) { return {kind, std::move(text), {}, {}}; }
+  static ScriptAnswer file(std::string path) { return {Kind::File, {}, std::move(path), {}}; }
   static ScriptAnswer typed(Text text) { return of(Kind::Text, std::move(text)); }
 };
 
@@ -53,7 +54,7 @@ class ScriptedDialogs : public Dialogs {
   bool print() override;
   void printerSetup() override;
 
-  // cp1252 text as one transcript field: UTF-8 with CR, LF and TAB written as \r, \n, \t.
+  // Text as one transcript field: UTF-8 with CR, LF and TAB written as \r, \n, \t.
   static std::string show(const Text& text);
 
  private:

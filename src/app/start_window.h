@@ -11,7 +11,7 @@ class StartWindow : public Window {
 
   WindowId id() const override { return WindowId::Start; }
   std::string objectName() const override { return "TForm0"; }
-  Text caption() const override { return "KORVALE - Version 51.0"; }
+  Text caption() const override { return U"KORVALE - Version 51.0"; }
   std::uint32_t background() const override { return 0x506478; }
   std::vector<Control> controls() const override;
 

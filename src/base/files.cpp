@@ -11,8 +11,6 @@
 #include <cstdio>
 #include <random>
 
-#include "base/text_routines.h"
-
 namespace korvale {
 
 std::optional<std::string> readFileBytes(const std::string& path) {
@@ -155,7 +153,10 @@ std::string extensionOf(const std::string& path) {
   const std::string name = fileNameOf(path);
   const std::size_t p = name.rfind('.');
   if (p == std::string::npos) return std::string();
-  return lowerAscii(name.substr(p));
+  std::string extension = name.substr(p);
+  for (char& c : extension)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return extension;
 }
 
 std::string joinPath(const std::string& folder, const std::string& name) {

@@ -9,13 +9,14 @@
 namespace korvale {
 
 namespace {
-bool isDigit(char c) {
+// Only ASCII digits count: "٣", fullwidth "３" or "½" are no digits here.
+bool isDigit(char32_t c) {
   return c >= '0' && c <= '9';
 }
-int hexValue(char c) {
-  if (isDigit(c)) return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+int hexValue(char32_t c) {
+  if (isDigit(c)) return static_cast<int>(c - '0');
+  if (c >= 'a' && c <= 'f') return static_cast<int>(c - 'a' + 10);
+  if (c >= 'A' && c <= 'F') return static_cast<int>(c - 'A' + 10);
   return -1;
 }
 }  // namespace
@@ -39,18 +40,21 @@ std::optional<double> readNumber(const Text& text) {
     if (expDigits == 0) return std::nullopt;
   }
   if (i != n) return std::nullopt;
+  // Every character matched the ASCII grammar above, so the bytes are the same characters.
+  const std::string ascii = asciiBytes(text, '?');
   // from_chars ignores the locale (Qt switches the C locale to the user's, where "," may be
   // the decimal point); it does not take a leading "+".
-  const char* first = text.data() + (text[0] == '+' ? 1 : 0);
+  const char* first = ascii.data() + (ascii[0] == '+' ? 1 : 0);
+  const char* last = ascii.data() + ascii.size();
   double value = 0;
-  const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
+  const auto [end, error] = std::from_chars(first, last, value);
   if (error == std::errc::result_out_of_range) {
     // Too small for a double reads as 0; too large is no number.
-    const std::size_t e = text.find_first_of("eE");
-    if (e != Text::npos && text.find('-', e) != Text::npos) return 0.0;
+    const std::size_t e = ascii.find_first_of("eE");
+    if (e != std::string::npos && ascii.find('-', e) != std::string::npos) return 0.0;
     return std::nullopt;
   }
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (error != std::errc() || end != last) return std::nullopt;
   return value;
 }
 
@@ -71,7 +75,8 @@ std::optional<int> readWholeNumber(const Text& text) {
   if (i == n) return std::nullopt;
   long long value = 0;
   for (; i < n; ++i) {
-    const int d = base == 16 ? hexValue(text[i]) : (isDigit(text[i]) ? text[i] - '0' : -1);
+    const int d =
+        base == 16 ? hexValue(text[i]) : (isDigit(text[i]) ? static_cast<int>(text[i] - '0') : -1);
     if (d < 0) return std::nullopt;
     value = value * base + d;
     if (value > 0xFFFFFFFFLL) return std::nullopt;
@@ -94,18 +99,18 @@ Text formatFixed(double value, int decimals) {
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
                                           std::chars_format::fixed, std::max(decimals, 0));
   if (error != std::errc()) return Text();
-  return Text(buffer, end);
+  return fromUtf8(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
 Text formatFixed(double value, int width, int decimals) {
   Text s = formatFixed(value, decimals);
   if (width > 0 && s.size() < static_cast<std::size_t>(width))
-    s.insert(0, static_cast<std::size_t>(width) - s.size(), ' ');
+    s.insert(0, static_cast<std::size_t>(width) - s.size(), U' ');
   return s;
 }
 
 Text intToText(long long value) {
-  return std::to_string(value);
+  return fromUtf8(std::to_string(value));
 }
 
 }  // namespace korvale

@@ -2,23 +2,16 @@
 
 namespace korvale {
 
-namespace {
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-}
-
-Text readPlainText(std::string_view bytes) {
-  Text converted;
-  if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-    converted = utf8ToCp1252(bytes.substr(kUtf8Bom.size()));
-    bytes = converted;
-  }
+Text readPlainText(std::string_view bytes, Encoding& encoding) {
+  encoding = detectEncoding(bytes);
+  const Text decoded = decode(bytes, encoding);
   Text text;
-  text.reserve(bytes.size());
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const char c = bytes[i];
+  text.reserve(decoded.size());
+  for (std::size_t i = 0; i < decoded.size(); ++i) {
+    const char32_t c = decoded[i];
     if (c == '\r') {
       text.push_back('\n');
-      if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+      if (i + 1 < decoded.size() && decoded[i + 1] == '\n') ++i;
     } else {
       text.push_back(c);
     }
@@ -27,18 +20,28 @@ Text readPlainText(std::string_view bytes) {
   return text;
 }
 
-std::string writePlainText(const Text& text) {
-  std::string bytes;
-  if (text.empty()) return bytes;
-  bytes.reserve(text.size() + text.size() / 16 + 2);
-  for (const char c : text) {
+Text readPlainText(std::string_view bytes) {
+  Encoding encoding = Encoding::Cp1252;
+  return readPlainText(bytes, encoding);
+}
+
+std::string writePlainText(const Text& text, Encoding& encoding) {
+  if (text.empty()) return std::string();
+  Text lines;
+  lines.reserve(text.size() + text.size() / 16 + 2);
+  for (const char32_t c : text) {
     if (c == '\n')
-      bytes += "\r\n";
+      lines += U"\r\n";
     else
-      bytes.push_back(c);
+      lines.push_back(c);
   }
-  bytes += "\r\n";
-  return bytes;
+  lines += U"\r\n";
+  return encode(lines, encoding);
+}
+
+std::string writePlainText(const Text& text) {
+  Encoding encoding = Encoding::Cp1252;
+  return writePlainText(text, encoding);
 }
 
 }  // namespace korvale

@@ -1,5 +1,7 @@
 #include "base/text_routines.h"
 
+#include <unicode/uchar.h>
+
 #include <algorithm>
 
 namespace korvale {
@@ -37,27 +39,50 @@ Text padLeft(const Text& text, int width) {
 Text removeBlanks(const Text& text) {
   Text out;
   out.reserve(text.size());
-  for (const char c : text)
+  for (const char32_t c : text)
     if (c != ' ') out.push_back(c);
   return out;
 }
 
-Text repeatChar(int count, char c) {
-  return count > 0 ? Text(count, c) : Text();
+Text repeatChar(int count, char32_t c) {
+  return count > 0 ? Text(static_cast<std::size_t>(count), c) : Text();
 }
 
 Text upperAscii(const Text& text) {
   Text out = text;
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  for (char32_t& c : out)
+    if (c >= 'a' && c <= 'z') c = c - 'a' + 'A';
   return out;
 }
 
 Text lowerAscii(const Text& text) {
   Text out = text;
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char32_t& c : out)
+    if (c >= 'A' && c <= 'Z') c = c - 'A' + 'a';
   return out;
+}
+
+namespace {
+template <class Map>
+Text mapEach(const Text& text, Map map) {
+  Text out = text;
+  for (char32_t& c : out)
+    if (c >= 0x80 || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+      c = static_cast<char32_t>(map(static_cast<UChar32>(c)));
+  return out;
+}
+}  // namespace
+
+Text toUpper(const Text& text) {
+  return mapEach(text, [](UChar32 c) { return u_toupper(c); });
+}
+
+Text toLower(const Text& text) {
+  return mapEach(text, [](UChar32 c) { return u_tolower(c); });
+}
+
+Text foldCase(const Text& text) {
+  return mapEach(text, [](UChar32 c) { return u_foldCase(c, U_FOLD_CASE_DEFAULT); });
 }
 
 namespace {
@@ -65,8 +90,13 @@ namespace {
 std::vector<std::size_t> matchPositions(const Text& text, const Text& pattern, CaseMode mode) {
   std::vector<std::size_t> found;
   if (text.empty() || pattern.empty()) return found;
-  const Text hay = mode == CaseMode::IgnoreAscii ? upperAscii(text) : text;
-  const Text needle = mode == CaseMode::IgnoreAscii ? upperAscii(pattern) : pattern;
+  const auto fold = [mode](const Text& t) {
+    return mode == CaseMode::IgnoreAscii  ? upperAscii(t)
+           : mode == CaseMode::IgnoreCase ? foldCase(t)
+                                          : t;
+  };
+  const Text hay = fold(text);
+  const Text needle = fold(pattern);
   std::size_t from = 0;
   while (true) {
     const std::size_t p = hay.find(needle, from);
@@ -103,7 +133,7 @@ ReplaceResult replaceAll(const Text& text, const Text& pattern, const Text& repl
   return result;
 }
 
-int nthSeparatorPosition(const Text& line, char separator, int k) {
+int nthSeparatorPosition(const Text& line, char32_t separator, int k) {
   if (k <= 0) return 0;
   int seen = 0;
   for (std::size_t i = 0; i < line.size(); ++i) {
@@ -112,19 +142,19 @@ int nthSeparatorPosition(const Text& line, char separator, int k) {
   return 0;
 }
 
-int lastPosition(const Text& text, char c) {
+int lastPosition(const Text& text, char32_t c) {
   const std::size_t p = text.rfind(c);
   return p == Text::npos ? 0 : static_cast<int>(p + 1);
 }
 
-char detectSeparator(const Text& text) {
+char32_t detectSeparator(const Text& text) {
   if (text.find(';') != Text::npos) return ';';
   if (text.find(',') != Text::npos) return ',';
   return kTab;
 }
 
 namespace {
-std::vector<Text> split(const Text& line, char separator, bool trimFields) {
+std::vector<Text> split(const Text& line, char32_t separator, bool trimFields) {
   std::vector<Text> fields;
   std::size_t start = 0;
   while (true) {
@@ -139,11 +169,11 @@ std::vector<Text> split(const Text& line, char separator, bool trimFields) {
 }
 }  // namespace
 
-std::vector<Text> trimmedSplit(const Text& line, char separator) {
+std::vector<Text> trimmedSplit(const Text& line, char32_t separator) {
   return split(line, separator, true);
 }
 
-std::vector<Text> plainSplit(const Text& line, char separator) {
+std::vector<Text> plainSplit(const Text& line, char32_t separator) {
   return split(line, separator, false);
 }
 
@@ -151,7 +181,7 @@ std::vector<Text> splitLines(const Text& text) {
   std::vector<Text> lines;
   Text current;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
+    const char32_t c = text[i];
     if (c == '\r' || c == '\n') {
       lines.push_back(std::move(current));
       current.clear();

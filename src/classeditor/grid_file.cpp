@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <optional>
 
+#include "base/encoding.h"
 #include "base/files.h"
 
 namespace korvale {
@@ -40,6 +41,17 @@ void TextGrid::resize(int columns, int rows) {
 namespace GridFile_u {
 namespace {
 
+// A cell is code page 1252 as the program always wrote it; a name that code page cannot hold is
+// kept in UTF-8, which is told apart by the same rule as a file's bytes.
+std::string encodeCell(const Text& text) {
+  if (auto bytes = encodeCp1252(text)) return std::move(*bytes);
+  return encodeUtf8(text);
+}
+
+Text decodeCell(std::string_view bytes) {
+  return detectEncoding(bytes) == Encoding::Utf8 ? decodeUtf8(bytes) : decodeCp1252(bytes);
+}
+
 void putWord(std::string& bytes, std::size_t value) {
   bytes.push_back(static_cast<char>(value & 0xFF));
   bytes.push_back(static_cast<char>((value >> 8) & 0xFF));
@@ -59,7 +71,7 @@ class Reader {
   }
   bool text(std::size_t length, Text& out) {
     if (bytes_.size() - pos_ < length) return false;
-    out.assign(bytes_.substr(pos_, length));
+    out = decodeCell(bytes_.substr(pos_, length));
     pos_ += length;
     return true;
   }
@@ -111,17 +123,17 @@ std::optional<std::string> readFilePrefix(const std::string& path, std::size_t l
 Text describe(Status status) {
   switch (status) {
     case Status::Ok:
-      return "OK";
+      return U"OK";
     case Status::CannotOpen:
-      return "Sitzplan-Datei nicht lesbar"_cp;
+      return U"Sitzplan-Datei nicht lesbar";
     case Status::CannotWrite:
-      return "Sitzplan-Datei nicht gespeichert"_cp;
+      return U"Sitzplan-Datei nicht gespeichert";
     case Status::EndedEarly:
-      return "Sitzplan-Datei unvollständig"_cp;
+      return U"Sitzplan-Datei unvollständig";
     case Status::TooLarge:
-      return "Sitzplan größer als 8 x 8"_cp;
+      return U"Sitzplan größer als 8 x 8";
     case Status::CellTooLong:
-      return "Sitzplan-Zelle zu lang"_cp;
+      return U"Sitzplan-Zelle zu lang";
   }
   return Text();
 }
@@ -135,7 +147,7 @@ Status encodeGrid(const TextGrid& grid, std::string& bytes) {
   putWord(out, static_cast<std::size_t>(grid.columns() - 1));
   for (int row = 0; row < grid.rows(); ++row) {
     for (int column = 0; column < grid.columns(); ++column) {
-      const Text& text = grid.cell(column, row);
+      const std::string text = encodeCell(grid.cell(column, row));
       // A longer text would wrap its 16-bit length and garble every cell after it.
       if (text.size() > kMaxCellBytes) return Status::CellTooLong;
       putWord(out, text.size());

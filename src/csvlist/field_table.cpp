@@ -14,10 +14,10 @@ const FieldInfo& FieldTable::field(int number) const {
 }
 
 bool isWholeNumberField(const Text& field) {
-  return readWholeNumber(field).has_value() || upperAscii(field) == "A";
+  return readWholeNumber(field).has_value() || upperAscii(field) == U"A";
 }
 
-FieldTable buildFieldTable(const Text& header, const Text* firstRecord, char separator,
+FieldTable buildFieldTable(const Text& header, const Text* firstRecord, char32_t separator,
                            int recordLineCount) {
   FieldTable table;
   table.recordLineCount = recordLineCount;
@@ -36,7 +36,7 @@ FieldTable buildFieldTable(const Text& header, const Text* firstRecord, char sep
   const int n = table.fieldCount();
   table.schoolMarks = true;
   table.supplementaryColumn = false;
-  if (n >= 2 && table.fields.back().name == "ZUSATZ" && table.fields[1].type == 'N' &&
+  if (n >= 2 && table.fields.back().name == U"ZUSATZ" && table.fields[1].type == 'N' &&
       table.fields[1].width == 1) {
     table.schoolMarks = table.supplementaryColumn = true;
   }
@@ -48,7 +48,7 @@ FieldTable buildFieldTable(const Text& header, const Text* firstRecord, char sep
   return table;
 }
 
-Text convertMarks(const Text& line, char separator, const Text& from, const Text& to) {
+Text convertMarks(const Text& line, char32_t separator, const Text& from, const Text& to) {
   Text out;
   out.reserve(line.size());
   std::size_t start = 0;
@@ -76,14 +76,14 @@ Text convertMarks(const Text& line, char separator, const Text& from, const Text
   return out;
 }
 
-void convertMarks(std::vector<Text>& lines, char separator, const Text& from, const Text& to) {
+void convertMarks(std::vector<Text>& lines, char32_t separator, const Text& from, const Text& to) {
   for (Text& line : lines) line = convertMarks(line, separator, from, to);
 }
 
 int currentFieldNumber(const Text& line, int caretColumn) {
   const Text left = line.substr(
       0, static_cast<std::size_t>(std::clamp<int>(caretColumn, 0, static_cast<int>(line.size()))));
-  const char separator = detectSeparator(left);
+  const char32_t separator = detectSeparator(left);
   return static_cast<int>(std::count(left.begin(), left.end(), separator)) + 1;
 }
 
@@ -92,7 +92,7 @@ Text fieldUnderCaret(const Text& line, int caretColumn) {
       static_cast<std::size_t>(std::clamp<int>(caretColumn, 0, static_cast<int>(line.size())));
   const Text left = line.substr(0, cut);
   const Text right = line.substr(cut);
-  const char separator = detectSeparator(left);
+  const char32_t separator = detectSeparator(left);
   const std::size_t next = right.find(separator);
   if (next == Text::npos) return Text();
   const std::size_t last = left.rfind(separator);

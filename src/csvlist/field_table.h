@@ -32,13 +32,13 @@ struct FieldTable {
 bool isWholeNumberField(const Text& field);
 
 // Builds the table from the loaded header and the first record (which may be missing).
-FieldTable buildFieldTable(const Text& header, const Text* firstRecord, char separator,
+FieldTable buildFieldTable(const Text& header, const Text* firstRecord, char32_t separator,
                            int recordLineCount);
 
 // Absent marks of school-mark lists: every field that is followed by the separator and whose
 // value without its surrounding blanks is exactly `from` becomes `to`; the blanks stay.
-Text convertMarks(const Text& line, char separator, const Text& from, const Text& to);
-void convertMarks(std::vector<Text>& lines, char separator, const Text& from, const Text& to);
+Text convertMarks(const Text& line, char32_t separator, const Text& from, const Text& to);
+void convertMarks(std::vector<Text>& lines, char32_t separator, const Text& from, const Text& to);
 
 // The 1-based number of the field under the caret: separators before the caret plus 1.
 int currentFieldNumber(const Text& line, int caretColumn);

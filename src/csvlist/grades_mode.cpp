@@ -44,14 +44,15 @@ int zerosToAbsentMarks(std::vector<Text>& lines) {
 
 void switchGradesMode(TextEditor& editor, ListState& state, Dialogs& dialogs) {
   bool& on = state.table.schoolMarks;
-  if (!dialogs.confirm(on ? "Schulnoten EIN. Einstellung ändern ?"_cp
-                          : "Schulnoten AUS. Einstellung ändern ?"_cp))
+  if (!dialogs.confirm(on ? U"Schulnoten EIN. Einstellung ändern ?"
+                          : U"Schulnoten AUS. Einstellung ändern ?"))
     return;
   std::vector<Text> lines = readLines(editor);
   const int count = on ? absentMarksToZero(lines) : zerosToAbsentMarks(lines);
-  const Text direction = on ? " Ersetzungen (a zu 0)." : " Ersetzungen (0 zu a).";
+  const Text direction = on ? U" Ersetzungen (a zu 0)." : U" Ersetzungen (0 zu a).";
   if (count > 0) on = !on;
-  const Text report = (on ? "Schulnoten EIN. " : "Schulnoten AUS. ") + intToText(count) + direction;
+  const Text report =
+      (on ? U"Schulnoten EIN. " : U"Schulnoten AUS. ") + intToText(count) + direction;
 
   const TableFormats now = currentFormats(editor);
   TableFormats formats{regular(now.header), regular(now.body)};

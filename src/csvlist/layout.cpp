@@ -10,19 +10,19 @@ namespace korvale {
 
 namespace {
 
-bool isNumber(std::string_view field) {
+bool isNumber(TextView field) {
   return readNumber(Text(field)).has_value();
 }
 
-void appendPadded(Text& out, std::string_view field, int width, bool right) {
+void appendPadded(Text& out, TextView field, int width, bool right) {
   const auto w = static_cast<std::size_t>(std::max(width, 0));
   if (field.size() >= w) {
     out.append(field.substr(0, w));
     return;
   }
-  if (right) out.append(w - field.size(), ' ');
+  if (right) out.append(w - field.size(), U' ');
   out.append(field);
-  if (!right) out.append(w - field.size(), ' ');
+  if (!right) out.append(w - field.size(), U' ');
 }
 
 // A line to be left alone by the quote and final-separator operations.
@@ -32,8 +32,8 @@ bool untouchable(const Text& line) {
 
 // A record is quoted when a quote-separator-quote joins two of its fields, or, having one field
 // only, when that field is enclosed in quotes.
-bool isQuoted(const Text& line, char s) {
-  const Text quoted = Text("\"") + s + "\"";
+bool isQuoted(const Text& line, char32_t s) {
+  const Text quoted = Text(U"\"") + s + U"\"";
   if (line.find(quoted) != Text::npos) return true;
   const std::size_t end = !line.empty() && line.back() == s ? line.size() - 1 : line.size();
   return end >= 2 && line.front() == '"' && line[end - 1] == '"' && line.find(s) >= end;
@@ -43,10 +43,10 @@ bool isQuoted(const Text& line, char s) {
 
 // --- lines ---
 
-Text compressLine(const Text& line, char splitSeparator, char listSeparator) {
+Text compressLine(const Text& line, char32_t splitSeparator, char32_t listSeparator) {
   Text out;
   out.reserve(line.size() + 1);
-  forEachTrimmedField(line, splitSeparator, [&](std::string_view field) {
+  forEachTrimmedField(line, splitSeparator, [&](TextView field) {
     out.append(field);
     out.push_back(listSeparator);
   });
@@ -61,11 +61,11 @@ void compressLines(std::vector<Text>& lines, ListState& state) {
   restoreEndMarker(lines, marker);
 }
 
-std::vector<int> columnWidths(const std::vector<Text>& lines, char separator) {
+std::vector<int> columnWidths(const std::vector<Text>& lines, char32_t separator) {
   std::vector<int> widths;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     std::size_t column = 0;
-    forEachTrimmedField(lines[i], separator, [&](std::string_view field) {
+    forEachTrimmedField(lines[i], separator, [&](TextView field) {
       if (column == widths.size()) widths.push_back(0);
       widths[column] = std::max(widths[column], static_cast<int>(field.size()));
       ++column;
@@ -74,11 +74,11 @@ std::vector<int> columnWidths(const std::vector<Text>& lines, char separator) {
   return widths;
 }
 
-Text alignLine(const Text& line, char splitSeparator, char listSeparator,
+Text alignLine(const Text& line, char32_t splitSeparator, char32_t listSeparator,
                const std::vector<int>& widths, const Text& extraBlank) {
   Text out;
   std::size_t column = 0;
-  forEachTrimmedField(line, splitSeparator, [&](std::string_view field) {
+  forEachTrimmedField(line, splitSeparator, [&](TextView field) {
     if (column < widths.size()) {
       const int width = widths[column];
       if (isNumber(field)) {
@@ -110,7 +110,7 @@ void expandLines(std::vector<Text>& lines, ListState& state) {
 }
 
 Text formatHeader(const ListState& state, const Text& firstRecord) {
-  const char s = state.listSeparator;
+  const char32_t s = state.listSeparator;
   const std::vector<Text> names = plainSplit(state.loadedHeader, s);
   const std::vector<Text> values = plainSplit(firstRecord, s);
   Text header;
@@ -152,8 +152,8 @@ void formatDisplayLines(std::vector<Text>& lines, ListState& state, bool formatH
 
 void insertQuotes(std::vector<Text>& lines) {
   if (lines.size() < 2) return;
-  const char s = detectSeparator(lines.front());
-  const Text quote = "\"";
+  const char32_t s = detectSeparator(lines.front());
+  const Text quote = U"\"";
   const Text quoted = quote + s + quote;
   if (isQuoted(lines[1], s)) return;
   for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -168,8 +168,8 @@ void insertQuotes(std::vector<Text>& lines) {
 
 void removeQuotes(std::vector<Text>& lines) {
   if (lines.size() < 2) return;
-  const char s = detectSeparator(lines.front());
-  const Text quoted = Text("\"") + s + "\"";
+  const char32_t s = detectSeparator(lines.front());
+  const Text quoted = Text(U"\"") + s + U"\"";
   if (!isQuoted(lines[1], s)) return;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     Text& line = lines[i];
@@ -185,34 +185,34 @@ void removeQuotes(std::vector<Text>& lines) {
 
 void addLastSeparator(std::vector<Text>& lines) {
   if (lines.size() < 2) return;
-  const char s = detectSeparator(lines.front());
+  const char32_t s = detectSeparator(lines.front());
   for (Text& line : lines)
     if (!untouchable(line) && line.back() != s) line.push_back(s);
 }
 
 void deleteLastSeparator(std::vector<Text>& lines) {
   if (lines.size() < 2) return;
-  const char s = detectSeparator(lines.front());
+  const char32_t s = detectSeparator(lines.front());
   for (Text& line : lines)
     if (!line.empty() && line.back() == s) line.pop_back();
 }
 
-std::optional<char> parseSeparatorAnswer(const Text& answer) {
+std::optional<char32_t> parseSeparatorAnswer(const Text& answer) {
   const Text a = trim(upperAscii(answer));
-  if (a == ";") return ';';
-  if (a == ",") return ',';
-  if (a == "TAB") return kTab;
+  if (a == U";") return ';';
+  if (a == U",") return ',';
+  if (a == U"TAB") return kTab;
   return std::nullopt;
 }
 
-Text separatorName(char separator) {
-  return separator == kTab ? Text("TAB") : Text(1, separator);
+Text separatorName(char32_t separator) {
+  return separator == kTab ? Text(U"TAB") : Text(1, separator);
 }
 
-Text separatorPrompt(char current) {
-  return " \rAktueller Datenfeld-Separator =  \"" + separatorName(current) +
-         "\"  \r \rSeparatoren: \";\" oder \"TAB\" oder \",\"\r \r"
-         "Abbrechen der Routine mit \"0\"\r ";
+Text separatorPrompt(char32_t current) {
+  return U" \rAktueller Datenfeld-Separator =  \"" + separatorName(current) +
+         U"\"  \r \rSeparatoren: \";\" oder \"TAB\" oder \",\"\r \r"
+         U"Abbrechen der Routine mit \"0\"\r ";
 }
 
 // --- commands ---
@@ -243,7 +243,7 @@ void expandCommand(TextEditor& editor, ListState& state, Dialogs& dialogs, Curso
   if (editor.isEmpty()) return;
   std::vector<Text> lines = readLines(editor);
   state.detectedSeparator = detectSeparator(lines.front());
-  state.extraBlank = dialogs.confirm("Expand OHNE Zusatz-Blank ?") ? "" : " ";
+  state.extraBlank = dialogs.confirm(U"Expand OHNE Zusatz-Blank ?") ? U"" : U" ";
   TableFormats formats = currentFormats(editor);
   {
     BusyCursor busy(cursor);
@@ -274,12 +274,12 @@ void applyDisplayFormatting(TextEditor& editor, ListState& state, Cursor& cursor
 void separatorCommand(TextEditor& editor, ListState& state, Dialogs& dialogs,
                       const std::function<void()>& displayFormatting) {
   if (editor.isEmpty()) return;
-  const char current = detectSeparator(state.loadedHeader);
+  const char32_t current = detectSeparator(state.loadedHeader);
   const Text answer =
-      dialogs.input("Ersetzen des Separators", separatorPrompt(current), ";").value_or(";");
-  const std::optional<char> chosen = parseSeparatorAnswer(answer);
+      dialogs.input(U"Ersetzen des Separators", separatorPrompt(current), U";").value_or(U";");
+  const std::optional<char32_t> chosen = parseSeparatorAnswer(answer);
   if (!chosen) {
-    dialogs.message("Falsche Separator-Eingabe !");
+    dialogs.message(U"Falsche Separator-Eingabe !");
     return;
   }
   state.listSeparator = *chosen;

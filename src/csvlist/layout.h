@@ -21,19 +21,19 @@ namespace korvale {
 // --- lines ---
 
 // Every field trimmed and followed by `listSeparator`; an empty line stays empty.
-Text compressLine(const Text& line, char splitSeparator, char listSeparator);
+Text compressLine(const Text& line, char32_t splitSeparator, char32_t listSeparator);
 // Detects the separator from line 1 (into state.detectedSeparator) and compresses every line.
 void compressLines(std::vector<Text>& lines, ListState& state);
 
 // The width of each column: the longest trimmed field over the records (line 2 on; the header
 // is not measured). Columns run to the largest field count of any record, so a record with
 // more fields than line 2 is aligned too and never cut. Lines must not hold the end marker.
-std::vector<int> columnWidths(const std::vector<Text>& lines, char separator);
+std::vector<int> columnWidths(const std::vector<Text>& lines, char32_t separator);
 
 // Each field padded to its column: numbers on the left with the extra blank in front, texts on
 // the right with the extra blank behind, each followed by `listSeparator`. A field longer than
 // its column is cut (only a header name can be); a field beyond the known columns stays as it is.
-Text alignLine(const Text& line, char splitSeparator, char listSeparator,
+Text alignLine(const Text& line, char32_t splitSeparator, char32_t listSeparator,
                const std::vector<int>& widths, const Text& extraBlank);
 
 // Detects the separator from line 1, computes the column widths (stored as the field table's
@@ -57,9 +57,9 @@ void addLastSeparator(std::vector<Text>& lines);
 void deleteLastSeparator(std::vector<Text>& lines);
 
 // The answer to the separator question: ";", "," or "TAB" in any case and with blanks around.
-std::optional<char> parseSeparatorAnswer(const Text& answer);
-Text separatorName(char separator);  // "TAB" for the tab character
-Text separatorPrompt(char current);
+std::optional<char32_t> parseSeparatorAnswer(const Text& answer);
+Text separatorName(char32_t separator);  // "TAB" for the tab character
+Text separatorPrompt(char32_t current);
 
 // --- commands on an editor ---
 

@@ -7,40 +7,16 @@
 
 namespace korvale {
 
-char upperCp1252(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
-  if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 32);
-  switch (u) {
-    case 0x9A:
-      return static_cast<char>(0x8A);  // š
-    case 0x9C:
-      return static_cast<char>(0x8C);  // œ
-    case 0x9E:
-      return static_cast<char>(0x8E);  // ž
-    case 0xFF:
-      return static_cast<char>(0x9F);  // ÿ
-  }
-  return c;
-}
-
-namespace {
-Text upper(Text text) {
-  for (char& c : text) c = upperCp1252(c);
-  return text;
-}
-}  // namespace
-
 std::optional<TextPos> findIgnoringCase(const std::vector<Text>& lines, const Text& pattern,
                                         TextPos from) {
   if (pattern.empty() || from.line < 0) return std::nullopt;
-  const Text needle = upper(pattern);
+  const Text needle = foldCase(pattern);
   for (auto l = static_cast<std::size_t>(from.line); l < lines.size(); ++l) {
     const std::size_t start = l == static_cast<std::size_t>(from.line)
                                   ? static_cast<std::size_t>(std::max(from.column, 0))
                                   : 0;
     if (start > lines[l].size()) continue;
-    const std::size_t p = upper(lines[l]).find(needle, start);
+    const std::size_t p = foldCase(lines[l]).find(needle, start);
     if (p != Text::npos) return TextPos{static_cast<int>(l), static_cast<int>(p)};
   }
   return std::nullopt;
@@ -66,12 +42,12 @@ void markMatch(TextEditor& editor, TextPos at, const Text& text) {
 
 bool searchCommand(TextEditor& editor, SearchState& state, Dialogs& dialogs) {
   const Text answer = dialogs
-                          .input("Suchen im Text",
-                                 "Suchtext eingeben und weitersuchen mit <F3>.\r"
-                                 "\"TAB\" entspricht dabei dem Tabulatorzeichen.\r ",
+                          .input(U"Suchen im Text",
+                                 U"Suchtext eingeben und weitersuchen mit <F3>.\r"
+                                 U"\"TAB\" entspricht dabei dem Tabulatorzeichen.\r ",
                                  Text())
                           .value_or(Text());
-  state.text = trim(upperAscii(answer)) == "TAB" ? Text(1, kTab) : answer;
+  state.text = trim(upperAscii(answer)) == U"TAB" ? Text(1, kTab) : answer;
   const std::optional<TextPos> at =
       findIgnoringCase(readLines(editor), state.text, editor.markStart());
   if (!at) {

@@ -16,10 +16,8 @@ struct SearchState {
   Text text;
 };
 
-// Upper case of a cp1252 letter, umlauts and accented letters included ("ä" -> "Ä").
-char upperCp1252(char c);
-
-// The first match at or after `from`, ignoring the case of letters. A match lies within a line.
+// The first match at or after `from`, ignoring the case of every letter ("ş" finds "Ş"). A match
+// lies within a line.
 std::optional<TextPos> findIgnoringCase(const std::vector<Text>& lines, const Text& pattern,
                                         TextPos from);
 

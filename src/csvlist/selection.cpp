@@ -13,14 +13,14 @@ constexpr int kMaxFields = 50;
 // The text between the (k-1)-th and the k-th separator; empty when the line has fewer than k.
 // The value is not cut to a recorded field width: a stale width would make a longer value
 // compare as its first characters only.
-Text fieldBetweenSeparators(const Text& line, char separator, int k) {
+Text fieldBetweenSeparators(const Text& line, char32_t separator, int k) {
   const int end = nthSeparatorPosition(line, separator, k);
   if (end == 0) return Text();
   const int start = k == 1 ? 0 : nthSeparatorPosition(line, separator, k - 1);
   return line.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start - 1));
 }
 
-bool numericHit(char op, std::optional<double> value, double term) {
+bool numericHit(char32_t op, std::optional<double> value, double term) {
   if (!value) return op == '!';
   const double v = *value;
   switch (op) {
@@ -40,7 +40,7 @@ bool numericHit(char op, std::optional<double> value, double term) {
   return false;
 }
 
-bool textHit(char op, const Text& value, const Text& term) {
+bool textHit(char32_t op, const Text& value, const Text& term) {
   switch (op) {
     case '=':
       return value == term;
@@ -60,7 +60,7 @@ bool textHit(char op, const Text& value, const Text& term) {
 
 }  // namespace
 
-SelectionResult selectRecords(const std::vector<Text>& lines, char listSeparator,
+SelectionResult selectRecords(const std::vector<Text>& lines, char32_t listSeparator,
                               const SelectionRequest& request) {
   SelectionResult result;
   const std::optional<int> k = readWholeNumber(trim(request.fieldNumber));
@@ -69,7 +69,7 @@ SelectionResult selectRecords(const std::vector<Text>& lines, char listSeparator
     return result;
   }
   const Text op = trim(request.op);
-  if (op.empty() || Text("!,=,<,>,-,+").find(op) == Text::npos) {
+  if (op.empty() || Text(U"!,=,<,>,-,+").find(op) == Text::npos) {
     result.outcome = SelectionOutcome::BadOperator;
     return result;
   }
@@ -104,7 +104,7 @@ SelectionResult selectRecords(const std::vector<Text>& lines, char listSeparator
   }
 
   // Only the six single characters select; other accepted texts such as "," match nothing.
-  const char opChar = op.size() == 1 ? op.front() : '\0';
+  const char32_t opChar = op.size() == 1 ? op.front() : '\0';
   result.lines.push_back(header);
   for (std::size_t i = 0; i < records.size(); ++i) {
     const bool hit = numeric ? numericHit(opChar, readNumber(values[i]), *numericTerm)
@@ -121,15 +121,15 @@ Text selectionMessage(SelectionOutcome outcome) {
     case SelectionOutcome::Selected:
       return Text();
     case SelectionOutcome::BadFieldNumber:
-      return "Abbruch: Falsche Spaltennummer !";
+      return U"Abbruch: Falsche Spaltennummer !";
     case SelectionOutcome::BadOperator:
-      return "Abbruch: Falscher Suchoperator !";
+      return U"Abbruch: Falscher Suchoperator !";
     case SelectionOutcome::EmptyTerm:
-      return "Abbruch: Leerer Suchbegriff !";
+      return U"Abbruch: Leerer Suchbegriff !";
     case SelectionOutcome::TermNotNumeric:
-      return "Abbruch: Kein numerischer Suchbegriff!";
+      return U"Abbruch: Kein numerischer Suchbegriff!";
     case SelectionOutcome::NoHits:
-      return "KEINE gesuchten Datensätze gefunden !"_cp;
+      return U"KEINE gesuchten Datensätze gefunden !";
   }
   return Text();
 }
@@ -163,10 +163,10 @@ std::optional<std::vector<Text>> runSelection(TextEditor& editor, const ListStat
 
 std::optional<std::vector<Text>> restoreSelection(SelectionState& state, Dialogs& dialogs) {
   if (!state.selectionMade) {
-    dialogs.message("Abbruch: <Restore> ist nur nach <Select> möglich !"_cp);
+    dialogs.message(U"Abbruch: <Restore> ist nur nach <Select> möglich !");
     return std::nullopt;
   }
-  if (!dialogs.confirm("Datenselektion rückgängig machen ?"_cp)) return std::nullopt;
+  if (!dialogs.confirm(U"Datenselektion rückgängig machen ?")) return std::nullopt;
   state.selectionMade = false;
   return state.backup;
 }

@@ -42,10 +42,12 @@ struct SelectionResult {
 };
 
 // Filters the records of a table (line 1 the header, a final end marker allowed) by field k.
-// The field is the text between the (k-1)-th and the k-th list separator, trimmed and in lower
-// case; the column is numeric when the first record's value reads as a number. In a numeric
-// column a value that is no number never satisfies "=", "<", ">", "-" or "+", and satisfies "!".
-SelectionResult selectRecords(const std::vector<Text>& lines, char listSeparator,
+// The field is the text between the (k-1)-th and the k-th list separator, trimmed and with its
+// ASCII letters in lower case (texts compare by character codes, "Ü" is not "ü" here, as the
+// users of the lists know it); the column is numeric when the first record's value reads as a
+// number. In a numeric column a value that is no number never satisfies "=", "<", ">", "-" or "+",
+// and satisfies "!".
+SelectionResult selectRecords(const std::vector<Text>& lines, char32_t listSeparator,
                               const SelectionRequest& request);
 
 // The message for an outcome; empty for Selected.

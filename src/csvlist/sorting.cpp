@@ -43,7 +43,7 @@ void quicksort(std::vector<Item>& items, std::ptrdiff_t lo, std::ptrdiff_t hi, L
 }
 
 // Field `column` of the trimmed split, without splitting the whole line.
-Text fieldOf(const Text& line, int column, char separator) {
+Text fieldOf(const Text& line, int column, char32_t separator) {
   std::size_t start = 0;
   for (int field = 1;; ++field) {
     const std::size_t p = line.find(separator, start);
@@ -69,11 +69,11 @@ struct NumberItem {
 
 }  // namespace
 
-Text sortKey(const Text& line, int column, char separator, std::size_t index) {
+Text sortKey(const Text& line, int column, char32_t separator, std::size_t index) {
   return fieldOf(line, column, separator) + separator + intToText(static_cast<long long>(index));
 }
 
-std::vector<Text> sortLines(const std::vector<Text>& lines, int column, char separator,
+std::vector<Text> sortLines(const std::vector<Text>& lines, int column, char32_t separator,
                             bool headerOnTop) {
   const std::size_t first = headerOnTop && !lines.empty() ? 1 : 0;
   const std::size_t count = lines.size() - first;
@@ -118,19 +118,19 @@ std::optional<std::vector<Text>> sortCommand(TextEditor& editor, ListState& stat
                                              bool& statisticsHeaderChoice) {
   if (editor.isEmpty()) return std::nullopt;
   const bool headerOnTop =
-      dialogs.question("Frage", "Sortierung OHNE Kopfzeile ?   ", Icon::Question);
+      dialogs.question(U"Frage", U"Sortierung OHNE Kopfzeile ?   ", Icon::Question);
   statisticsHeaderChoice = !headerOnTop;
 
   std::vector<Text> lines = readLines(editor);
-  const char separator = detectSeparator(lines.front());
+  const char32_t separator = detectSeparator(lines.front());
   state.detectedSeparator = separator;
   const auto highest =
       static_cast<int>(std::count(lines.front().begin(), lines.front().end(), separator));
   const Text defaultAnswer = intToText(currentField);
   const Text answer =
       dialogs
-          .input("Sortierung nach einer Spalte",
-                 "Spalten-Nummer von 1 bis " + intToText(highest) + "  (0 = Abbruch)",
+          .input(U"Sortierung nach einer Spalte",
+                 U"Spalten-Nummer von 1 bis " + intToText(highest) + U"  (0 = Abbruch)",
                  defaultAnswer)
           .value_or(defaultAnswer);
   const std::optional<int> column = readWholeNumber(answer);

@@ -26,7 +26,7 @@ std::vector<Text> readLines(const TextEditor& editor) {
 
 CharFormat tableFormat(int fontSize) {
   CharFormat format;
-  format.font = "Courier New";
+  format.font = U"Courier New";
   format.size = fontSize;
   return format;
 }
@@ -87,12 +87,12 @@ void boldHeaderLine(TextEditor& editor) {
   editor.applyFormat({0, 0}, {0, length}, format);
 }
 
-int fieldStartColumn(const Text& line, int fieldNumber, char separator) {
+int fieldStartColumn(const Text& line, int fieldNumber, char32_t separator) {
   if (fieldNumber <= 1) return 0;
   return nthSeparatorPosition(line, separator, fieldNumber - 1);
 }
 
-bool caretToField(TextEditor& editor, int fieldNumber, char separator) {
+bool caretToField(TextEditor& editor, int fieldNumber, char32_t separator) {
   if (editor.lineCount() <= 2) return false;
   const int header = static_cast<int>(editor.line(0).size());
   const int column = std::min(fieldStartColumn(editor.line(2), fieldNumber, separator), header);

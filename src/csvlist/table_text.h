@@ -2,7 +2,6 @@
 // table back into an editor in one step.
 #pragma once
 
-#include <string_view>
 #include <vector>
 
 #include "base/text.h"
@@ -12,7 +11,7 @@
 namespace korvale {
 
 // The line "#" that closes a table in an editor; it never belongs to the data.
-inline const Text kEndMarker = "#";
+inline const Text kEndMarker = U"#";
 
 bool isEndMarker(const Text& line);
 // Removes a final end-marker line and tells whether there was one.
@@ -23,18 +22,18 @@ void restoreEndMarker(std::vector<Text>& lines, bool hadMarker);
 // last separator is trimmed too: blanks around a field never carry data.
 // Calls visit(field) for each field in order; an empty line has none.
 template <class Visit>
-void forEachTrimmedField(std::string_view line, char separator, Visit&& visit) {
-  auto trimmed = [](std::string_view s) {
+void forEachTrimmedField(TextView line, char32_t separator, Visit&& visit) {
+  auto trimmed = [](TextView s) {
     std::size_t b = 0;
     std::size_t e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
+    while (b < e && s[b] <= 32) ++b;
+    while (e > b && s[e - 1] <= 32) --e;
     return s.substr(b, e - b);
   };
   std::size_t start = 0;
   while (true) {
     const std::size_t p = line.find(separator, start);
-    if (p == std::string_view::npos) break;
+    if (p == TextView::npos) break;
     visit(trimmed(line.substr(start, p - start)));
     start = p + 1;
   }
@@ -70,11 +69,11 @@ void boldHeaderLine(TextEditor& editor);
 
 // The 0-based column where field `fieldNumber` starts in `line`: just after the separator in
 // front of it; 0 for field 1 and when the line has fewer fields.
-int fieldStartColumn(const Text& line, int fieldNumber, char separator);
+int fieldStartColumn(const Text& line, int fieldNumber, char32_t separator);
 
 // After a selection or a sort: when the editor has more than two lines, marks the character on
 // line 1 above the start of the field in line 3, so that the caret rests on the field's name.
 // Line 1 and line 3 are aligned by the display formatting. Returns whether it moved the caret.
-bool caretToField(TextEditor& editor, int fieldNumber, char separator);
+bool caretToField(TextEditor& editor, int fieldNumber, char32_t separator);
 
 }  // namespace korvale

@@ -25,7 +25,7 @@ bool storeAssignment(const std::string& assignment, VariableTable& variables) {
   if (assignment.size() < 3 || assignment[1] != '=') return false;
   const char letter = assignment[0];
   if (!((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z'))) return false;
-  const std::optional<double> value = readNumber(assignment.substr(2));
+  const std::optional<double> value = readNumber(fromUtf8(assignment.substr(2)));
   if (!value) return false;
   variables.set(letter, *value);
   return true;
@@ -58,7 +58,7 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
   if (!formula) return usageError(err, "no formula given");
 
   int code = 0;
-  const double value = EvaluateFormula(utf8ToCp1252(*formula), code, variables, out);
+  const double value = EvaluateFormula(fromUtf8(*formula), code, variables, out);
   char number[40];
   std::snprintf(number, sizeof number, "%.17g", value);
   out << code << ' ' << number << '\n';

@@ -416,4 +416,14 @@ double EvaluateFormula(std::string_view formula, int& code, const VariableTable&
   return EvaluateFormula(formula, code, variables, std::cout);
 }
 
+double EvaluateFormula(const Text& formula, int& code, const VariableTable& variables,
+                       std::ostream& messages) {
+  // "?" is no token, and preparing the formula neither drops nor changes it.
+  return EvaluateFormula(asciiBytes(formula, '?'), code, variables, messages);
+}
+
+double EvaluateFormula(const Text& formula, int& code, const VariableTable& variables) {
+  return EvaluateFormula(formula, code, variables, std::cout);
+}
+
 }  // namespace korvale

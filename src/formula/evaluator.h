@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <string_view>
 
+#include "base/text.h"
 #include "formula/variable_table.h"
 
 namespace korvale {
@@ -23,6 +24,11 @@ inline constexpr int kFormulaMathErrorWithVariable = 6;
 // No heap allocation happens unless that warning is written.
 double EvaluateFormula(std::string_view formula, int& code, const VariableTable& variables);
 double EvaluateFormula(std::string_view formula, int& code, const VariableTable& variables,
+                       std::ostream& messages);
+// A formula in a text (this copies it once): a character outside ASCII ("ı", "٣", a fullwidth
+// digit, "½", "ℯ") makes it malformed, wherever it stands in the part that is read.
+double EvaluateFormula(const Text& formula, int& code, const VariableTable& variables);
+double EvaluateFormula(const Text& formula, int& code, const VariableTable& variables,
                        std::ostream& messages);
 
 }  // namespace korvale

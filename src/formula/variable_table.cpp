@@ -3,12 +3,14 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/text.h"
+
 namespace korvale {
 
-int VariableTable::indexOfLetter(char letter) {
+int VariableTable::indexOfLetter(char32_t letter) {
   if (letter >= 'A' && letter <= 'Z') return letter - 'A';
   if (letter >= 'a' && letter <= 'z') return letter - 'a';
-  throw std::out_of_range(std::string("no formula variable named '") + letter + "'");
+  throw std::out_of_range("no formula variable named '" + toUtf8(Text(1, letter)) + "'");
 }
 
 int VariableTable::indexOfNumber(int number) {

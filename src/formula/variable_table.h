@@ -10,9 +10,10 @@ class VariableTable {
  public:
   static constexpr int kCount = 26;
 
-  // By letter, either case; anything but A-Z / a-z throws std::out_of_range.
-  double get(char letter) const { return values_[indexOfLetter(letter)]; }
-  void set(char letter, double value) { values_[indexOfLetter(letter)] = value; }
+  // By letter, either case; anything but A-Z / a-z throws std::out_of_range (a character of a
+  // text is taken whole: "Ł" is no "A").
+  double get(char32_t letter) const { return values_[indexOfLetter(letter)]; }
+  void set(char32_t letter, double value) { values_[indexOfLetter(letter)] = value; }
 
   // By number, A = 1 ... Z = 26; out of range throws std::out_of_range.
   double at(int number) const { return values_[indexOfNumber(number)]; }
@@ -27,7 +28,7 @@ class VariableTable {
   friend bool operator==(const VariableTable&, const VariableTable&) = default;
 
  private:
-  static int indexOfLetter(char letter);
+  static int indexOfLetter(char32_t letter);
   static int indexOfNumber(int number);
 
   std::array<double, kCount> values_{};

@@ -40,8 +40,8 @@ std::optional<int> fontSizeAnswer(const Text& answer) {
 
 // A field may name a document beside the list, never a program or a file elsewhere.
 bool isDocumentHere(const std::string& folder, const Text& name) {
-  if (name.empty() || name == "." || name == ".." || name.find('/') != Text::npos) return false;
-  const std::string path = joinPath(folder, name);
+  if (name.empty() || name == U"." || name == U".." || name.find('/') != Text::npos) return false;
+  const std::string path = joinPath(folder, toUtf8(name));
   if (!isRegularFile(path)) return false;
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) return false;
@@ -104,11 +104,11 @@ void GradesEditor::chooseFont() {
 }
 
 void GradesEditor::chooseMarkedSize() {
-  const Text current = std::to_string(s_.editor.formatAt(s_.editor.markStart()).size);
+  const Text current = intToText(s_.editor.formatAt(s_.editor.markStart()).size);
   const Text answer = s_.dialogs
-                          .input("Gewünschte Schriftgröße eingeben"_cp,
-                                 "Schriftgröße für markierte Bereiche oder Tabellen\r"
-                                 "von 6 bis 24. Abbruch mit 0 .....................\r "_cp,
+                          .input(U"Gewünschte Schriftgröße eingeben",
+                                 U"Schriftgröße für markierte Bereiche oder Tabellen\r"
+                                 U"von 6 bis 24. Abbruch mit 0 .....................\r ",
                                  current)
                           .value_or(current);
   const auto size = fontSizeAnswer(answer);
@@ -122,10 +122,10 @@ void GradesEditor::chooseMarkedSize() {
 }
 
 void GradesEditor::chooseTableFont() {
-  const Text current = std::to_string(tableFontSize_);
-  const auto answer = s_.dialogs.input("Schriftänderung für Texttabellen"_cp,
-                                       "Standardschriftgröße nur für Texttabellen\r"
-                                       "von 6 bis 24. Abbruch mit 0 .............\r "_cp,
+  const Text current = intToText(tableFontSize_);
+  const auto answer = s_.dialogs.input(U"Schriftänderung für Texttabellen",
+                                       U"Standardschriftgröße nur für Texttabellen\r"
+                                       U"von 6 bis 24. Abbruch mit 0 .............\r ",
                                        current);
   const auto size = fontSizeAnswer(answer.value_or(current));
   if (!size) return;
@@ -133,12 +133,12 @@ void GradesEditor::chooseTableFont() {
   const TextPos caret = s_.editor.caret();
   // The header keeps its bold face.
   changeFormats(s_.editor, {0, 0}, s_.editor.endPos(), [&](CharFormat f) {
-    f.font = "Courier New";
+    f.font = U"Courier New";
     f.size = *size;
     return f;
   });
   CharFormat typing = s_.editor.typingFormat();
-  typing.font = "Courier New";
+  typing.font = U"Courier New";
   typing.size = *size;
   s_.editor.setTypingFormat(typing);
   s_.editor.setCaret(caret);
@@ -162,7 +162,7 @@ void GradesEditor::textRightClicked() {
   const Text name = fieldUnderCaret(s_.editor.line(at.line), at.column);
   const std::string folder = currentDirectory();
   // Missing files and a desktop that cannot open them are passed over in silence.
-  if (isDocumentHere(folder, name)) s_.shell.openDocument(joinPath(folder, name));
+  if (isDocumentHere(folder, name)) s_.shell.openDocument(joinPath(folder, toUtf8(name)));
   notify();
 }
 

@@ -1,6 +1,7 @@
 // The database: reload from the database list, the table display and the fields view.
 #include <algorithm>
 
+#include "base/numbers.h"
 #include "base/text_routines.h"
 #include "csvlist/field_table.h"
 #include "csvlist/layout.h"
@@ -37,11 +38,11 @@ void GradesEditor::reloadDatabase() {
 
 void GradesEditor::toggleDisplay() {
   if (!databaseLoaded_) {
-    s_.dialogs.message("Noch keine Datenbank geladen !");
+    s_.dialogs.message(U"Noch keine Datenbank geladen !");
     return;
   }
   if (mm_.previewOn) {
-    s_.dialogs.message("Bitte zuerst <Serienbrief-Vorschau> ausschalten !");
+    s_.dialogs.message(U"Bitte zuerst <Serienbrief-Vorschau> ausschalten !");
     return;
   }
   setLocked(false);
@@ -62,7 +63,7 @@ void GradesEditor::toggleDisplay() {
     caretTo(1, 1);
     if (showHint_) {
       s_.dialogs.message(
-          "Weiter mit <Mathematik - Statistik>\roder zurück zu <Datenbank>  . . .  "_cp);
+          U"Weiter mit <Mathematik - Statistik>\roder zurück zu <Datenbank>  . . .  ");
       showHint_ = false;
     }
   }
@@ -83,26 +84,26 @@ void GradesEditor::displayFormatting() {
 std::vector<Text> GradesEditor::fieldsViewLines() const {
   const FieldTable& table = list_.table;
   std::vector<Text> lines{
-      " ",
-      " Datenbank  : " + databaseName_,
-      " Datensätze : "_cp + std::to_string(table.recordLineCount - 1),
-      " Datenfelder: " + std::to_string(table.fieldCount()),
-      " Separator  : " + separatorName(list_.listSeparator),
-      " ",
-      " Feldname, <Feldvariable>",
-      " ",
+      U" ",
+      U" Datenbank  : " + fromUtf8(databaseName_),
+      U" Datensätze : " + intToText(table.recordLineCount - 1),
+      U" Datenfelder: " + intToText(table.fieldCount()),
+      U" Separator  : " + separatorName(list_.listSeparator),
+      U" ",
+      U" Feldname, <Feldvariable>",
+      U" ",
   };
   for (int i = 1; i <= table.fieldCount(); ++i) {
     const FieldInfo& f = table.field(i);
-    lines.push_back(" " + padRight(f.name, table.longestNameLength) + " <F" + std::to_string(i) +
-                    "> / " + Text(1, f.type) + " / " + std::to_string(f.width));
+    lines.push_back(U" " + padRight(f.name, table.longestNameLength) + U" <F" + intToText(i) +
+                    U"> / " + Text(1, f.type) + U" / " + intToText(f.width));
   }
   return lines;
 }
 
 void GradesEditor::toggleFieldsView() {
   if (!databaseLoaded_) {
-    s_.dialogs.message("Noch keine Datenbank geladen !");
+    s_.dialogs.message(U"Noch keine Datenbank geladen !");
     return;
   }
   fieldsViewShown_ = !fieldsViewShown_;

@@ -4,6 +4,7 @@
 
 #include "app/samples/sample_files.h"
 #include "base/files.h"
+#include "base/numbers.h"
 #include "base/text_routines.h"
 #include "csvlist/field_table.h"
 #include "csvlist/grades_mode.h"
@@ -19,7 +20,7 @@ namespace {
 // The blanks of the ruler put "]< A4 " where an A4 page ends at the screen's resolution.
 Text rulerFor(int dpi) {
   const int blanks = dpi < 120 ? 168 : dpi == 120 ? 136 : 120;
-  return Text(static_cast<std::size_t>(blanks), ' ') + "]< A4 ";
+  return Text(static_cast<std::size_t>(blanks), ' ') + U"]< A4 ";
 }
 
 }  // namespace
@@ -32,70 +33,70 @@ GradesEditor::GradesEditor(Services services) : s_(services) {
 }
 
 void GradesEditor::buildMenu() {
-  const Text datei = "Datei";
-  const Text bearbeiten = "Bearbeiten";
-  const Text schrift = "Schrift";
-  const Text datenbank = "Datenbank";
-  const Text mathematik = "Mathematik";
+  const Text datei = U"Datei";
+  const Text bearbeiten = U"Bearbeiten";
+  const Text schrift = U"Schrift";
+  const Text datenbank = U"Datenbank";
+  const Text mathematik = U"Mathematik";
   TextEditor& e = s_.editor;
   menu_ = {
-      {datei, "Ordner wechseln", true, [this] { switchFolder(); }},
-      {datei, "Öffnen (CSV)"_cp, true, [this] { openList(); }},
-      {datei, "Öffnen (Text)"_cp, true, [this] { openText(); }},
-      {datei, "Neu", true, [this] { reset(); }},
+      {datei, U"Ordner wechseln", true, [this] { switchFolder(); }},
+      {datei, U"Öffnen (CSV)", true, [this] { openList(); }},
+      {datei, U"Öffnen (Text)", true, [this] { openText(); }},
+      {datei, U"Neu", true, [this] { reset(); }},
       // Coming back from them is no new opening: the database stays.
-      {datei, "LISTWERK", true, [this] { s_.host.openModal(WindowId::ListTools); }},
-      {datei, "Calculator", true, [this] { s_.host.openModal(WindowId::Calculator); }},
-      {datei, "Speichern", true, [this] { save(); }},
-      {datei, "Drucken", true, [this] { print(); }},
-      {datei, "Drucker einstellen", true, [this] { s_.dialogs.printerSetup(); }},
-      {datei, "Beenden", true, [this] { s_.host.close(WindowId::GradesEditor); }},
-      {bearbeiten, "Undo", true, [&e] { e.undo(); }},
-      {bearbeiten, "Alles Markieren", true, [&e] { e.markAll(); }},
-      {bearbeiten, "Ausschneiden", true, [this] { cut(); }},
-      {bearbeiten, "Kopieren", true, [this] { copy(); }},
-      {bearbeiten, "Einfügen"_cp, true, [this] { paste(); }},
-      {bearbeiten, "Sperren E/A", true, [this] { toggleLock(); }},
-      {bearbeiten, "Suchen", true,
+      {datei, U"LISTWERK", true, [this] { s_.host.openModal(WindowId::ListTools); }},
+      {datei, U"Calculator", true, [this] { s_.host.openModal(WindowId::Calculator); }},
+      {datei, U"Speichern", true, [this] { save(); }},
+      {datei, U"Drucken", true, [this] { print(); }},
+      {datei, U"Drucker einstellen", true, [this] { s_.dialogs.printerSetup(); }},
+      {datei, U"Beenden", true, [this] { s_.host.close(WindowId::GradesEditor); }},
+      {bearbeiten, U"Undo", true, [&e] { e.undo(); }},
+      {bearbeiten, U"Alles Markieren", true, [&e] { e.markAll(); }},
+      {bearbeiten, U"Ausschneiden", true, [this] { cut(); }},
+      {bearbeiten, U"Kopieren", true, [this] { copy(); }},
+      {bearbeiten, U"Einfügen", true, [this] { paste(); }},
+      {bearbeiten, U"Sperren E/A", true, [this] { toggleLock(); }},
+      {bearbeiten, U"Suchen", true,
        [this, &e] {
          searchCommand(e, search_, s_.dialogs);
          updateStatus();
        }},
-      {bearbeiten, "Sortieren", true, [this] { sort(); }},
-      {bearbeiten, "Compress", true, [this, &e] { compressCommand(e, list_, s_.cursor); }},
-      {bearbeiten, "Expand", true,
+      {bearbeiten, U"Sortieren", true, [this] { sort(); }},
+      {bearbeiten, U"Compress", true, [this, &e] { compressCommand(e, list_, s_.cursor); }},
+      {bearbeiten, U"Expand", true,
        [this, &e] { expandCommand(e, list_, s_.dialogs, s_.cursor, databaseLoaded_); }},
-      {bearbeiten, "Separator", true,
+      {bearbeiten, U"Separator", true,
        [this, &e] { separatorCommand(e, list_, s_.dialogs, [this] { displayFormatting(); }); }},
-      {bearbeiten, "Select", true, [this] { showSelectionPanel(); }},
-      {bearbeiten, "Restore", true, [this] { restore(); }},
-      {schrift, "Alles Markieren", true, [&e] { e.markAll(); }},
-      {schrift, "Schriftart", true, [this] { chooseFont(); }},
-      {schrift, "Schriftgröße"_cp, true, [this] { chooseMarkedSize(); }},
-      {schrift, "Courier New", true, [this] { chooseTableFont(); }},
-      {schrift, "Normalschrift", true, [this] { normalFont(); }},
-      {schrift, "Insert \"", true, [&e] { insertQuotesCommand(e); }},
-      {schrift, "Remove \"", true, [&e] { removeQuotesCommand(e); }},
-      {schrift, "AddLastSep", true, [&e] { addLastSeparatorCommand(e); }},
-      {schrift, "DelLastSep", true, [&e] { deleteLastSeparatorCommand(e); }},
-      {mathematik, "Kommastellen", true, [this] { decimalsCommand(s_.dialogs, stats_); }},
-      {mathematik, "Schulnoten E/A", true, [this, &e] { switchGradesMode(e, list_, s_.dialogs); }},
-      {mathematik, "Statistik - 1", true, [this] { evaluate(statistics1Command); }},
-      {mathematik, "Statistik - 2", true, [this] { evaluate(statistics2Command); }},
-      {mathematik, "Statistik - N", true, [this] { evaluate(statisticsNCommand); }},
-      {datenbank, "Datenbank aktualisieren", false,
+      {bearbeiten, U"Select", true, [this] { showSelectionPanel(); }},
+      {bearbeiten, U"Restore", true, [this] { restore(); }},
+      {schrift, U"Alles Markieren", true, [&e] { e.markAll(); }},
+      {schrift, U"Schriftart", true, [this] { chooseFont(); }},
+      {schrift, U"Schriftgröße", true, [this] { chooseMarkedSize(); }},
+      {schrift, U"Courier New", true, [this] { chooseTableFont(); }},
+      {schrift, U"Normalschrift", true, [this] { normalFont(); }},
+      {schrift, U"Insert \"", true, [&e] { insertQuotesCommand(e); }},
+      {schrift, U"Remove \"", true, [&e] { removeQuotesCommand(e); }},
+      {schrift, U"AddLastSep", true, [&e] { addLastSeparatorCommand(e); }},
+      {schrift, U"DelLastSep", true, [&e] { deleteLastSeparatorCommand(e); }},
+      {mathematik, U"Kommastellen", true, [this] { decimalsCommand(s_.dialogs, stats_); }},
+      {mathematik, U"Schulnoten E/A", true, [this, &e] { switchGradesMode(e, list_, s_.dialogs); }},
+      {mathematik, U"Statistik - 1", true, [this] { evaluate(statistics1Command); }},
+      {mathematik, U"Statistik - 2", true, [this] { evaluate(statistics2Command); }},
+      {mathematik, U"Statistik - N", true, [this] { evaluate(statisticsNCommand); }},
+      {datenbank, U"Datenbank aktualisieren", false,
        [this] {
          hideSelectionPanel();
          reloadDatabase();
        }},
-      {datenbank, "Datenbank anzeigen (E/A)", false, [this] { toggleDisplay(); }},
-      {datenbank, "Datenfelder Ansicht (E/A)", false, [this] { toggleFieldsView(); }},
-      {datenbank, "Einen Serienbrief laden", false, [this] { mailMerge(loadTemplateCommand); }},
-      {datenbank, "Neuen Serienbrief anlegen", false, [this] { mailMerge(newTemplateCommand); }},
-      {datenbank, "Serienbrief speichern", false, [this] { mailMerge(saveTemplateCommand); }},
-      {datenbank, "Serienbrief Vorschau (E/A)", false, [this] { mailMerge(previewCommand); }},
-      {datenbank, "Serienbrief ausdrucken", false, [this] { mailMerge(printLettersCommand); }},
-      {"Hilfe ein/aus", Text(), true, [this] { toggleHelp(); }},
+      {datenbank, U"Datenbank anzeigen (E/A)", false, [this] { toggleDisplay(); }},
+      {datenbank, U"Datenfelder Ansicht (E/A)", false, [this] { toggleFieldsView(); }},
+      {datenbank, U"Einen Serienbrief laden", false, [this] { mailMerge(loadTemplateCommand); }},
+      {datenbank, U"Neuen Serienbrief anlegen", false, [this] { mailMerge(newTemplateCommand); }},
+      {datenbank, U"Serienbrief speichern", false, [this] { mailMerge(saveTemplateCommand); }},
+      {datenbank, U"Serienbrief Vorschau (E/A)", false, [this] { mailMerge(previewCommand); }},
+      {datenbank, U"Serienbrief ausdrucken", false, [this] { mailMerge(printLettersCommand); }},
+      {U"Hilfe ein/aus", Text(), true, [this] { toggleHelp(); }},
   };
 }
 
@@ -107,23 +108,22 @@ std::vector<Control> GradesEditor::controls() const {
       {K::Label, "ruler", ruler_, true, true, nullptr},
       {K::Label, "status", statusLine_, true, true, nullptr},
       {K::Label, "file", fileLabel_, true, true, nullptr},
-      {K::Button, "first", "|<<", true, true, [self] { self->caretTo(1, 1); }},
-      {K::Button, "last", ">>|", true, true,
+      {K::Button, "first", U"|<<", true, true, [self] { self->caretTo(1, 1); }},
+      {K::Button, "last", U">>|", true, true,
        [self] { self->caretTo(self->s_.editor.lineCount(), 1); }},
-      {K::Button, "fields", "Felder E/A", true, true, [self] { self->toggleFieldsView(); }},
-      {K::Label, "selectionTitle", "Datenselektion", panel, true, nullptr},
-      {K::Label, "selectionFieldLabel", "Nummer des Datenfeldes", panel, true, nullptr},
+      {K::Button, "fields", U"Felder E/A", true, true, [self] { self->toggleFieldsView(); }},
+      {K::Label, "selectionTitle", U"Datenselektion", panel, true, nullptr},
+      {K::Label, "selectionFieldLabel", U"Nummer des Datenfeldes", panel, true, nullptr},
       {K::Edit, "selectionField", selectionRequest_.fieldNumber, panel, true, nullptr,
        [self](const Text& t) { self->selectionRequest_.fieldNumber = t; }},
-      {K::Label, "selectionOperatorLabel", "Selektor (!,=,<,>,-,+)", panel, true, nullptr},
+      {K::Label, "selectionOperatorLabel", U"Selektor (!,=,<,>,-,+)", panel, true, nullptr},
       {K::Edit, "selectionOperator", selectionRequest_.op, panel, true, nullptr,
        [self](const Text& t) { self->selectionRequest_.op = t; }},
-      {K::Label, "selectionTermLabel", "Suchbegriff", panel, true, nullptr},
+      {K::Label, "selectionTermLabel", U"Suchbegriff", panel, true, nullptr},
       {K::Edit, "selectionTerm", selectionRequest_.term, panel, true, nullptr,
        [self](const Text& t) { self->selectionRequest_.term = t; }},
-      {K::Button, "selectionRun", "Ausführen"_cp, panel, true,
-       [self] { self->runSelectionPanel(); }},
-      {K::Button, "selectionCancel", "Abbrechen", panel, true,
+      {K::Button, "selectionRun", U"Ausführen", panel, true, [self] { self->runSelectionPanel(); }},
+      {K::Button, "selectionCancel", U"Abbrechen", panel, true,
        [self] {
          self->hideSelectionPanel();
          self->notify();
@@ -136,8 +136,9 @@ std::vector<Text> GradesEditor::fieldsView() const {
 }
 
 void GradesEditor::setClipboardEntriesEnabled(bool enabled) {
-  for (const char* entry : {"Undo", "Alles Markieren", "Ausschneiden", "Kopieren", "Einfügen"}) {
-    if (MenuItem* item = findMenu("Bearbeiten", utf8ToCp1252(entry))) item->enabled = enabled;
+  for (const char32_t* entry :
+       {U"Undo", U"Alles Markieren", U"Ausschneiden", U"Kopieren", U"Einfügen"}) {
+    if (MenuItem* item = findMenu(U"Bearbeiten", entry)) item->enabled = enabled;
   }
 }
 
@@ -148,7 +149,7 @@ void GradesEditor::setLocked(bool locked) {
 
 void GradesEditor::toggleLock() {
   setLocked(!locked_);
-  s_.dialogs.message(locked_ ? "Editor gesperrt !" : "Editor entsperrt !");
+  s_.dialogs.message(locked_ ? U"Editor gesperrt !" : U"Editor entsperrt !");
   notify();
 }
 
@@ -166,7 +167,7 @@ void GradesEditor::opened() {
   tableFontSize_ = 10;
   helpShown_ = false;
   fieldsViewShown_ = false;
-  enableMenu("Datenbank", false);
+  enableMenu(U"Datenbank", false);
   setLocked(false);
   notify();
 }
@@ -177,19 +178,19 @@ void GradesEditor::reset() {
   hideSelectionPanel();
   setClipboardEntriesEnabled(true);
   if (listLoaded_) {
-    fileLabel_ = "Datei";
+    fileLabel_ = U"Datei";
     helpShown_ = false;
     fieldsViewText_.clear();
     databaseCopy_.clear();
     databaseList_.clear();
     savedEditorText_ = RichText();
-    enableMenu("Datenbank", false);
+    enableMenu(U"Datenbank", false);
     // The table on the screen goes with the database.
     listLoaded_ = databaseLoaded_ = databaseDisplayed_ = false;
     list_.table.schoolMarks = list_.table.supplementaryColumn = false;
   }
   textMode_ = false;
-  statusLine_ = "Zeile/Spalte";
+  statusLine_ = U"Zeile/Spalte";
   s_.editor.clear();
   CharFormat font = textFont();
   font.size = 14;
@@ -208,8 +209,8 @@ void GradesEditor::reset() {
 void GradesEditor::closed() {
   helpShown_ = false;
   hideSelectionPanel();
-  statusLine_ = "Zeile/Spalte";
-  fileLabel_ = "Datei";
+  statusLine_ = U"Zeile/Spalte";
+  fileLabel_ = U"Datei";
   fieldsViewText_.clear();
   fieldsViewShown_ = false;
   s_.editor.clear();
@@ -228,14 +229,14 @@ void GradesEditor::closed() {
 void GradesEditor::switchFolder() {
   if (isDirectory(s_.paths.startFolder)) s_.workingFolder = s_.paths.startFolder;
   const auto answer = s_.dialogs.input(
-      "Ordnerwechsel", " <1> = DEMO-Ordner      \r <2> = AKTUELLER Ordner \r ", "2");
+      U"Ordnerwechsel", U" <1> = DEMO-Ordner      \r <2> = AKTUELLER Ordner \r ", U"2");
   if (!answer) return;
   const Text choice = trim(*answer);
-  if (choice != "1" && choice != "2") {
-    s_.dialogs.message("Abbruch: NICHT zulässiger Ordner !"_cp);
+  if (choice != U"1" && choice != U"2") {
+    s_.dialogs.message(U"Abbruch: NICHT zulässiger Ordner !");
     return;
   }
-  s_.workingFolder = choice == "1" ? s_.paths.demoFolder : s_.paths.startFolder;
+  s_.workingFolder = choice == U"1" ? s_.paths.demoFolder : s_.paths.startFolder;
   if (!changeDirectory(s_.workingFolder)) showDataError(s_.dialogs);
 }
 
@@ -262,15 +263,15 @@ void GradesEditor::updateStatus() {
   const TextPos at = s_.editor.markStart();
   const Text line = s_.editor.line(at.line);
   currentField_ = currentFieldNumber(line, at.column);
-  Text field = std::to_string(currentField_);
+  Text field = intToText(currentField_);
   if (listLoaded_ && databaseDisplayed_) {
     if (currentField_ >= 1 && currentField_ <= list_.table.fieldCount())
-      field = list_.table.field(currentField_).name + " (" + std::to_string(currentField_) + ")";
+      field = list_.table.field(currentField_).name + U" (" + intToText(currentField_) + U")";
   } else if (listLoaded_) {
     field.clear();
   }
-  statusLine_ = "Zei/Spa: " + std::to_string(at.line + 1) + " / " + std::to_string(at.column + 1) +
-                " / " + field;
+  statusLine_ =
+      U"Zei/Spa: " + intToText(at.line + 1) + U" / " + intToText(at.column + 1) + U" / " + field;
 }
 
 bool GradesEditor::keyPressed(const KeyPress& key) {
@@ -278,7 +279,7 @@ bool GradesEditor::keyPressed(const KeyPress& key) {
   if (key.name == "F3") {
     searchAgain(s_.editor, search_);
   } else if (ctrlAlone && key.name == "Enter") {
-    if (!locked_) s_.editor.replaceMarked("\xB6\n");
+    if (!locked_) s_.editor.replaceMarked(U"\u00B6\n");
   } else if (ctrlAlone && key.name == "Y") {
     if (!locked_) s_.editor.deleteLine(s_.editor.caret().line);
   } else {
@@ -318,7 +319,7 @@ void GradesEditor::restore() {
 
 void GradesEditor::showSelectionPanel() {
   if (s_.editor.isEmpty()) return;
-  selectionRequest_ = {std::to_string(currentField_), Text(), Text()};
+  selectionRequest_ = {intToText(currentField_), Text(), Text()};
   selectionPanelShown_ = true;
   setFocus("selectionOperator");
   notify();

@@ -53,7 +53,7 @@ class GradesEditor : public Window {
   WindowId id() const override { return WindowId::GradesEditor; }
   std::string objectName() const override { return "TForm24"; }
   Text caption() const override {
-    return "TABULON  -  Editor zur Auswertung von CSV-Listen (Statistik und Serienbriefe)";
+    return U"TABULON  -  Editor zur Auswertung von CSV-Listen (Statistik und Serienbriefe)";
   }
   std::uint32_t background() const override { return 0x506478; }
   std::vector<Control> controls() const override;
@@ -161,7 +161,7 @@ class GradesEditor : public Window {
                                      const StatsContext&);
   void evaluate(EvaluationCommand command);
   RichText markedOrWholeText() const;
-  void setFileLabel() { fileLabel_ = " Datei: " + fileName_; }
+  void setFileLabel() { fileLabel_ = U" Datei: " + fromUtf8(fileName_); }
   void removeTrailingEmptyLines();
   CharFormat textFont() const { return textFont_; }
 
@@ -196,8 +196,8 @@ class GradesEditor : public Window {
   RichText savedEditorText_;
 
   // Visible texts.
-  Text statusLine_ = "Zeile/Spalte";
-  Text fileLabel_ = "Datei: ";
+  Text statusLine_ = U"Zeile/Spalte";
+  Text fileLabel_ = U"Datei: ";
   Text ruler_;
   std::vector<Text> fieldsViewText_;
 };

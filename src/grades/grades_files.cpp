@@ -34,10 +34,10 @@ void GradesEditor::open(bool asText) {
   textMode_ = asText;
   listLoaded_ = false;
 
-  const Text filter = asText ? "RTF-Textdateien  (*.rtf)|*.rtf|ANSI-Textdateien (*.txt)|*.txt|"
-                               "Alle Dateien (*.*)|*.*"
-                             : "ANSI-Textdateien (*.csv)|*.csv|ANSI-Textdateien (*.dat)|*.dat|"
-                               "Alle Dateien (*.*)|*.*";
+  const Text filter = asText ? U"RTF-Textdateien  (*.rtf)|*.rtf|ANSI-Textdateien (*.txt)|*.txt|"
+                               U"Alle Dateien (*.*)|*.*"
+                             : U"ANSI-Textdateien (*.csv)|*.csv|ANSI-Textdateien (*.dat)|*.dat|"
+                               U"Alle Dateien (*.*)|*.*";
   if (const auto path = s_.dialogs.openFile(filter, s_.workingFolder)) {
     s_.workingFolder = folderOf(*path);
     changeDirectory(s_.workingFolder);
@@ -55,25 +55,25 @@ void GradesEditor::open(bool asText) {
   mm_.templateInEditor = mm_.previewOn = false;
   if (!listLoaded_) {
     fieldsViewShown_ = false;
-    enableMenu("Datenbank", false);
+    enableMenu(U"Datenbank", false);
     notify();
     return;
   }
-  enableMenu("Datenbank", true);
+  enableMenu(U"Datenbank", true);
   takeDatabaseFromEditor();
   databaseName_ = fileName_;
   // A list opened as text stays in the editor as it was read.
   const RichText asRead = s_.editor.richText();
   reloadDatabase();
   if (databaseLoaded_ && list_.table.schoolMarks) {
-    convertMarks(databaseCopy_, list_.listSeparator, "0", "a");
+    convertMarks(databaseCopy_, list_.listSeparator, U"0", U"a");
     databaseList_ = databaseCopy_;
   }
   if (asText) {
     const bool lock = locked_;
     s_.editor.setRichText(asRead);
     setLocked(lock);
-    if (databaseLoaded_) s_.dialogs.message("Datenbank erfolgreich geladen !");
+    if (databaseLoaded_) s_.dialogs.message(U"Datenbank erfolgreich geladen !");
   } else {
     showHint_ = true;
     toggleDisplay();
@@ -94,7 +94,7 @@ void GradesEditor::prepareLoadedList() {
   std::vector<Text> lines = s_.editor.lines();
   if (lines.empty()) lines.push_back(Text());
   list_.loadedHeader = lines.front();
-  const char headerEnd = list_.loadedHeader.empty() ? '\0' : list_.loadedHeader.back();
+  const char32_t headerEnd = list_.loadedHeader.empty() ? '\0' : list_.loadedHeader.back();
   // A list of the header alone has no record to tell its separator.
   list_.listSeparator = detectSeparator(trim(lines.size() > 1 ? lines[1] : lines[0]));
   list_.detectedSeparator = list_.listSeparator;
@@ -142,25 +142,25 @@ std::vector<Text> GradesEditor::linesToSave(bool asList) const {
   // Only the table on the screen has absent marks; a letter's "a" stays what it is.
   if (databaseDisplayed_ && databaseLoaded_ && list_.table.schoolMarks) {
     for (std::size_t i = 1; i < lines.size(); ++i)
-      lines[i] = convertMarks(lines[i], list_.listSeparator, "a", "0");
+      lines[i] = convertMarks(lines[i], list_.listSeparator, U"a", U"0");
   }
   return lines;
 }
 
 void GradesEditor::save() {
   if (s_.editor.lineCount() == 0) {
-    s_.dialogs.message(" Abbruch - Kein Text im Editor !");
+    s_.dialogs.message(U" Abbruch - Kein Text im Editor !");
     return;
   }
-  const std::string lowerName = lowerAscii(fileName_);
+  const Text lowerName = lowerAscii(fromUtf8(fileName_));
   Text filter =
-      "RTF-Textdateien (*.rtf)|*.rtf|ANSI-Textdateien (*.txt)|*.txt|CSV-Textdateien "
-      "(*.csv)|*.csv|DAT-Textdateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*";
+      U"RTF-Textdateien (*.rtf)|*.rtf|ANSI-Textdateien (*.txt)|*.txt|CSV-Textdateien "
+      U"(*.csv)|*.csv|DAT-Textdateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*";
   std::string defaultExtension = ".rtf";
-  if (lowerName.find("rtf") != std::string::npos) {
-    filter = "RTF-Textdateien (*.rtf)|*.rtf|ANSI-Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*";
-  } else if (lowerName.find("csv") != std::string::npos) {
-    filter = "CSV-Textdateien (*.csv)|*.csv|DAT-Textdateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*";
+  if (lowerName.find(U"rtf") != Text::npos) {
+    filter = U"RTF-Textdateien (*.rtf)|*.rtf|ANSI-Textdateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*";
+  } else if (lowerName.find(U"csv") != Text::npos) {
+    filter = U"CSV-Textdateien (*.csv)|*.csv|DAT-Textdateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*";
     defaultExtension = ".csv";
   }
   auto chosen = s_.dialogs.saveFile(filter, s_.workingFolder, fileName_);

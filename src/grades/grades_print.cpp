@@ -8,7 +8,7 @@ namespace korvale {
 namespace {
 
 // Ctrl+Enter puts it into the text; printing starts a new page there.
-constexpr char kPageBreak = '\xB6';
+constexpr char32_t kPageBreak = U'\u00B6';
 
 // A page as the page buffer holds it: blank lines on top and a tab after every line break, which
 // keeps the text off the paper's left edge.
@@ -16,7 +16,7 @@ RichText makePage(const RichText& text, int blankLines, const CharFormat& font) 
   RichText page = RichText::plain(Text(static_cast<std::size_t>(blankLines), '\n'), font);
   page.append(text);
   for (std::size_t i = page.text.size(); i-- > 0;)
-    if (page.text[i] == '\n') page.replace(i + 1, 0, "\t", page.formatAt(i + 1));
+    if (page.text[i] == '\n') page.replace(i + 1, 0, U"\t", page.formatAt(i + 1));
   page.normalize(font);
   return page;
 }
@@ -59,7 +59,7 @@ std::vector<RichText> GradesEditor::pagesToPrint() const {
 
 void GradesEditor::print() {
   if (!s_.dialogs.print()) return;
-  const Text title = fileName_.empty() ? Text("TABULON") : "TABULON - " + fileName_;
+  const Text title = fileName_.empty() ? Text(U"TABULON") : U"TABULON - " + fromUtf8(fileName_);
   const std::vector<RichText> pages = pagesToPrint();
   bool printed = true;
   for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -82,24 +82,24 @@ void GradesEditor::toggleHelp() {
 void GradesEditor::printHelp() {
   if (!s_.dialogs.print()) return;
   CharFormat font;
-  font.font = "Courier New";
+  font.font = U"Courier New";
   font.size = 10;
   font.bold = true;
   // Four blanks keep the text off the paper's edge; a line "." starts the next page.
-  std::vector<Text> page{"    ", "    "};
+  std::vector<Text> page{U"    ", U"    "};
   std::vector<std::vector<Text>> pages;
   for (const Text& line : gradesHelpText()) {
-    if (startsWith(trim(line), ".")) {
+    if (startsWith(trim(line), U".")) {
       pages.push_back(page);
-      page = {"    "};
+      page = {U"    "};
     } else {
-      page.push_back("    " + line);
+      page.push_back(U"    " + line);
     }
   }
   pages.push_back(page);
   bool printed = true;
   for (const auto& lines : pages)
-    printed = s_.printer.print({"TABULON - Hilfe", RichText::fromLines(lines, font)}) && printed;
+    printed = s_.printer.print({U"TABULON - Hilfe", RichText::fromLines(lines, font)}) && printed;
   if (!printed) showDataError(s_.dialogs);
 }
 

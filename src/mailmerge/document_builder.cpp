@@ -6,7 +6,7 @@
 
 namespace korvale {
 
-void DocumentBuilder::append(std::string_view text, const CharFormat& format) {
+void DocumentBuilder::append(TextView text, const CharFormat& format) {
   if (text.empty()) return;
   doc_.text.append(text);
   lineBreaks_ += static_cast<int>(std::count(text.begin(), text.end(), '\n'));
@@ -16,7 +16,7 @@ void DocumentBuilder::append(std::string_view text, const CharFormat& format) {
     doc_.runs.push_back({text.size(), format});
 }
 
-void DocumentBuilder::appendRuns(std::string_view text, const std::vector<FormatRun>& runs) {
+void DocumentBuilder::appendRuns(TextView text, const std::vector<FormatRun>& runs) {
   std::size_t at = 0;
   for (const FormatRun& run : runs) {
     if (at >= text.size()) break;

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
 
+#include "base/text.h"
 #include "ui/ports/rich_text.h"
 
 namespace korvale {
@@ -13,8 +13,8 @@ namespace korvale {
 class DocumentBuilder {
  public:
   void reserve(std::size_t characters) { doc_.text.reserve(characters); }
-  void append(std::string_view text, const CharFormat& format);
-  void appendRuns(std::string_view text, const std::vector<FormatRun>& runs);
+  void append(TextView text, const CharFormat& format);
+  void appendRuns(TextView text, const std::vector<FormatRun>& runs);
   void setAlignment(int line, Alignment alignment);
 
   // The 0-based line that the next character goes into.

@@ -11,7 +11,7 @@ namespace korvale {
 
 namespace {
 
-bool isDigit(char c) {
+bool isDigit(char32_t c) {
   return c >= '0' && c <= '9';
 }
 
@@ -24,13 +24,13 @@ struct Placeholder {
 // The placeholder that starts at `at`, if one does; numbers beyond the field count are text.
 std::optional<Placeholder> placeholderAt(const Text& text, std::size_t at, int fieldCount) {
   if (text[at] != '<' || at + 3 >= text.size()) return std::nullopt;
-  const char kind = static_cast<char>(text[at + 1] & ~0x20);  // ASCII upper case
+  const char32_t kind = text[at + 1] & ~char32_t{0x20};  // ASCII upper case
   if (kind != 'F' && kind != 'N') return std::nullopt;
   std::size_t end = at + 2;
   if (text[end] == '0') return std::nullopt;
   long long number = 0;
   while (end < text.size() && isDigit(text[end])) {
-    number = number * 10 + (text[end] - '0');
+    number = number * 10 + static_cast<int>(text[end] - '0');
     if (number > fieldCount) return std::nullopt;
     ++end;
   }
@@ -57,7 +57,7 @@ std::vector<FormatRun> runsOf(const RichText& doc, std::size_t offset, std::size
 Text computedFieldText(const Text& content, const VariableTable& variables) {
   int code = kFormulaMalformed;
   const double value = EvaluateFormula(content, code, variables);
-  if (code > 3) return "Error";
+  if (code > 3) return U"Error";
   return trim(formatFixed(value, 8, 2));
 }
 
@@ -107,18 +107,18 @@ void LetterTemplate::addLiteral(std::size_t offset, std::size_t length) {
   pieces_.push_back(std::move(piece));
 }
 
-std::string_view LetterTemplate::pieceText(const Piece& piece, const std::vector<Text>& values,
-                                           const std::vector<Text>& names) const {
+TextView LetterTemplate::pieceText(const Piece& piece, const std::vector<Text>& values,
+                                   const std::vector<Text>& names) const {
   const auto index = static_cast<std::size_t>(piece.number - 1);
   switch (piece.kind) {
     case Piece::Kind::Field:
-      return index < values.size() ? std::string_view(values[index]) : std::string_view();
+      return index < values.size() ? TextView(values[index]) : TextView();
     case Piece::Kind::Name:
-      return index < names.size() ? std::string_view(names[index]) : std::string_view();
+      return index < names.size() ? TextView(names[index]) : TextView();
     case Piece::Kind::Literal:
       break;
   }
-  return std::string_view(doc_.text).substr(piece.offset, piece.length);
+  return TextView(doc_.text).substr(piece.offset, piece.length);
 }
 
 void LetterTemplate::appendCopy(DocumentBuilder& out, const std::vector<Text>& values,

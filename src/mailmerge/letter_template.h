@@ -45,8 +45,8 @@ class LetterTemplate {
   };
 
   void addLiteral(std::size_t offset, std::size_t length);
-  std::string_view pieceText(const Piece& piece, const std::vector<Text>& values,
-                             const std::vector<Text>& names) const;
+  TextView pieceText(const Piece& piece, const std::vector<Text>& values,
+                     const std::vector<Text>& names) const;
 
   RichText doc_;
   std::vector<Piece> pieces_;

@@ -10,7 +10,7 @@ namespace korvale {
 
 namespace {
 
-const Text kTemplateFilter = "RTF-Textdateien (*.rtf)|*.rtf";
+const Text kTemplateFilter = U"RTF-Textdateien (*.rtf)|*.rtf";
 
 void unlock(MailMergeWindow& w) {
   if (w.unlock)
@@ -22,11 +22,11 @@ void unlock(MailMergeWindow& w) {
 // Load, new and save leave the table and the letters alone.
 bool templateMayChange(MailMergeWindow& w) {
   if (w.databaseDisplayed) {
-    w.dialogs.message("Bitte zuerst <Datenbank anzeigen> ausschalten !");
+    w.dialogs.message(U"Bitte zuerst <Datenbank anzeigen> ausschalten !");
     return false;
   }
   if (w.state.previewOn) {
-    w.dialogs.message("Bitte zuerst <Serienbrief-Vorschau> ausschalten !");
+    w.dialogs.message(U"Bitte zuerst <Serienbrief-Vorschau> ausschalten !");
     return false;
   }
   return true;
@@ -34,9 +34,9 @@ bool templateMayChange(MailMergeWindow& w) {
 
 void rememberTemplateFile(MailMergeWindow& w, const std::string& path) {
   w.workingFolder = folderOf(path);
-  w.fileName = trim(fileNameOf(path));
+  w.fileName = toUtf8(trim(fromUtf8(fileNameOf(path))));
   w.fileExtension = extensionOf(path);
-  w.fileLabel = "Datei: " + w.fileName;
+  w.fileLabel = U"Datei: " + fromUtf8(w.fileName);
   w.state.templateInEditor = true;
 }
 
@@ -54,16 +54,16 @@ void previewOff(MailMergeWindow& w) {
 
 void previewOn(MailMergeWindow& w) {
   if (!looksLikeTemplate(w.editor.plainText())) {
-    w.dialogs.message("Abbruch: Kein gültiger Serienbrief !"_cp);
+    w.dialogs.message(U"Abbruch: Kein gültiger Serienbrief !");
     return;
   }
   const BusyCursor busy(w.cursor);
   MergeChoice choice;
-  choice.pageBreaks = !w.dialogs.question(" OHNE Seitenvorschub ",
-                                          " zwischen den Datensätzen ?   \r (Abbruch mit <Esc>)"_cp,
-                                          Icon::Question);
+  choice.pageBreaks =
+      !w.dialogs.question(U" OHNE Seitenvorschub ",
+                          U" zwischen den Datensätzen ?   \r (Abbruch mit <Esc>)", Icon::Question);
   choice.compressed =
-      w.dialogs.question(" MIT Komprimierung ", " der Feldwerte ? ", Icon::Question);
+      w.dialogs.question(U" MIT Komprimierung ", U" der Feldwerte ? ", Icon::Question);
 
   w.state.savedTemplate = w.editor.richText();
   const MergeSource source{w.databaseCopy, w.list.listSeparator, w.list.table};
@@ -72,7 +72,7 @@ void previewOn(MailMergeWindow& w) {
   w.editor.setRichText(merged.letters);
   w.state.previewOn = true;
   if (merged.aborted) {
-    w.dialogs.message("Serienbrief-Vorschau abgebrochen !");
+    w.dialogs.message(U"Serienbrief-Vorschau abgebrochen !");
     return;
   }
   w.editor.setCaret({0, 0});
@@ -81,11 +81,11 @@ void previewOn(MailMergeWindow& w) {
 // The letters are filled from the loaded database while its table is not shown.
 bool databaseReadyForLetters(MailMergeWindow& w) {
   if (!w.databaseLoaded) {
-    w.dialogs.message("Noch keine Datenbank geladen !");
+    w.dialogs.message(U"Noch keine Datenbank geladen !");
     return false;
   }
   if (w.databaseDisplayed) {
-    w.dialogs.message("Bitte zuerst <Datenbank anzeigen> ausschalten !");
+    w.dialogs.message(U"Bitte zuerst <Datenbank anzeigen> ausschalten !");
     return false;
   }
   return true;
@@ -119,7 +119,7 @@ void newTemplateCommand(MailMergeWindow& w) {
 void saveTemplateCommand(MailMergeWindow& w) {
   if (!templateMayChange(w)) return;
   if (w.editor.isEmpty()) {
-    w.dialogs.message("Bitte zuerst einen Serienbrief schreiben !");
+    w.dialogs.message(U"Bitte zuerst einen Serienbrief schreiben !");
     return;
   }
   const auto chosen = w.dialogs.saveFile(kTemplateFilter, w.workingFolder, w.fileName);
@@ -136,7 +136,7 @@ void saveTemplateCommand(MailMergeWindow& w) {
 void previewCommand(MailMergeWindow& w) {
   if (!databaseReadyForLetters(w)) return;
   if (!w.state.templateInEditor) {
-    w.dialogs.message("Noch kein Serienbrief geladen !");
+    w.dialogs.message(U"Noch kein Serienbrief geladen !");
     return;
   }
   if (w.state.previewOn)
@@ -148,14 +148,14 @@ void previewCommand(MailMergeWindow& w) {
 void printLettersCommand(MailMergeWindow& w) {
   if (!databaseReadyForLetters(w)) return;
   if (!w.state.templateInEditor) {
-    w.dialogs.message("Noch kein Serienbrief vorhanden !");
+    w.dialogs.message(U"Noch kein Serienbrief vorhanden !");
     return;
   }
   if (w.editor.isEmpty()) {
-    w.dialogs.message("Bitte zuerst einen Serienbrief schreiben !");
+    w.dialogs.message(U"Bitte zuerst einen Serienbrief schreiben !");
     return;
   }
-  if (w.dialogs.confirm(" Den Serienbrief drucken ? ") && w.printText) w.printText();
+  if (w.dialogs.confirm(U" Den Serienbrief drucken ? ") && w.printText) w.printText();
 }
 
 }  // namespace korvale

@@ -28,7 +28,7 @@ MergeResult mergeLetters(const RichText& letterTemplate, const MergeSource& sour
   out.reserve((letter.size() + 4) * records);
   const CharFormat fallback =
       letterTemplate.runs.empty() ? CharFormat() : letterTemplate.runs.front().format;
-  const Text pageBreak = Text("\n") + kPageBreakMark;
+  const Text pageBreak = Text(U"\n") + kPageBreakMark;
 
   std::vector<Text> values(static_cast<std::size_t>(fieldCount));
   for (std::size_t r = 1; r <= records; ++r) {
@@ -43,7 +43,7 @@ MergeResult mergeLetters(const RichText& letterTemplate, const MergeSource& sour
                              choice.compressed);
     }
     // Each copy starts on a line of its own.
-    if (result.copies > 0) out.append("\n", out.lastFormat(fallback));
+    if (result.copies > 0) out.append(U"\n", out.lastFormat(fallback));
     letter.appendCopy(out, values, names, variables);
     if (choice.pageBreaks) out.append(pageBreak, out.lastFormat(fallback));
     ++result.copies;

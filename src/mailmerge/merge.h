@@ -12,12 +12,12 @@
 namespace korvale {
 
 // The page-break mark that printing starts a new page at.
-inline constexpr char kPageBreakMark = '\xB6';
+inline constexpr char32_t kPageBreakMark = U'\u00B6';
 
 // The list the letters are filled from.
 struct MergeSource {
   const std::vector<Text>& lines;  // the header, then one record per line
-  char separator = ';';
+  char32_t separator = ';';
   const FieldTable& fields;  // names, declared widths, longest name
 };
 

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/encoding.h"
 #include "base/text_routines.h"
 #include "rtf/code_pages.h"
 #include "rtf/rtf_words.h"
@@ -23,7 +24,10 @@ constexpr std::size_t kMaxWordLength = 32;
 constexpr int kMaxParameter = 1'000'000'000;
 constexpr int kMaxFallbackLength = 64;
 constexpr int kDefaultHalfPoints = 24;  // RTF's own default size, 12 points
-constexpr char kPageMark = '\xB6';
+constexpr char32_t kPageMark = U'\u00B6';
+// What stands for bytes that mean no character in their code page, and for halves of surrogate
+// pairs without their partner.
+constexpr char32_t kReplacement = 0xFFFD;
 
 enum class Destination : std::uint8_t { Text, FontTable, ColorTable, Skip };
 
@@ -83,9 +87,9 @@ class Reader {
 
   void byteChar(unsigned char b);
   void unicodeChar(char32_t u);
-  void put(char c);
-  void textChar(char c);
-  void appendChar(char c);
+  void put(char32_t c);
+  void textChar(char32_t c);
+  void appendChar(char32_t c);
   void ensureFormat();
   int codePage();
 
@@ -102,8 +106,8 @@ class Reader {
   std::vector<GroupState> stack_;
   std::size_t overflowDepth_ = 0;
   int fallbackToSkip_ = 0;
-  bool leadBytePending_ = false;
-  bool highSurrogate_ = false;
+  int leadByte_ = -1;           // the first byte of a double-byte character, until its second
+  char32_t highSurrogate_ = 0;  // the first half of a \uN pair, until its second
 
   int documentCodePage_ = 1252;
   int defaultFont_ = -1;
@@ -161,7 +165,7 @@ std::optional<RichText> Reader::read() {
 
 void Reader::openGroup() {
   fallbackToSkip_ = 0;
-  leadBytePending_ = false;
+  leadByte_ = -1;
   if (overflowDepth_ > 0 || stack_.size() >= kMaxGroupDepth) {
     ++overflowDepth_;
     return;
@@ -171,7 +175,7 @@ void Reader::openGroup() {
 
 bool Reader::closeGroup() {
   fallbackToSkip_ = 0;
-  leadBytePending_ = false;
+  leadByte_ = -1;
   if (overflowDepth_ > 0) {
     --overflowDepth_;
     return true;
@@ -280,7 +284,9 @@ void Reader::controlWord(std::string_view name, bool hasParameter, int parameter
   }
   if (info.word == Word::Unicode) {
     if (!hasParameter) return;
-    unicodeChar(static_cast<char32_t>(parameter < 0 ? parameter + 65536 : parameter));
+    // \uN counts 16-bit units, negative ones from 65536.
+    const int unit = parameter < 0 ? parameter + 65536 : parameter;
+    unicodeChar(unit >= 0 && unit <= 0xFFFF ? static_cast<char32_t>(unit) : kReplacement);
     fallbackToSkip_ = state_.fallbackLength;
     return;
   }
@@ -478,52 +484,58 @@ void Reader::ensureFormat() {
 }
 
 void Reader::byteChar(unsigned char b) {
-  if (leadBytePending_) {
-    leadBytePending_ = false;
-    put('?');
+  if (leadByte_ >= 0) {
+    const char pair[2] = {static_cast<char>(leadByte_), static_cast<char>(b)};
+    leadByte_ = -1;
+    unicodeChar(decodeMultiByte(codePage(), std::string_view(pair, 2)).value_or(kReplacement));
     return;
   }
   if (b < 0x80) {
-    if (b >= 0x20 || b == '\t') put(static_cast<char>(b));
+    if (b >= 0x20 || b == '\t') put(b);
     return;
   }
   const int page = codePage();
+  // A symbol font's bytes are kept as the characters of code page 1252.
   if (page == 1252 || page == kRawBytes) {
-    put(static_cast<char>(b));
+    put(cp1252ToUnicode(b));
   } else if (isDoubleByte(page)) {
+    const char single = static_cast<char>(b);
     if (isLeadByte(page, b))
-      leadBytePending_ = true;
+      leadByte_ = b;
     else
-      put('?');
-  } else if (const auto* upper = upperHalfOf(page)) {
+      unicodeChar(decodeMultiByte(page, std::string_view(&single, 1)).value_or(kReplacement));
+  } else if (const std::u32string* upper = upperHalfOfCodePage(page)) {
     unicodeChar((*upper)[b - 0x80]);
   } else {
-    put('?');
+    unicodeChar(kReplacement);
   }
 }
 
 void Reader::unicodeChar(char32_t u) {
   if (u >= 0xD800 && u <= 0xDBFF) {
-    put('?');
-    highSurrogate_ = true;
+    if (highSurrogate_ != 0) put(kReplacement);
+    highSurrogate_ = u;
     return;
   }
   if (u >= 0xDC00 && u <= 0xDFFF) {
-    // The low half of a pair was already answered by the high half's "?".
-    if (!highSurrogate_) put('?');
-    highSurrogate_ = false;
+    const char32_t high = highSurrogate_;
+    highSurrogate_ = 0;
+    put(high == 0 ? kReplacement : 0x10000 + ((high - 0xD800) << 10) + (u - 0xDC00));
     return;
   }
   if (u < 0x20) {
     if (u == '\t') put('\t');
     return;
   }
-  const int c = unicodeToCp1252(u);
-  put(c < 0 ? '?' : static_cast<char>(c));
+  put(u);
 }
 
-void Reader::put(char c) {
-  highSurrogate_ = false;
+void Reader::put(char32_t c) {
+  // A first half of a pair that something else follows stands alone.
+  if (highSurrogate_ != 0) {
+    highSurrogate_ = 0;
+    put(kReplacement);
+  }
   if (overflowDepth_ > 0) return;
   switch (state_.destination) {
     case Destination::Text:
@@ -543,7 +555,7 @@ void Reader::put(char c) {
   }
 }
 
-void Reader::textChar(char c) {
+void Reader::textChar(char32_t c) {
   if (state_.hidden) return;
   if (state_.pageBreakBefore && !pageBreakDone_) pageMark();
   afterPageMark_ = false;
@@ -551,7 +563,7 @@ void Reader::textChar(char c) {
   appendChar(c);
 }
 
-void Reader::appendChar(char c) {
+void Reader::appendChar(char32_t c) {
   ensureFormat();
   if (!runCurrent_) {
     if (doc_.runs.empty() || doc_.runs.back().format != format_) doc_.runs.push_back({0, format_});

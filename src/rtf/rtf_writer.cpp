@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/encoding.h"
 #include "base/text_routines.h"
 
 namespace korvale {
@@ -15,8 +16,8 @@ constexpr std::size_t kLineWidth = 200;
 
 Text fontTableName(const Text& name) {
   Text clean;
-  for (const char c : name)
-    if (c != ';' && static_cast<unsigned char>(c) >= 0x20) clean.push_back(c);
+  for (const char32_t c : name)
+    if (c != ';' && c >= 0x20) clean.push_back(c);
   return trim(clean);
 }
 
@@ -24,18 +25,35 @@ void appendNumber(std::string& out, long long value) {
   out += std::to_string(value);
 }
 
-void appendEscaped(std::string& out, char c) {
+// \uN counts signed 16-bit units; the character after it is what readers without Unicode show.
+void appendUnicodeUnit(std::string& out, char32_t unit, char32_t fallback) {
+  out += "\\u";
+  appendNumber(out, unit > 0x7FFF ? static_cast<long long>(unit) - 0x10000 : unit);
+  out.push_back(static_cast<char>(fallback));
+}
+
+void appendEscaped(std::string& out, char32_t c) {
   static constexpr char kHex[] = "0123456789abcdef";
-  const auto b = static_cast<unsigned char>(c);
   if (c == '\\' || c == '{' || c == '}') {
     out.push_back('\\');
-    out.push_back(c);
-  } else if (b >= 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (c < 0x20) {
+    return;
+  } else if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (const int b = unicodeToCp1252(c); b >= 0) {
     out += "\\'";
     out.push_back(kHex[b >> 4]);
     out.push_back(kHex[b & 0x0F]);
-  } else if (b >= 0x20) {
-    out.push_back(c);
+  } else {
+    // The fallback is ASCII, so it is one byte as \uc1 says.
+    const char32_t fallback = asciiFallback(c);
+    if (c > 0xFFFF && c <= 0x10FFFF) {
+      appendUnicodeUnit(out, 0xD800 + ((c - 0x10000) >> 10), fallback);
+      appendUnicodeUnit(out, 0xDC00 + ((c - 0x10000) & 0x3FF), fallback);
+    } else {
+      appendUnicodeUnit(out, c <= 0xFFFF ? c : 0xFFFD, fallback);
+    }
   }
 }
 
@@ -82,7 +100,7 @@ std::string writeRtf(const RichText& source) {
     out += "{\\f";
     appendNumber(out, static_cast<long long>(i));
     out += "\\fnil\\fcharset0 ";
-    for (const char c : fonts[i]) appendEscaped(out, c);
+    for (const char32_t c : fonts[i]) appendEscaped(out, c);
     out += ";}";
   }
   out += "}\r\n{\\colortbl;";
@@ -129,7 +147,7 @@ std::string writeRtf(const RichText& source) {
     out += ' ';
     for (std::size_t i = 0; i < run.length; ++i, ++offset) {
       if (atLineStart) startLine();
-      const char c = doc.text[offset];
+      const char32_t c = doc.text[offset];
       if (c == '\n') {
         out += "\\par\r\n";
         lineStartInOut = out.size();

@@ -50,11 +50,11 @@ int barHeight(const Frame& f, const Distribution& d, int classIndex) {
 }
 
 Text percentText(double percentage) {
-  return trim(formatFixed(percentage, 5, 1)) + "%";
+  return trim(formatFixed(percentage, 5, 1)) + U"%";
 }
 
 void drawTitle(Canvas& canvas, const Text& xName) {
-  canvas.text({20, 20}, "Merkmal " + xName);
+  canvas.text({20, 20}, U"Merkmal " + xName);
 }
 
 Point onCircle(Point centre, double degrees, double radius) {
@@ -110,7 +110,7 @@ void drawLineChart(Canvas& canvas, const Distribution& d, const Text& xName) {
     canvas.rectangle(point.x - 5, point.y - 5, point.x + 5, point.y + 5);
     canvas.text({point.x, point.y - f.top / 4}, intToText(d.counts[static_cast<std::size_t>(i)]));
     canvas.rectangle(point.x - 1, f.bottom - 5, point.x, f.bottom + 5);
-    canvas.text({point.x, f.bottom + f.top / 16}, "Kl." + intToText(i + 1));
+    canvas.text({point.x, f.bottom + f.top / 16}, U"Kl." + intToText(i + 1));
     previous = point;
   }
   drawAxes(canvas, f);
@@ -144,7 +144,7 @@ void drawPieChart(Canvas& canvas, const Distribution& d, const Text& xName) {
     const int light = std::clamp(255 - 2 * shade, 0, 255);
     const Point inside = onCircle(centre, (start + angle) / 2, 0.75 * r);
     canvas.floodFill(inside, rgb(255, light, light), kBlack);
-    const Text label = intToText(i + 1) + ".KL: " + percentText(d.percentage(i));
+    const Text label = intToText(i + 1) + U".KL: " + percentText(d.percentage(i));
     canvas.text({inside.x - canvas.textWidth(label) / 2, inside.y - canvas.textHeight(label) / 2},
                 label);
     previous = next;
@@ -185,25 +185,25 @@ void drawScatterChart(Canvas& canvas, const PairSummary& pair, const std::vector
   auto place = [&](const Text& text, auto&& at) {
     canvas.text(at(canvas.textWidth(text), canvas.textHeight(text)), text);
   };
-  place("Regression: Y = " + num(pair.slope) + " * X  +  (" + num(pair.intercept) + ")",
+  place(U"Regression: Y = " + num(pair.slope) + U" * X  +  (" + num(pair.intercept) + U")",
         [&](int tw, int th) {
           return Point{w / 2 - tw / 2, top - th - 5};
         });
-  place(num(pair.x.mean) + "/" + num(pair.y.mean), [&](int, int) {
+  place(num(pair.x.mean) + U"/" + num(pair.y.mean), [&](int, int) {
     return Point{mean.x + 5, mean.y + 5};
   });
-  place("MX", [&](int, int th) { return Point{mean.x, bottom + th - 5}; });
-  place("MY", [&](int tw, int) { return Point{b - tw - 5, mean.y}; });
-  place(num(pair.x.minimum) + "/" + num(pair.y.minimum), [&](int, int th) {
+  place(U"MX", [&](int, int th) { return Point{mean.x, bottom + th - 5}; });
+  place(U"MY", [&](int tw, int) { return Point{b - tw - 5, mean.y}; });
+  place(num(pair.x.minimum) + U"/" + num(pair.y.minimum), [&](int, int th) {
     return Point{b, bottom + th - 5};
   });
-  place(num(pair.x.maximum) + "/" + num(pair.y.minimum), [&](int tw, int th) {
+  place(num(pair.x.maximum) + U"/" + num(pair.y.minimum), [&](int tw, int th) {
     return Point{right - tw, bottom + th - 5};
   });
-  place(num(pair.x.maximum) + "/" + num(pair.y.maximum), [&](int tw, int th) {
+  place(num(pair.x.maximum) + U"/" + num(pair.y.maximum), [&](int tw, int th) {
     return Point{right - tw, top - th - 5};
   });
-  place(num(pair.x.minimum) + "/" + num(pair.y.maximum), [&](int, int th) {
+  place(num(pair.x.minimum) + U"/" + num(pair.y.maximum), [&](int, int th) {
     return Point{b, top - th - 5};
   });
 

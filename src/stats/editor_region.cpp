@@ -7,7 +7,7 @@
 
 namespace korvale {
 
-std::optional<char> tableSeparator(const Text& line) {
+std::optional<char32_t> tableSeparator(const Text& line) {
   if (line.find(';') != Text::npos) return ';';
   if (line.find(',') != Text::npos) return ',';
   if (line.find(kTab) != Text::npos) return kTab;
@@ -48,7 +48,7 @@ TableRegion prepareTableRegion(TextEditor& editor, int fontSize) {
     region.markerLine = markerPos.line;
   }
   region.lines = splitLines(content.text.substr(0, regionLength));
-  setFontKeepingStyle(editor, {0, 0}, regionEnd, "Courier New", fontSize);
+  setFontKeepingStyle(editor, {0, 0}, regionEnd, U"Courier New", fontSize);
   editor.mark({0, 0}, regionEnd);
   return region;
 }
@@ -57,13 +57,13 @@ int appendOutput(TextEditor& editor, TableRegion& region, const std::vector<Text
                  int fontSize) {
   if (region.markerLine < 0) {
     const TextPos end = editor.endPos();
-    editor.replaceRange(end, end, editor.isEmpty() ? kEndMarker : "\n" + kEndMarker);
+    editor.replaceRange(end, end, editor.isEmpty() ? kEndMarker : U"\n" + kEndMarker);
     region.markerLine = editor.lineCount() - 1;
   }
   const int first = editor.lineCount();
   if (lines.empty()) return first;
   const TextPos end = editor.endPos();
-  editor.replaceRange(end, end, "\n" + joinLines(lines, "\n"));
+  editor.replaceRange(end, end, U"\n" + joinLines(lines, U"\n"));
   editor.applyFormat({first, 0}, editor.endPos(), tableFormat(fontSize));
   return first;
 }
@@ -73,9 +73,9 @@ void insertOutput(TextEditor& editor, int at, const std::vector<Text>& lines, in
   const int count = editor.lineCount();
   if (at >= count) {
     const TextPos end = editor.endPos();
-    editor.replaceRange(end, end, "\n" + joinLines(lines, "\n"));
+    editor.replaceRange(end, end, U"\n" + joinLines(lines, U"\n"));
   } else {
-    editor.replaceRange({at, 0}, {at, 0}, joinLines(lines, "\n") + "\n");
+    editor.replaceRange({at, 0}, {at, 0}, joinLines(lines, U"\n") + U"\n");
   }
   const int last = at + static_cast<int>(lines.size()) - 1;
   editor.applyFormat({at, 0}, {last, static_cast<int>(lines.back().size())}, tableFormat(fontSize));

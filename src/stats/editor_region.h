@@ -11,7 +11,7 @@ namespace korvale {
 
 // The separator of a table's first line: ";", "," or TAB, whichever it holds first in that
 // order; nothing when it holds none, so the text is no table.
-std::optional<char> tableSeparator(const Text& line);
+std::optional<char32_t> tableSeparator(const Text& line);
 
 struct TableRegion {
   std::vector<Text> lines;  // the lines before the end marker

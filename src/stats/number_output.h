@@ -27,6 +27,6 @@ Text alignRight(const Text& text, int width);
 Text alignNumber(const Text& number, int width);
 
 // The page-break mark that printing splits pages at.
-inline constexpr char kPageBreak = '\xB6';
+inline constexpr char32_t kPageBreak = U'\u00B6';
 
 }  // namespace korvale

@@ -12,18 +12,19 @@ namespace korvale {
 
 namespace {
 
-const Text kOnlyWithDatabase = "Nur bei <Datenbank anzeigen> möglich !"_cp;
+const Text kOnlyWithDatabase = U"Nur bei <Datenbank anzeigen> möglich !";
 
 // Whether the table is read with a header line and a margin column. Without a database the
 // user is asked; "Yes" reads line 1 and the first fields as data.
 bool askHeaderChoice(Dialogs& dialogs) {
-  return !dialogs.question("Frage", "Auswertung MIT Kopfzeile UND Randspalte ?   ", Icon::Question);
+  return !dialogs.question(U"Frage", U"Auswertung MIT Kopfzeile UND Randspalte ?   ",
+                           Icon::Question);
 }
 
 bool holdsValue(const std::vector<Text>& fields, int fieldNumber, bool schoolMarks) {
   if (fieldNumber < 1 || fieldNumber > static_cast<int>(fields.size())) return false;
   const Text field = trim(fields[static_cast<std::size_t>(fieldNumber - 1)]);
-  return readNumber(field).has_value() || (schoolMarks && field == "a");
+  return readNumber(field).has_value() || (schoolMarks && field == U"a");
 }
 
 // A column number typed by the user: 1 to fieldCount.
@@ -39,8 +40,8 @@ int outputFontSize(const TextEditor& editor, const StatsContext& context) {
 
 // The steps every command starts with: the database check, the header choice, the chart reset
 // and the separator of line 1. Nothing when the command ends here.
-std::optional<char> begin(TextEditor& editor, StatsState& state, Dialogs& dialogs, Canvas& canvas,
-                          const StatsContext& context, int minimumLines) {
+std::optional<char32_t> begin(TextEditor& editor, StatsState& state, Dialogs& dialogs,
+                              Canvas& canvas, const StatsContext& context, int minimumLines) {
   if (context.listLoaded && !context.databaseDisplayed) {
     dialogs.message(kOnlyWithDatabase);
     return std::nullopt;
@@ -55,7 +56,8 @@ std::optional<char> begin(TextEditor& editor, StatsState& state, Dialogs& dialog
   return tableSeparator(editor.line(0));
 }
 
-ExtractionOptions extractionOptions(const ListState& list, char separator, bool headerAndMargin);
+ExtractionOptions extractionOptions(const ListState& list, char32_t separator,
+                                    bool headerAndMargin);
 
 struct ReadTable {
   TableRegion region;
@@ -67,7 +69,7 @@ struct ReadTable {
 // message, when the table is larger than the evaluations hold.
 std::optional<ReadTable> readTableRegion(TextEditor& editor, const ListState& list,
                                          StatsState& state, Dialogs& dialogs,
-                                         const StatsContext& context, char separator,
+                                         const StatsContext& context, char32_t separator,
                                          bool headerAndMargin, PrintOrientationMode mode) {
   const int fontSize = outputFontSize(editor, context);
   TableRegion region = prepareTableRegion(editor, fontSize);
@@ -81,7 +83,8 @@ std::optional<ReadTable> readTableRegion(TextEditor& editor, const ListState& li
   return ReadTable{std::move(region), std::move(table), fontSize};
 }
 
-ExtractionOptions extractionOptions(const ListState& list, char separator, bool headerAndMargin) {
+ExtractionOptions extractionOptions(const ListState& list, char32_t separator,
+                                    bool headerAndMargin) {
   ExtractionOptions options;
   options.separator = separator;
   options.headerAndMargin = headerAndMargin;
@@ -99,7 +102,7 @@ void resetChart(StatsState& state, Canvas& canvas) {
 }
 
 void decimalsCommand(Dialogs& dialogs, StatsState& state) {
-  const Text typed = dialogs.input("Anzahl der Kommastellen (0..8)", "", "2").value_or("2");
+  const Text typed = dialogs.input(U"Anzahl der Kommastellen (0..8)", U"", U"2").value_or(U"2");
   const auto decimals = readWholeNumber(trim(typed));
   state.decimals = decimals && *decimals >= 0 && *decimals <= 8 ? *decimals : kDefaultDecimals;
 }
@@ -108,15 +111,15 @@ void statistics1Command(TextEditor& editor, ListState& list, StatsState& state, 
                         Canvas& canvas, const StatsContext& context) {
   const auto separator = begin(editor, state, dialogs, canvas, context, 2);
   if (!separator) return;
-  const char sep = *separator;
+  const char32_t sep = *separator;
   list.detectedSeparator = sep;
   const bool margin = state.headerAndMargin;
   const bool schoolMarks = list.table.schoolMarks;
   const int fieldCount = static_cast<int>(trimmedSplit(editor.line(0), sep).size());
 
   const auto typed =
-      dialogs.input("Auswertung von EINER Spalte X",
-                    "Spalten-Nummer von 1 bis " + intToText(fieldCount) + "  (0 = Abbruch)",
+      dialogs.input(U"Auswertung von EINER Spalte X",
+                    U"Spalten-Nummer von 1 bis " + intToText(fieldCount) + U"  (0 = Abbruch)",
                     intToText(context.caretField));
   if (!typed) return;
   const auto column = columnNumber(*typed, fieldCount);
@@ -124,7 +127,7 @@ void statistics1Command(TextEditor& editor, ListState& list, StatsState& state, 
   const int valueIndex = margin ? *column - 1 : *column;
   if (valueIndex < 1) return;
   if (!holdsValue(trimmedSplit(editor.line(1), sep), *column, schoolMarks)) {
-    dialogs.message("Das gewählte Datenfeld ist NICHT numerisch !"_cp);
+    dialogs.message(U"Das gewählte Datenfeld ist NICHT numerisch !");
     return;
   }
 
@@ -135,51 +138,51 @@ void statistics1Command(TextEditor& editor, ListState& list, StatsState& state, 
   const StatsTable& table = read->table;
   const int fontSize = read->fontSize;
   if (!isConsistent(table, valueIndex)) {
-    dialogs.message("Auswertungs-Fehler 1!");
-    dialogs.message("Abbruch - Datenfehler 1");
+    dialogs.message(U"Auswertungs-Fehler 1!");
+    dialogs.message(U"Abbruch - Datenfehler 1");
     return;
   }
   const std::vector<double> xs = table.column(valueIndex);
   const auto summary = columnStatistics(xs);
   if (!summary) {
-    dialogs.message("Abbruch - Datenfehler 1");
+    dialogs.message(U"Abbruch - Datenfehler 1");
     return;
   }
   const Text xName = context.databaseDisplayed
-                         ? alignRight(list.table.field(*column).name + " (X)", 16)
+                         ? alignRight(list.table.field(*column).name + U" (X)", 16)
                          : alignRight(table.columnLabel(*column), 15);
   const int first =
       appendOutput(editor, region, oneDimensionalLines(xName, *summary, state.decimals), fontSize);
 
   const Text form = trim(dialogs
-                             .input("Eindimensionale Statistik",
-                                    "Form der grafischen Darstellung: \r \r<0> = Abbruch\r<1> = "
-                                    "Balkengrafik\r<2> = Liniengrafik\r<3> = Tortengrafik\r ",
-                                    "1")
-                             .value_or("1"));
-  if (form != "1" && form != "2" && form != "3") return;
+                             .input(U"Eindimensionale Statistik",
+                                    U"Form der grafischen Darstellung: \r \r<0> = Abbruch\r<1> = "
+                                    U"Balkengrafik\r<2> = Liniengrafik\r<3> = Tortengrafik\r ",
+                                    U"1")
+                             .value_or(U"1"));
+  if (form != U"1" && form != U"2" && form != U"3") return;
 
   const Text defaultEntry =
       classEntryText(defaultClassEntry(*summary, schoolMarks), state.decimals);
   const auto entry =
       parseClassEntry(dialogs
-                          .input("Klasseneinteilung (2 bis 12)",
-                                 "Klassenanzahl, Untere Grenze, Klassenbreite", defaultEntry)
+                          .input(U"Klasseneinteilung (2 bis 12)",
+                                 U"Klassenanzahl, Untere Grenze, Klassenbreite", defaultEntry)
                           .value_or(defaultEntry));
   if (!entry) {
-    dialogs.message("Auswertungs-Fehler !");
+    dialogs.message(U"Auswertungs-Fehler !");
     return;
   }
   const Distribution distribution = distribute(xs, *entry);
   std::vector<Text> lines = classLines(distribution, schoolMarks, state.decimals);
-  lines.push_back(" ");
+  lines.push_back(U" ");
   // After the empty line that follows the six statistics.
   insertOutput(editor, first + 11, lines, fontSize);
 
   state.chart.panelVisible = true;
-  if (form == "1")
+  if (form == U"1")
     drawBarChart(canvas, distribution, xName, state.decimals);
-  else if (form == "2")
+  else if (form == U"2")
     drawLineChart(canvas, distribution, xName);
   else
     drawPieChart(canvas, distribution, xName);
@@ -189,7 +192,7 @@ void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, 
                         Canvas& canvas, const StatsContext& context) {
   const auto separator = begin(editor, state, dialogs, canvas, context, 1);
   if (!separator) return;
-  const char sep = *separator;
+  const char32_t sep = *separator;
   list.detectedSeparator = sep;
   const bool margin = state.headerAndMargin;
   const bool schoolMarks = list.table.schoolMarks;
@@ -197,13 +200,13 @@ void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, 
 
   const int p = context.caretField;
   const auto typed =
-      dialogs.input("Auswertung von ZWEI Spalten X,Y",
-                    "Spalten-Nummer von 1 bis " + intToText(fieldCount) + "  (0 = Abbruch)",
-                    intToText(p) + "," + intToText(p + 1));
+      dialogs.input(U"Auswertung von ZWEI Spalten X,Y",
+                    U"Spalten-Nummer von 1 bis " + intToText(fieldCount) + U"  (0 = Abbruch)",
+                    intToText(p) + U"," + intToText(p + 1));
   if (!typed) return;
   const std::size_t comma = typed->find(',');
   if (comma == Text::npos || comma < 1) {
-    dialogs.message("Eingabe-Fehler 1");
+    dialogs.message(U"Eingabe-Fehler 1");
     return;
   }
   const auto x = columnNumber(typed->substr(0, comma), fieldCount);
@@ -216,7 +219,7 @@ void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, 
   const std::vector<Text> secondLine =
       editor.lineCount() > 1 ? trimmedSplit(editor.line(1), sep) : std::vector<Text>();
   if (!holdsValue(secondLine, *x, schoolMarks) || !holdsValue(secondLine, *y, schoolMarks)) {
-    dialogs.message("Ein gewähltes Datenfeld ist NICHT numerisch !"_cp);
+    dialogs.message(U"Ein gewähltes Datenfeld ist NICHT numerisch !");
     return;
   }
 
@@ -227,34 +230,34 @@ void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, 
   const StatsTable& table = read->table;
   const int fontSize = read->fontSize;
   if (!isConsistent(table, xIndex) || !isConsistent(table, yIndex)) {
-    dialogs.message("Auswertungs-Fehler !");
-    dialogs.message("Abbruch - Datenfehler");
+    dialogs.message(U"Auswertungs-Fehler !");
+    dialogs.message(U"Abbruch - Datenfehler");
     return;
   }
   const std::vector<double> xs = table.column(xIndex);
   const std::vector<double> ys = table.column(yIndex);
   const auto pair = pairStatistics(xs, ys);
   if (!pair) {
-    dialogs.message("Abbruch - Datenfehler");
+    dialogs.message(U"Abbruch - Datenfehler");
     return;
   }
 
-  const Text caption = alignLeft("Auswertung:", 12);
+  const Text caption = alignLeft(U"Auswertung:", 12);
   Text header;
   if (schoolMarks) {
-    header = caption + alignRight(list.table.field(*x).name + "(X)", 15) + " / " +
-             list.table.field(*y).name + "(Y)";
+    header = caption + alignRight(list.table.field(*x).name + U"(X)", 15) + U" / " +
+             list.table.field(*y).name + U"(Y)";
   } else if (context.databaseDisplayed) {
-    header = caption + alignRight(list.table.field(*x).name + "(X)", 15) + " / " +
-             alignRight(list.table.field(*y).name + "(Y)", 15);
+    header = caption + alignRight(list.table.field(*x).name + U"(X)", 15) + U" / " +
+             alignRight(list.table.field(*y).name + U"(Y)", 15);
   } else {
-    header = caption + alignRight(table.columnLabel(*x), 15) + " / " +
+    header = caption + alignRight(table.columnLabel(*x), 15) + U" / " +
              alignRight(removeBlanks(table.columnLabel(*y)), 15);
   }
   appendOutput(editor, region, twoDimensionalLines(header, *pair, schoolMarks, state.decimals),
                fontSize);
 
-  if (!dialogs.question("Frage", "Streuungsdiagramm grafisch darstellen ?   ", Icon::Question))
+  if (!dialogs.question(U"Frage", U"Streuungsdiagramm grafisch darstellen ?   ", Icon::Question))
     return;
   state.chart.panelVisible = true;
   drawScatterChart(canvas, *pair, xs, ys, state.decimals);
@@ -265,7 +268,7 @@ void statisticsNCommand(TextEditor& editor, ListState& list, StatsState& state, 
                         Canvas& canvas, const StatsContext& context) {
   const auto separator = begin(editor, state, dialogs, canvas, context, 1);
   if (!separator) return;
-  const char sep = *separator;
+  const char32_t sep = *separator;
   list.detectedSeparator = sep;
 
   auto read = readTableRegion(editor, list, state, dialogs, context, sep, state.headerAndMargin,
@@ -276,7 +279,7 @@ void statisticsNCommand(TextEditor& editor, ListState& list, StatsState& state, 
   const int fontSize = read->fontSize;
   // Every row is read with the count of row 1, so row 1 must hold a value column.
   if (table.countSum == 0 || table.firstRowCount() == 0) {
-    dialogs.message("Auswertungs-Fehler !");
+    dialogs.message(U"Auswertungs-Fehler !");
     return;
   }
   if (region.markerLine >= 0) editor.setCaret({region.markerLine, 0});
@@ -291,9 +294,9 @@ void statisticsNCommand(TextEditor& editor, ListState& list, StatsState& state, 
       editor, {first + report.matrixFirst, 0},
       {first + report.matrixLast,
        static_cast<int>(report.lines[static_cast<std::size_t>(report.matrixLast)].size())},
-      "Courier New", 8);
+      U"Courier New", 8);
   if (report.dataError) {
-    dialogs.message("Abbruch - Datenfehler");
+    dialogs.message(U"Abbruch - Datenfehler");
     return;
   }
   editor.setCaret({editor.lineCount() - 1, 0});

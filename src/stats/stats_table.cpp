@@ -32,17 +32,17 @@ std::vector<double> StatsTable::column(int index) const {
 }
 
 Text defaultRowLabel(int row) {
-  return "Zeile [" + alignRight(intToText(row), 3) + "]";
+  return U"Zeile [" + alignRight(intToText(row), 3) + U"]";
 }
 
 Text defaultColumnLabel(int column) {
-  return "Spalte [" + alignRight(intToText(column), 2) + "]";
+  return U"Spalte [" + alignRight(intToText(column), 2) + U"]";
 }
 
 StatsTable extractTable(const std::vector<Text>& lines, const ExtractionOptions& options) {
   StatsTable table;
   table.headerAndMargin = options.headerAndMargin;
-  const char sep = options.separator;
+  const char32_t sep = options.separator;
   std::size_t first = 0;
   if (options.headerAndMargin && !lines.empty()) {
     table.fieldNames = trimmedSplit(trim(lines.front()), sep);
@@ -56,19 +56,19 @@ StatsTable extractTable(const std::vector<Text>& lines, const ExtractionOptions&
   Text numberField;
   for (std::size_t i = first; i < lines.size(); ++i) {
     const Text trimmed = trim(lines[i]);
-    std::string_view rest = trimmed;
+    TextView rest = trimmed;
     Text label = defaultRowLabel(table.rowCount() + 1);
     if (options.headerAndMargin) {
       const std::size_t p = rest.find(sep);
       // A line without a separator has no margin field to take.
-      label = p == std::string_view::npos ? Text() : trim(Text(rest.substr(0, p)));
-      if (p != std::string_view::npos) rest.remove_prefix(p + 1);
+      label = p == TextView::npos ? Text() : trim(Text(rest.substr(0, p)));
+      if (p != TextView::npos) rest.remove_prefix(p + 1);
     }
     // A missing final separator closes one more field, so an empty line is one field.
     Text fields(rest);
     if (fields.empty() || fields.back() != sep) fields += sep;
     std::vector<double> row;
-    forEachTrimmedField(fields, sep, [&](std::string_view field) {
+    forEachTrimmedField(fields, sep, [&](TextView field) {
       numberField.assign(field);
       row.push_back(readNumber(numberField).value_or(kMissingValue));
     });
@@ -84,9 +84,9 @@ StatsTable extractTable(const std::vector<Text>& lines, const ExtractionOptions&
 
 std::optional<Text> capacityProblem(const StatsTable& table) {
   if (table.rowCount() > kMaxStatsRows)
-    return Text("Abbruch: Die Tabelle hat mehr als 2000 Datenzeilen !");
+    return Text(U"Abbruch: Die Tabelle hat mehr als 2000 Datenzeilen !");
   if (table.firstRowCount() > kMaxValueColumns)
-    return Text("Abbruch: Die Tabelle hat mehr als 50 Wertespalten !");
+    return Text(U"Abbruch: Die Tabelle hat mehr als 50 Wertespalten !");
   return std::nullopt;
 }
 
@@ -196,7 +196,7 @@ ClassEntry defaultClassEntry(const ColumnSummary& summary, bool schoolMarks) {
 }
 
 Text classEntryText(const ClassEntry& entry, int decimals) {
-  return intToText(entry.classCount) + " , " + numberText(entry.lowerBound, decimals) + " , " +
+  return intToText(entry.classCount) + U" , " + numberText(entry.lowerBound, decimals) + U" , " +
          numberText(entry.width, decimals);
 }
 

@@ -13,7 +13,7 @@ inline constexpr int kMaxValueColumns = 50;
 
 // How the lines of a table are read.
 struct ExtractionOptions {
-  char separator = ';';
+  char32_t separator = ';';
   // Line 1 holds the field names and the first field of every line labels its row.
   bool headerAndMargin = false;
   // The last field is a supplementary column that is not evaluated (grades mode).

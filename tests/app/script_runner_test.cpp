@@ -114,16 +114,16 @@ TEST(ScriptedDialogsTest, TranscriptLines) {
   std::vector<std::string> lines;
   ScriptedDialogs d([&](const std::string& l) { lines.push_back(l); });
   d.queue(ScriptAnswer::of(ScriptAnswer::Kind::Yes));
-  d.queue(ScriptAnswer::typed("3"));
+  d.queue(ScriptAnswer::typed(U"3"));
   d.queue(ScriptAnswer::of(ScriptAnswer::Kind::Cancel));
   d.queue(ScriptAnswer::file("/x/a.csv"));
   d.queue(ScriptAnswer::of(ScriptAnswer::Kind::Ok));
-  d.message("Weiter\rmit\tTAB");
-  d.error("Problem", "Daten-Fehler", Icon::Error);
-  EXPECT_TRUE(d.confirm("Expand OHNE Zusatz-Blank ?"));
-  EXPECT_EQ(d.input("Ordnerwechsel", " <1>\r <2>", "2"), Text("3"));
-  EXPECT_EQ(d.input("T", "P", "D"), std::nullopt);
-  EXPECT_EQ(d.openFile("CSV (*.csv)|*.csv", "/x"), std::string("/x/a.csv"));
+  d.message(U"Weiter\rmit\tTAB");
+  d.error(U"Problem", U"Daten-Fehler", Icon::Error);
+  EXPECT_TRUE(d.confirm(U"Expand OHNE Zusatz-Blank ?"));
+  EXPECT_EQ(d.input(U"Ordnerwechsel", U" <1>\r <2>", U"2"), Text(U"3"));
+  EXPECT_EQ(d.input(U"T", U"P", U"D"), std::nullopt);
+  EXPECT_EQ(d.openFile(U"CSV (*.csv)|*.csv", "/x"), std::string("/x/a.csv"));
   EXPECT_TRUE(d.print());
   d.printerSetup();
   EXPECT_EQ(lines, (std::vector<std::string>{
@@ -136,9 +136,9 @@ TEST(ScriptedDialogsTest, TranscriptLines) {
                        "[print] -> ok",
                        "[printer-setup]",
                    }));
-  EXPECT_THROW(d.confirm("nobody answers"), ScriptFailure);
-  d.queue(ScriptAnswer::typed("x"));
-  EXPECT_THROW(d.question("Frage", "?", Icon::Question), ScriptFailure);
+  EXPECT_THROW(d.confirm(U"nobody answers"), ScriptFailure);
+  d.queue(ScriptAnswer::typed(U"x"));
+  EXPECT_THROW(d.question(U"Frage", U"?", Icon::Question), ScriptFailure);
 }
 
 }  // namespace

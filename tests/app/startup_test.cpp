@@ -118,7 +118,7 @@ TEST_F(Startup, FiveWindowsInOrderAndProgramEnd) {
   EXPECT_EQ(app.current().id(), WindowId::Start);
 
   for (const Control& c : app.window(WindowId::Start).controls())
-    if (c.caption == "Programmende") c.action();
+    if (c.caption == U"Programmende") c.action();
   EXPECT_FALSE(app.running());
   EXPECT_EQ(platform.log, (std::vector<std::string>{"show TForm0", "show TForm24", "hide TForm24",
                                                     "hide TForm0", "quit"}));

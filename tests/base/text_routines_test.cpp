@@ -8,18 +8,18 @@ namespace {
 using Fields = std::vector<Text>;
 
 TEST(TextRoutines, Padding) {
-  EXPECT_EQ(padRight("ab", 4), "ab  ");
-  EXPECT_EQ(padRight("abcdef", 3), "abc");
-  EXPECT_EQ(padRight("ab", 0), "");
-  EXPECT_EQ(padLeft("ab", 4), "  ab");
-  EXPECT_EQ(padLeft("abcdef", 3), "abc");  // cut keeps the first characters
-  EXPECT_EQ(padLeft("", 2), "  ");
-  EXPECT_EQ(removeBlanks(" a b  c "), "abc");
-  EXPECT_EQ(repeatChar(3, '-'), "---");
-  EXPECT_EQ(repeatChar(0, '-'), "");
-  EXPECT_EQ(repeatChar(-2, '-'), "");
-  EXPECT_EQ(trim("\t a b \r\n"), "a b");
-  EXPECT_EQ(trim(Text("\0x\x1f", 3)), "x");
+  EXPECT_EQ(padRight(U"ab", 4), U"ab  ");
+  EXPECT_EQ(padRight(U"abcdef", 3), U"abc");
+  EXPECT_EQ(padRight(U"ab", 0), U"");
+  EXPECT_EQ(padLeft(U"ab", 4), U"  ab");
+  EXPECT_EQ(padLeft(U"abcdef", 3), U"abc");  // cut keeps the first characters
+  EXPECT_EQ(padLeft(U"", 2), U"  ");
+  EXPECT_EQ(removeBlanks(U" a b  c "), U"abc");
+  EXPECT_EQ(repeatChar(3, '-'), U"---");
+  EXPECT_EQ(repeatChar(0, '-'), U"");
+  EXPECT_EQ(repeatChar(-2, '-'), U"");
+  EXPECT_EQ(trim(U"\t a b \r\n"), U"a b");
+  EXPECT_EQ(trim(Text(U"\0x\x1f", 3)), U"x");
 }
 
 TEST(TextRoutines, CountAndReplace) {
@@ -29,42 +29,42 @@ TEST(TextRoutines, CountAndReplace) {
     Text expected;
     int count;
   } cases[] = {
-      {"aaaa", "aa", "b", CaseMode::Exact, "bb", 2},
-      {"aaa", "aa", "x", CaseMode::Exact, "xa", 1},
-      {"abcABC", "abc", "-", CaseMode::IgnoreAscii, "--", 2},
-      {"abcABC", "abc", "-", CaseMode::Exact, "-ABC", 1},
-      {";0;", "0", "00", CaseMode::Exact, ";00;", 1},  // the replacement makes no new match
-      {"ab", "b", "bb", CaseMode::Exact, "abb", 1},
-      {"", "a", "b", CaseMode::Exact, "", 0},
-      {"abc", "", "b", CaseMode::Exact, "abc", 0},
-      {"abc", "b", "", CaseMode::Exact, "abc", 0},
-      {"\xE4\xC4", "\xE4", "x", CaseMode::IgnoreAscii, "x\xC4", 1},  // umlauts keep their case
+      {U"aaaa", U"aa", U"b", CaseMode::Exact, U"bb", 2},
+      {U"aaa", U"aa", U"x", CaseMode::Exact, U"xa", 1},
+      {U"abcABC", U"abc", U"-", CaseMode::IgnoreAscii, U"--", 2},
+      {U"abcABC", U"abc", U"-", CaseMode::Exact, U"-ABC", 1},
+      {U";0;", U"0", U"00", CaseMode::Exact, U";00;", 1},  // the replacement makes no new match
+      {U"ab", U"b", U"bb", CaseMode::Exact, U"abb", 1},
+      {U"", U"a", U"b", CaseMode::Exact, U"", 0},
+      {U"abc", U"", U"b", CaseMode::Exact, U"abc", 0},
+      {U"abc", U"b", U"", CaseMode::Exact, U"abc", 0},
+      {U"\xE4\xC4", U"\xE4", U"x", CaseMode::IgnoreAscii, U"x\xC4", 1},  // umlauts keep their case
   };
   for (const auto& c : cases) {
     const auto r = replaceAll(c.text, c.pattern, c.replacement, c.mode);
-    EXPECT_EQ(r.text, c.expected) << c.text << " / " << c.pattern;
-    EXPECT_EQ(r.count, c.count) << c.text << " / " << c.pattern;
+    EXPECT_EQ(r.text, c.expected) << toUtf8(c.text) << " / " << toUtf8(c.pattern);
+    EXPECT_EQ(r.count, c.count) << toUtf8(c.text) << " / " << toUtf8(c.pattern);
   }
-  EXPECT_EQ(countOccurrences("aaaa", "aa", CaseMode::Exact), 2);
-  EXPECT_EQ(countOccurrences("aAaA", "aa", CaseMode::IgnoreAscii), 2);
-  EXPECT_EQ(countOccurrences("aAaA", "aa", CaseMode::Exact), 0);
+  EXPECT_EQ(countOccurrences(U"aaaa", U"aa", CaseMode::Exact), 2);
+  EXPECT_EQ(countOccurrences(U"aAaA", U"aa", CaseMode::IgnoreAscii), 2);
+  EXPECT_EQ(countOccurrences(U"aAaA", U"aa", CaseMode::Exact), 0);
 }
 
 TEST(TextRoutines, Positions) {
-  EXPECT_EQ(nthSeparatorPosition("a;b;c", ';', 1), 2);
-  EXPECT_EQ(nthSeparatorPosition("a;b;c", ';', 2), 4);
-  EXPECT_EQ(nthSeparatorPosition("a;b;c", ';', 3), 0);
-  EXPECT_EQ(nthSeparatorPosition("a;b;c", ';', 0), 0);
-  EXPECT_EQ(lastPosition("a;b;c", ';'), 4);
-  EXPECT_EQ(lastPosition("abc", ';'), 0);
+  EXPECT_EQ(nthSeparatorPosition(U"a;b;c", ';', 1), 2);
+  EXPECT_EQ(nthSeparatorPosition(U"a;b;c", ';', 2), 4);
+  EXPECT_EQ(nthSeparatorPosition(U"a;b;c", ';', 3), 0);
+  EXPECT_EQ(nthSeparatorPosition(U"a;b;c", ';', 0), 0);
+  EXPECT_EQ(lastPosition(U"a;b;c", ';'), 4);
+  EXPECT_EQ(lastPosition(U"abc", ';'), 0);
 }
 
 TEST(TextRoutines, SeparatorDetection) {
-  EXPECT_EQ(detectSeparator("a,b;c"), ';');
-  EXPECT_EQ(detectSeparator("a,b"), ',');
-  EXPECT_EQ(detectSeparator("a\tb"), '\t');
-  EXPECT_EQ(detectSeparator("ab"), '\t');
-  EXPECT_EQ(detectSeparator(""), '\t');
+  EXPECT_EQ(detectSeparator(U"a,b;c"), ';');
+  EXPECT_EQ(detectSeparator(U"a,b"), ',');
+  EXPECT_EQ(detectSeparator(U"a\tb"), '\t');
+  EXPECT_EQ(detectSeparator(U"ab"), '\t');
+  EXPECT_EQ(detectSeparator(U""), '\t');
 }
 
 TEST(TextRoutines, Splits) {
@@ -72,35 +72,35 @@ TEST(TextRoutines, Splits) {
     Text line;
     Fields trimmed, plain;
   } cases[] = {
-      {"a;b;c;", {"a", "b", "c"}, {"a", "b", "c"}},
-      {"a;b;c", {"a", "b", "c"}, {"a", "b", "c"}},
-      {"a;;b;", {"a", "", "b"}, {"a", "", "b"}},
-      {"", {}, {}},
-      {"a; b ; c ", {"a", "b", " c "}, {"a", " b ", " c "}},
-      {"  ;x", {"", "x"}, {"  ", "x"}},
-      {";", {""}, {""}},
-      {"x", {"x"}, {"x"}},
+      {U"a;b;c;", {U"a", U"b", U"c"}, {U"a", U"b", U"c"}},
+      {U"a;b;c", {U"a", U"b", U"c"}, {U"a", U"b", U"c"}},
+      {U"a;;b;", {U"a", U"", U"b"}, {U"a", U"", U"b"}},
+      {U"", {}, {}},
+      {U"a; b ; c ", {U"a", U"b", U" c "}, {U"a", U" b ", U" c "}},
+      {U"  ;x", {U"", U"x"}, {U"  ", U"x"}},
+      {U";", {U""}, {U""}},
+      {U"x", {U"x"}, {U"x"}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(trimmedSplit(c.line, ';'), c.trimmed) << c.line;
-    EXPECT_EQ(plainSplit(c.line, ';'), c.plain) << c.line;
+    EXPECT_EQ(trimmedSplit(c.line, ';'), c.trimmed) << toUtf8(c.line);
+    EXPECT_EQ(plainSplit(c.line, ';'), c.plain) << toUtf8(c.line);
   }
 }
 
 TEST(TextRoutines, SplitNeverDropsFields) {
   Text line;
-  for (int i = 1; i <= 120; ++i) line += std::to_string(i) + ";";
+  for (int i = 1; i <= 120; ++i) line += fromUtf8(std::to_string(i)) + U";";
   const auto fields = trimmedSplit(line, ';');
   ASSERT_EQ(fields.size(), 120u);
-  EXPECT_EQ(fields[119], "120");
+  EXPECT_EQ(fields[119], U"120");
 }
 
 TEST(TextRoutines, Lines) {
-  EXPECT_EQ(splitLines("a\r\nb\nc\rd"), (Fields{"a", "b", "c", "d"}));
-  EXPECT_EQ(splitLines("a\r\n"), (Fields{"a"}));
-  EXPECT_EQ(splitLines("a\r\n\r\n"), (Fields{"a", ""}));
-  EXPECT_EQ(splitLines(""), Fields{});
-  EXPECT_EQ(joinLines({"a", "b"}, "\r\n"), "a\r\nb");
+  EXPECT_EQ(splitLines(U"a\r\nb\nc\rd"), (Fields{U"a", U"b", U"c", U"d"}));
+  EXPECT_EQ(splitLines(U"a\r\n"), (Fields{U"a"}));
+  EXPECT_EQ(splitLines(U"a\r\n\r\n"), (Fields{U"a", U""}));
+  EXPECT_EQ(splitLines(U""), Fields{});
+  EXPECT_EQ(joinLines({U"a", U"b"}, U"\r\n"), U"a\r\nb");
 }
 
 }  // namespace

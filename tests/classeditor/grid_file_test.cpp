@@ -41,11 +41,11 @@ TEST(GridFileEncoding, ByteLayouts) {
   empty8x8.append(128, '\0');
   ASSERT_EQ(empty8x8.size(), 132u);
   const EncodeCase cases[] = {
-      {"one cell", gridOf(1, 1, {"A"}), bytesOf({0, 0, 0, 0, 1, 0, 'A'})},
-      {"rows before columns, cells row by row", gridOf(3, 2, {"a", "b", "", "d", "ee", "f"}),
+      {"one cell", gridOf(1, 1, {U"A"}), bytesOf({0, 0, 0, 0, 1, 0, 'A'})},
+      {"rows before columns, cells row by row", gridOf(3, 2, {U"a", U"b", U"", U"d", U"ee", U"f"}),
        bytesOf({1, 0, 2, 0, 1, 0, 'a', 1, 0, 'b', 0, 0, 1, 0, 'd', 2, 0, 'e', 'e', 1, 0, 'f'})},
       {"empty 8 x 8", TextGrid(8, 8), empty8x8},
-      {"umlauts stay single bytes", gridOf(1, 1, {"Größe"_cp}),
+      {"umlauts stay single bytes", gridOf(1, 1, {U"Größe"}),
        bytesOf({0, 0, 0, 0, 5, 0, 'G', 'r', 0xF6, 0xDF, 'e'})},
   };
   for (const EncodeCase& c : cases) {
@@ -55,7 +55,7 @@ TEST(GridFileEncoding, ByteLayouts) {
     EXPECT_EQ(bytes, c.bytes);
 
     TextGrid back(c.grid.columns(), c.grid.rows());
-    back.setCell(0, 0, "stale");
+    back.setCell(0, 0, U"stale");
     ASSERT_EQ(decodeCells(bytes, back), Status::Ok);
     EXPECT_EQ(back, c.grid);
   }
@@ -74,7 +74,7 @@ TEST(GridFileEncoding, RefusesWhatTheFileCannotHold) {
   EXPECT_EQ(encodeGrid(TextGrid(9, 1), bytes), Status::TooLarge);
   EXPECT_EQ(encodeGrid(TextGrid(1, 9), bytes), Status::TooLarge);
   EXPECT_EQ(encodeGrid(TextGrid(0, 3), bytes), Status::TooLarge);
-  EXPECT_EQ(encodeGrid(gridOf(2, 1, {"", Text(65536, 'x')}), bytes), Status::CellTooLong);
+  EXPECT_EQ(encodeGrid(gridOf(2, 1, {U"", Text(65536, 'x')}), bytes), Status::CellTooLong);
   EXPECT_EQ(bytes, "untouched");
   EXPECT_EQ(encodeGrid(gridOf(1, 1, {Text(65535, 'x')}), bytes), Status::Ok);
 }
@@ -99,7 +99,7 @@ struct DamagedCase {
 };
 
 TEST(GridFileDamaged, RefusedWithCellsReadSoFarKept) {
-  const Text o = "old";
+  const Text o = U"old";
   const DamagedCase cases[] = {
       {"empty file", "", Status::EndedEarly, Status::EndedEarly, {o, o, o, o}},
       {"half a count", bytesOf({1, 0, 1}), Status::EndedEarly, Status::EndedEarly, {o, o, o, o}},
@@ -115,12 +115,12 @@ TEST(GridFileDamaged, RefusedWithCellsReadSoFarKept) {
        bytesOf({1, 0, 1, 0, 1, 0, 'a', 1}),
        Status::Ok,
        Status::EndedEarly,
-       {"a", o, o, o}},
+       {U"a", o, o, o}},
       {"text cut",
        bytesOf({1, 0, 1, 0, 1, 0, 'a', 0, 0, 3, 0, 'x', 'y'}),
        Status::Ok,
        Status::EndedEarly,
-       {"a", "", o, o}},
+       {U"a", U"", o, o}},
       {"length far beyond the end",
        bytesOf({0, 0, 0, 0, 0xFF, 0xFF, 'x'}),
        Status::Ok,
@@ -130,7 +130,7 @@ TEST(GridFileDamaged, RefusedWithCellsReadSoFarKept) {
        bytesOf({0, 0, 0, 0, 1, 0, 'a', 'z', 'z'}),
        Status::Ok,
        Status::Ok,
-       {"a", o, o, o}},
+       {U"a", o, o, o}},
   };
   for (const DamagedCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -153,8 +153,7 @@ class GridFileOnDisk : public ::testing::Test {
 };
 
 TEST_F(GridFileOnDisk, SavedPlanReadsBack) {
-  const TextGrid plan =
-      gridOf(3, 2, {"Bauer Lena"_cp, "", "Öztürk Ali"_cp, "x", "", "Maaß Ida"_cp});
+  const TextGrid plan = gridOf(3, 2, {U"Bauer Lena", U"", U"Öztürk Ali", U"x", U"", U"Maaß Ida"});
   ASSERT_EQ(saveGrid(path("5a.tab"), plan), Status::Ok);
   EXPECT_EQ(readFileBytes(path("5a.tab"))->substr(0, 4), bytesOf({1, 0, 2, 0}));
 
@@ -168,39 +167,40 @@ TEST_F(GridFileOnDisk, SavedPlanReadsBack) {
 }
 
 TEST_F(GridFileOnDisk, SmallFileChangesOnlyItsCornerOfALargerGrid) {
-  ASSERT_EQ(saveGrid(path("small.tab"), gridOf(2, 2, {"a", "b", "", "d"})), Status::Ok);
+  ASSERT_EQ(saveGrid(path("small.tab"), gridOf(2, 2, {U"a", U"b", U"", U"d"})), Status::Ok);
   TextGrid grid(8, 8);
   for (int row = 0; row < 8; ++row)
-    for (int column = 0; column < 8; ++column) grid.setCell(column, row, "keep");
+    for (int column = 0; column < 8; ++column) grid.setCell(column, row, U"keep");
   ASSERT_EQ(loadGridCells(path("small.tab"), grid), Status::Ok);
   for (int row = 0; row < 8; ++row) {
     for (int column = 0; column < 8; ++column) {
-      const char* expected = "keep";
+      const char32_t* expected = U"keep";
       if (row < 2 && column < 2)
-        expected = row == 0 ? (column == 0 ? "a" : "b") : (column == 0 ? "" : "d");
+        expected = row == 0 ? (column == 0 ? U"a" : U"b") : (column == 0 ? U"" : U"d");
       EXPECT_EQ(grid.cell(column, row), expected) << column << "," << row;
     }
   }
 }
 
 TEST_F(GridFileOnDisk, LargerFileFillsOnlyTheCellsTheGridHas) {
-  ASSERT_EQ(saveGrid(path("big.tab"), gridOf(3, 3, {"1", "2", "3", "4", "5", "6", "7", "8", "9"})),
+  ASSERT_EQ(saveGrid(path("big.tab"),
+                     gridOf(3, 3, {U"1", U"2", U"3", U"4", U"5", U"6", U"7", U"8", U"9"})),
             Status::Ok);
   TextGrid grid(2, 1);
   ASSERT_EQ(loadGridCells(path("big.tab"), grid), Status::Ok);
-  EXPECT_EQ(grid, gridOf(2, 1, {"1", "2"}));
+  EXPECT_EQ(grid, gridOf(2, 1, {U"1", U"2"}));
 }
 
 TEST_F(GridFileOnDisk, FailuresLeaveFilesAndGridAlone) {
   Dimensions d;
   TextGrid grid(1, 1);
-  grid.setCell(0, 0, "mine");
+  grid.setCell(0, 0, U"mine");
   EXPECT_EQ(readGridDimensions(path("missing.tab"), d), Status::CannotOpen);
   EXPECT_EQ(loadGridCells(path("missing.tab"), grid), Status::CannotOpen);
   EXPECT_EQ(loadGridCells(dir, grid), Status::CannotOpen);  // a folder is no grid file
   ASSERT_EQ(mkfifo(path("fifo.tab").c_str(), 0600), 0);
   EXPECT_EQ(loadGridCells(path("fifo.tab"), grid), Status::CannotOpen);
-  EXPECT_EQ(grid.cell(0, 0), "mine");
+  EXPECT_EQ(grid.cell(0, 0), U"mine");
 
   EXPECT_EQ(saveGrid(path("no/such/folder.tab"), grid), Status::CannotWrite);
 
@@ -209,28 +209,28 @@ TEST_F(GridFileOnDisk, FailuresLeaveFilesAndGridAlone) {
   const auto before = readFileBytes(path("plan.tab"));
   EXPECT_EQ(saveGrid(path("plan.tab"), gridOf(1, 1, {Text(70000, 'x')})), Status::CellTooLong);
   ASSERT_TRUE(setReadOnly(path("plan.tab"), true));
-  EXPECT_EQ(saveGrid(path("plan.tab"), gridOf(1, 1, {"new"})), Status::CannotWrite);
+  EXPECT_EQ(saveGrid(path("plan.tab"), gridOf(1, 1, {U"new"})), Status::CannotWrite);
   EXPECT_EQ(readFileBytes(path("plan.tab")), before);
 }
 
 TEST_F(GridFileOnDisk, TruncatedFileKeepsTheCellsReadSoFar) {
-  ASSERT_EQ(saveGrid(path("plan.tab"), gridOf(2, 1, {"left", "right"})), Status::Ok);
+  ASSERT_EQ(saveGrid(path("plan.tab"), gridOf(2, 1, {U"left", U"right"})), Status::Ok);
   std::string bytes = *readFileBytes(path("plan.tab"));
   bytes.resize(bytes.size() - 2);
   ASSERT_TRUE(writeFileAtomic(path("plan.tab"), bytes));
   TextGrid grid(2, 1);
-  grid.setCell(1, 0, "old");
+  grid.setCell(1, 0, U"old");
   EXPECT_EQ(loadGridCells(path("plan.tab"), grid), Status::EndedEarly);
-  EXPECT_EQ(grid, gridOf(2, 1, {"left", "old"}));
+  EXPECT_EQ(grid, gridOf(2, 1, {U"left", U"old"}));
 }
 
 TEST(TextGrid, ResizeKeepsTheOverlap) {
-  TextGrid grid = gridOf(3, 2, {"a", "b", "c", "d", "e", "f"});
+  TextGrid grid = gridOf(3, 2, {U"a", U"b", U"c", U"d", U"e", U"f"});
   grid.resize(2, 3);
-  EXPECT_EQ(grid, gridOf(2, 3, {"a", "b", "d", "e", "", ""}));
-  EXPECT_EQ(grid.cell(5, 0), "");
-  grid.setCell(-1, 0, "ignored");
-  EXPECT_EQ(grid, gridOf(2, 3, {"a", "b", "d", "e", "", ""}));
+  EXPECT_EQ(grid, gridOf(2, 3, {U"a", U"b", U"d", U"e", U"", U""}));
+  EXPECT_EQ(grid.cell(5, 0), U"");
+  grid.setCell(-1, 0, U"ignored");
+  EXPECT_EQ(grid, gridOf(2, 3, {U"a", U"b", U"d", U"e", U"", U""}));
 }
 
 }  // namespace

@@ -15,15 +15,15 @@ TEST(GradesMode, AbsentMarksToZero) {
     Text line, expected;
     int count;
   } rows[] = {
-      {"Abc;1;a;2;", "Abc;1;0;2;", 1},
-      {"Abc; a ;A;a;", "Abc; 0 ;0;0;", 3},  // blanks stay, any case
-      {"a;1;", "0;1;", 1},
-      {"Anna;Maria;ab;a", "Anna;Maria;ab;a", 0},  // no ";" after the last field
-      {"x\ta\t", "x\ta\t", 0},                    // only ";" separates here
+      {U"Abc;1;a;2;", U"Abc;1;0;2;", 1},
+      {U"Abc; a ;A;a;", U"Abc; 0 ;0;0;", 3},  // blanks stay, any case
+      {U"a;1;", U"0;1;", 1},
+      {U"Anna;Maria;ab;a", U"Anna;Maria;ab;a", 0},  // no ";" after the last field
+      {U"x\ta\t", U"x\ta\t", 0},                    // only ";" separates here
   };
   for (const auto& r : rows) {
     Lines lines = {r.line};
-    EXPECT_EQ(absentMarksToZero(lines), r.count) << r.line;
+    EXPECT_EQ(absentMarksToZero(lines), r.count) << toUtf8(r.line);
     EXPECT_EQ(lines[0], r.expected);
   }
 }
@@ -33,31 +33,31 @@ TEST(GradesMode, ZerosToAbsentMarks) {
     Text line, expected;
     int count;
   } rows[] = {
-      {"Abc;1;0;2;", "Abc;1;a;2;", 1},
-      {"Abc;0;0;0;", "Abc;a;a;a;", 3},  // neighbouring absent marks all change
-      {"0;1;", "0;1;", 0},              // the first field has no ";" before it
-      {"x;10;0 ; 0;", "x;10;0 ; 0;", 0},
-      {"x,0,1,", "x,0,1,", 0},
+      {U"Abc;1;0;2;", U"Abc;1;a;2;", 1},
+      {U"Abc;0;0;0;", U"Abc;a;a;a;", 3},  // neighbouring absent marks all change
+      {U"0;1;", U"0;1;", 0},              // the first field has no ";" before it
+      {U"x;10;0 ; 0;", U"x;10;0 ; 0;", 0},
+      {U"x,0,1,", U"x,0,1,", 0},
   };
   for (const auto& r : rows) {
     Lines lines = {r.line};
-    EXPECT_EQ(zerosToAbsentMarks(lines), r.count) << r.line;
+    EXPECT_EQ(zerosToAbsentMarks(lines), r.count) << toUtf8(r.line);
     EXPECT_EQ(lines[0], r.expected);
   }
 }
 
 TEST(GradesMode, SwitchOffAndOnAgain) {
   MemoryTextEditor editor;
-  editor.setLines({"NAMEN;M1;M2;M3;", "Abc;1;a;2;", "#"});
+  editor.setLines({U"NAMEN;M1;M2;M3;", U"Abc;1;a;2;", U"#"});
   ListState state;
   state.table.schoolMarks = true;
   TestDialogs dialogs;
   dialogs.yes().yes();
   switchGradesMode(editor, state, dialogs);
-  EXPECT_EQ(editor.lines(), (Lines{"NAMEN;M1;M2;M3;", "Abc;1;0;2;", "#"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"NAMEN;M1;M2;M3;", U"Abc;1;0;2;", U"#"}));
   EXPECT_FALSE(state.table.schoolMarks);
   switchGradesMode(editor, state, dialogs);
-  EXPECT_EQ(editor.lines(), (Lines{"NAMEN;M1;M2;M3;", "Abc;1;a;2;", "#"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"NAMEN;M1;M2;M3;", U"Abc;1;a;2;", U"#"}));
   EXPECT_TRUE(state.table.schoolMarks);
   EXPECT_EQ(dialogs.shown, (std::vector<std::string>{
                                "[confirm] Schulnoten EIN. Einstellung ändern ? -> yes",
@@ -79,14 +79,14 @@ TEST(GradesMode, NothingToConvertKeepsTheMode) {
   };
   for (const auto& r : rows) {
     MemoryTextEditor editor;
-    editor.setLines({"NAMEN;M1;", "Anna;1;", "#"});
+    editor.setLines({U"NAMEN;M1;", U"Anna;1;", U"#"});
     ListState state;
     state.table.schoolMarks = r.on;
     TestDialogs dialogs;
     dialogs.yes();
     switchGradesMode(editor, state, dialogs);
     EXPECT_EQ(state.table.schoolMarks, r.on);
-    EXPECT_EQ(editor.lines(), (Lines{"NAMEN;M1;", "Anna;1;", "#"}));
+    EXPECT_EQ(editor.lines(), (Lines{U"NAMEN;M1;", U"Anna;1;", U"#"}));
     EXPECT_EQ(dialogs.shown.back(), r.report);
     EXPECT_TRUE(editor.formatAt({0, 0}).bold);
   }
@@ -94,13 +94,13 @@ TEST(GradesMode, NothingToConvertKeepsTheMode) {
 
 TEST(GradesMode, AnsweringNoChangesNothing) {
   MemoryTextEditor editor;
-  editor.setLines({"Abc;1;a;2;"});
+  editor.setLines({U"Abc;1;a;2;"});
   ListState state;
   state.table.schoolMarks = true;
   TestDialogs dialogs;
   dialogs.no();
   switchGradesMode(editor, state, dialogs);
-  EXPECT_EQ(editor.lines(), (Lines{"Abc;1;a;2;"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"Abc;1;a;2;"}));
   EXPECT_TRUE(state.table.schoolMarks);
   EXPECT_EQ(dialogs.shown.size(), 1u);
 }

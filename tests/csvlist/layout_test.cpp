@@ -27,29 +27,30 @@ TEST(Layout, CompressLine) {
     char split, list;
     Text expected;
   } rows[] = {
-      {"Nr ;Name  ;", ';', ';', "Nr;Name;"},
-      {"a;b", ';', ';', "a;b;"},
-      {"a ; b", ';', ';', "a;b;"},
-      {"  1;  x y ; 3 ", ';', ';', "1;x y;3;"},
-      {"a;;b;", ';', ';', "a;;b;"},
-      {"", ';', ';', ""},
-      {"a\t b \t", '\t', ';', "a;b;"},  // the list separator is written
-      {"  ;x", ';', ';', ";x;"},
+      {U"Nr ;Name  ;", ';', ';', U"Nr;Name;"},
+      {U"a;b", ';', ';', U"a;b;"},
+      {U"a ; b", ';', ';', U"a;b;"},
+      {U"  1;  x y ; 3 ", ';', ';', U"1;x y;3;"},
+      {U"a;;b;", ';', ';', U"a;;b;"},
+      {U"", ';', ';', U""},
+      {U"a\t b \t", '\t', ';', U"a;b;"},  // the list separator is written
+      {U"  ;x", ';', ';', U";x;"},
   };
-  for (const auto& r : rows) EXPECT_EQ(compressLine(r.line, r.split, r.list), r.expected) << r.line;
+  for (const auto& r : rows)
+    EXPECT_EQ(compressLine(r.line, r.split, r.list), r.expected) << toUtf8(r.line);
 }
 
 TEST(Layout, CompressLinesKeepsTheEndMarkerLast) {
   ListState state;
   state.listSeparator = ';';
-  Lines lines = {"Nr ;Name ", " 1; abc ", "", " # "};
+  Lines lines = {U"Nr ;Name ", U" 1; abc ", U"", U" # "};
   compressLines(lines, state);
-  EXPECT_EQ(lines, (Lines{"Nr;Name;", "1;abc;", "", "#"}));
+  EXPECT_EQ(lines, (Lines{U"Nr;Name;", U"1;abc;", U"", U"#"}));
   EXPECT_EQ(state.detectedSeparator, ';');
 
-  Lines tabbed = {"A\tB", "1\t2"};
+  Lines tabbed = {U"A\tB", U"1\t2"};
   compressLines(tabbed, state);
-  EXPECT_EQ(tabbed, (Lines{"A;B;", "1;2;"}));
+  EXPECT_EQ(tabbed, (Lines{U"A;B;", U"1;2;"}));
   EXPECT_EQ(state.detectedSeparator, '\t');
 }
 
@@ -58,14 +59,15 @@ TEST(Layout, ColumnWidthsMeasureRecordsOnly) {
     Lines lines;
     std::vector<int> expected;
   } rows[] = {
-      {{"Nr;Text;", "1;abcd;", "12;xy;"}, {2, 4}},
-      {{"Gewicht;", "5;", "7;"}, {1}},                       // the header is not measured
-      {{"A;B;C;", "1;2;", "333;x;yy;zzzz;"}, {3, 1, 2, 4}},  // more fields than line 2
-      {{"A;B;C;", "1;22;333;", "4444;"}, {4, 2, 3}},         // fewer fields count as empty
-      {{"A;B;", "1;  x  "}, {1, 1}},                         // blanks around a remainder too
-      {{"A;B;"}, {}},
+      {{U"Nr;Text;", U"1;abcd;", U"12;xy;"}, {2, 4}},
+      {{U"Gewicht;", U"5;", U"7;"}, {1}},                       // the header is not measured
+      {{U"A;B;C;", U"1;2;", U"333;x;yy;zzzz;"}, {3, 1, 2, 4}},  // more fields than line 2
+      {{U"A;B;C;", U"1;22;333;", U"4444;"}, {4, 2, 3}},         // fewer fields count as empty
+      {{U"A;B;", U"1;  x  "}, {1, 1}},                          // blanks around a remainder too
+      {{U"A;B;"}, {}},
   };
-  for (const auto& r : rows) EXPECT_EQ(columnWidths(r.lines, ';'), r.expected) << r.lines[0];
+  for (const auto& r : rows)
+    EXPECT_EQ(columnWidths(r.lines, ';'), r.expected) << toUtf8(r.lines[0]);
 }
 
 TEST(Layout, AlignLine) {
@@ -73,22 +75,22 @@ TEST(Layout, AlignLine) {
   struct Row {
     Text line, extra, expected;
   } rows[] = {
-      {"1;ab;", "", "  1;ab   ;"},
-      {"1;ab;", " ", "   1;ab    ;"},
-      {"-2.5e1;7;", "", "-2.;    7;"},  // a number longer than its column is cut
-      {"Gewicht;Name;", "", "Gew;Name ;"},
-      {"x;y;extra  ;", "", "x  ;y    ;extra;"},  // beyond the known columns: unpadded, kept
-      {"", "", ""},
+      {U"1;ab;", U"", U"  1;ab   ;"},
+      {U"1;ab;", U" ", U"   1;ab    ;"},
+      {U"-2.5e1;7;", U"", U"-2.;    7;"},  // a number longer than its column is cut
+      {U"Gewicht;Name;", U"", U"Gew;Name ;"},
+      {U"x;y;extra  ;", U"", U"x  ;y    ;extra;"},  // beyond the known columns: unpadded, kept
+      {U"", U"", U""},
   };
   for (const auto& r : rows)
-    EXPECT_EQ(alignLine(r.line, ';', ';', widths, r.extra), r.expected) << r.line;
+    EXPECT_EQ(alignLine(r.line, ';', ';', widths, r.extra), r.expected) << toUtf8(r.line);
 }
 
 TEST(Layout, ExpandLinesKeepsEveryFieldOfLongerRecords) {
-  ListState state = loadedState("A;B;C;", "1;2;", 3);
-  Lines lines = {"A;B;C;", "1;2;", "333;x;yy;zzzz;", "#"};
+  ListState state = loadedState(U"A;B;C;", U"1;2;", 3);
+  Lines lines = {U"A;B;C;", U"1;2;", U"333;x;yy;zzzz;", U"#"};
   expandLines(lines, state);
-  EXPECT_EQ(lines, (Lines{"A  ;B;C ;", "  1;2;", "333;x;yy;zzzz;", "#"}));
+  EXPECT_EQ(lines, (Lines{U"A  ;B;C ;", U"  1;2;", U"333;x;yy;zzzz;", U"#"}));
   EXPECT_EQ(state.table.field(1).width, 3);
   EXPECT_EQ(state.table.field(3).width, 2);
 }
@@ -98,13 +100,13 @@ TEST(Layout, ExpandCommandWithAndWithoutTheExtraBlank) {
     bool withoutBlank;
     Lines expected;
   } rows[] = {
-      {true, {"Nr;Text;", " 1;abcd;", "12;xy  ;", "#"}},
-      {false, {" Nr;Text ;", "  1;abcd ;", " 12;xy   ;", "#"}},
+      {true, {U"Nr;Text;", U" 1;abcd;", U"12;xy  ;", U"#"}},
+      {false, {U" Nr;Text ;", U"  1;abcd ;", U" 12;xy   ;", U"#"}},
   };
   for (const auto& r : rows) {
     MemoryTextEditor editor;
-    editor.setLines({"Nr;Text;", "1;abcd;", "12;xy;", "#"});
-    ListState state = loadedState("Nr;Text;", "1;abcd;", 3);
+    editor.setLines({U"Nr;Text;", U"1;abcd;", U"12;xy;", U"#"});
+    ListState state = loadedState(U"Nr;Text;", U"1;abcd;", 3);
     TestDialogs dialogs;
     if (r.withoutBlank)
       dialogs.yes();
@@ -128,13 +130,13 @@ TEST(Layout, ExpandCommandWithAndWithoutTheExtraBlank) {
 
 TEST(Layout, ExpandWithoutALoadedListKeepsLineOne) {
   MemoryTextEditor editor;
-  editor.setLines({"Nr;Text;", "1;abcd;", "10;x;"});
+  editor.setLines({U"Nr;Text;", U"1;abcd;", U"10;x;"});
   ListState state;
   TestDialogs dialogs;
   dialogs.yes();
   TestCursor cursor;
   expandCommand(editor, state, dialogs, cursor, false);
-  EXPECT_EQ(editor.lines(), (Lines{"Nr;Text;", " 1;abcd;", "10;x   ;"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"Nr;Text;", U" 1;abcd;", U"10;x   ;"}));
 }
 
 TEST(Layout, EmptyEditorIsLeftAloneWithoutQuestions) {
@@ -151,24 +153,24 @@ TEST(Layout, EmptyEditorIsLeftAloneWithoutQuestions) {
 }
 
 TEST(Layout, DisplayFormattingCutsALongNameToItsColumn) {
-  ListState state = loadedState("Name;Gewicht;", "Anna;5;", 3);
-  Lines lines = {"Name;Gewicht;", "Anna ; 5", "Bernd;7", "#"};
+  ListState state = loadedState(U"Name;Gewicht;", U"Anna;5;", 3);
+  Lines lines = {U"Name;Gewicht;", U"Anna ; 5", U"Bernd;7", U"#"};
   formatDisplayLines(lines, state, true);
-  EXPECT_EQ(lines, (Lines{"Name ;G;", "Anna ;5;", "Bernd;7;", "#"}));
-  EXPECT_EQ(state.displayedHeader, "Name ;G;");
+  EXPECT_EQ(lines, (Lines{U"Name ;G;", U"Anna ;5;", U"Bernd;7;", U"#"}));
+  EXPECT_EQ(state.displayedHeader, U"Name ;G;");
 
-  Lines markerOnly = {"#"};
+  Lines markerOnly = {U"#"};
   formatDisplayLines(markerOnly, state, true);
-  EXPECT_EQ(markerOnly, (Lines{"#"}));
+  EXPECT_EQ(markerOnly, (Lines{U"#"}));
 }
 
 TEST(Layout, DisplayFormattingInTheEditor) {
   MemoryTextEditor editor;
-  editor.setLines({" Nr ; Text", "1;abcd", "12 ; xy", "#"});
-  ListState state = loadedState("Nr;Text", "1;abcd", 3);
+  editor.setLines({U" Nr ; Text", U"1;abcd", U"12 ; xy", U"#"});
+  ListState state = loadedState(U"Nr;Text", U"1;abcd", 3);
   TestCursor cursor;
   applyDisplayFormatting(editor, state, cursor, 12, true);
-  EXPECT_EQ(editor.lines(), (Lines{"Nr;Text;", " 1;abcd;", "12;xy  ;", "#"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"Nr;Text;", U" 1;abcd;", U"12;xy  ;", U"#"}));
   CharFormat body = tableFormat(12);
   CharFormat header = body;
   header.bold = true;
@@ -180,7 +182,7 @@ TEST(Layout, DisplayFormattingInTheEditor) {
 
 TEST(Layout, CompressCommandKeepsFormatsAndCaret) {
   MemoryTextEditor editor;
-  editor.setLines({"Nr ;Name  ;", " 1 ; Anna ;", "#"});
+  editor.setLines({U"Nr ;Name  ;", U" 1 ; Anna ;", U"#"});
   CharFormat body = tableFormat(10);
   CharFormat header = body;
   header.bold = true;
@@ -190,7 +192,7 @@ TEST(Layout, CompressCommandKeepsFormatsAndCaret) {
   ListState state;
   TestCursor cursor;
   compressCommand(editor, state, cursor);
-  EXPECT_EQ(editor.lines(), (Lines{"Nr;Name;", "1;Anna;", "#"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"Nr;Name;", U"1;Anna;", U"#"}));
   EXPECT_EQ(editor.formatAt({0, 2}), header);
   EXPECT_EQ(editor.formatAt({1, 2}), body);
   EXPECT_EQ(editor.caret(), (TextPos{1, 7}));  // held inside the shorter line
@@ -202,30 +204,30 @@ TEST(Layout, SeparatorAnswers) {
     Text answer;  // "<cancel>" cancels the dialog
     std::optional<char> chosen;
   } rows[] = {
-      {"tab", '\t'},       {" TaB ", '\t'},    {",", ','},
-      {";", ';'},          {"<cancel>", ';'},  {"|", std::nullopt},
-      {"0", std::nullopt}, {"", std::nullopt}, {"t ab", std::nullopt},
+      {U"tab", '\t'},       {U" TaB ", '\t'},    {U",", ','},
+      {U";", ';'},          {U"<cancel>", ';'},  {U"|", std::nullopt},
+      {U"0", std::nullopt}, {U"", std::nullopt}, {U"t ab", std::nullopt},
   };
   for (const auto& r : rows) {
     MemoryTextEditor editor;
-    editor.setLines({"Nr;Ort;", "1;Graz;", "#"});
-    ListState state = loadedState("Nr;Ort;", "1;Graz;", 2);
-    state.displayedHeader = "Nr;Ort;";
+    editor.setLines({U"Nr;Ort;", U"1;Graz;", U"#"});
+    ListState state = loadedState(U"Nr;Ort;", U"1;Graz;", 2);
+    state.displayedHeader = U"Nr;Ort;";
     TestDialogs dialogs;
-    if (r.answer == "<cancel>")
+    if (r.answer == U"<cancel>")
       dialogs.cancel();
     else
       dialogs.text(r.answer);
     int formatted = 0;
     separatorCommand(editor, state, dialogs, [&] { ++formatted; });
-    const char s = r.chosen.value_or(';');
+    const char32_t s = r.chosen.value_or(';');
     const Text sep(1, s);
-    EXPECT_EQ(editor.lines(), (Lines{"Nr" + sep + "Ort" + sep, "1" + sep + "Graz" + sep, "#"}))
-        << r.answer;
-    EXPECT_EQ(state.listSeparator, s) << r.answer;
-    EXPECT_EQ(state.loadedHeader, "Nr" + sep + "Ort" + sep);
-    EXPECT_EQ(state.displayedHeader, "Nr" + sep + "Ort" + sep);
-    EXPECT_EQ(formatted, r.chosen ? 1 : 0) << r.answer;
+    EXPECT_EQ(editor.lines(), (Lines{U"Nr" + sep + U"Ort" + sep, U"1" + sep + U"Graz" + sep, U"#"}))
+        << toUtf8(r.answer);
+    EXPECT_EQ(state.listSeparator, s) << toUtf8(r.answer);
+    EXPECT_EQ(state.loadedHeader, U"Nr" + sep + U"Ort" + sep);
+    EXPECT_EQ(state.displayedHeader, U"Nr" + sep + U"Ort" + sep);
+    EXPECT_EQ(formatted, r.chosen ? 1 : 0) << toUtf8(r.answer);
     if (!r.chosen) {
       ASSERT_EQ(dialogs.shown.size(), 2u);
       EXPECT_EQ(dialogs.shown[1], "[message] Falsche Separator-Eingabe !");
@@ -239,27 +241,27 @@ TEST(Layout, SeparatorAnswers) {
 
 TEST(Layout, SeparatorPromptShowsTheCurrentSeparator) {
   MemoryTextEditor editor;
-  editor.setLines({"Nr\tOrt\t", "1\tGraz\t"});
+  editor.setLines({U"Nr\tOrt\t", U"1\tGraz\t"});
   ListState state;
-  state.loadedHeader = "Nr\tOrt\t";
+  state.loadedHeader = U"Nr\tOrt\t";
   state.listSeparator = '\t';
   TestDialogs dialogs;
-  dialogs.text(";");
+  dialogs.text(U";");
   separatorCommand(editor, state, dialogs, nullptr);
   EXPECT_EQ(dialogs.shown,
             (std::vector<std::string>{
                 "[input] Ersetzen des Separators |  \\rAktueller Datenfeld-Separator =  \"TAB\"  "
                 "\\r \\rSeparatoren: \";\" oder \"TAB\" oder \",\"\\r \\rAbbrechen der Routine mit "
                 "\"0\"\\r  | ; -> ;"}));
-  EXPECT_EQ(editor.lines(), (Lines{"Nr;Ort;", "1;Graz;"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"Nr;Ort;", U"1;Graz;"}));
 }
 
 TEST(Layout, QuotesRoundTrip) {
   const Lines tables[] = {
-      {"A;B;", "1;x;", "2;;", "3;y", "", "#"},
-      {"A,B", "1,x y", "22,"},
-      {"A\tB", "1\tx", "\t"},
-      {"Nr;", "x#;"},  // a "#" inside a record is data
+      {U"A;B;", U"1;x;", U"2;;", U"3;y", U"", U"#"},
+      {U"A,B", U"1,x y", U"22,"},
+      {U"A\tB", U"1\tx", U"\t"},
+      {U"Nr;", U"x#;"},  // a "#" inside a record is data
   };
   for (const Lines& table : tables) {
     Lines lines = table;
@@ -277,15 +279,15 @@ TEST(Layout, QuoteResults) {
     bool insert;
     Lines expected;
   } rows[] = {
-      {{"A;B;", "1;x;", "2;;", "3;y", "#"},
+      {{U"A;B;", U"1;x;", U"2;;", U"3;y", U"#"},
        true,
-       {"A;B;", "\"1\";\"x\";", "\"2\";\"\";", "\"3\";\"y\"", "#"}},
-      {{"A;B;", "\"1\";\"x\";"}, true, {"A;B;", "\"1\";\"x\";"}},  // already quoted
-      {{"A;B;", "1;x;"}, false, {"A;B;", "1;x;"}},                 // not quoted
-      {{"A;B;"}, true, {"A;B;"}},
-      {{"A;", "x#;"}, true, {"A;", "\"x#\";"}},
-      {{"A;", "\"x\";"}, true, {"A;", "\"x\";"}},  // one field, already quoted
-      {{"A;", "\"x\";", "\"y\""}, false, {"A;", "x;", "y"}},
+       {U"A;B;", U"\"1\";\"x\";", U"\"2\";\"\";", U"\"3\";\"y\"", U"#"}},
+      {{U"A;B;", U"\"1\";\"x\";"}, true, {U"A;B;", U"\"1\";\"x\";"}},  // already quoted
+      {{U"A;B;", U"1;x;"}, false, {U"A;B;", U"1;x;"}},                 // not quoted
+      {{U"A;B;"}, true, {U"A;B;"}},
+      {{U"A;", U"x#;"}, true, {U"A;", U"\"x#\";"}},
+      {{U"A;", U"\"x\";"}, true, {U"A;", U"\"x\";"}},  // one field, already quoted
+      {{U"A;", U"\"x\";", U"\"y\""}, false, {U"A;", U"x;", U"y"}},
   };
   for (const auto& r : rows) {
     Lines lines = r.in;
@@ -293,7 +295,7 @@ TEST(Layout, QuoteResults) {
       insertQuotes(lines);
     else
       removeQuotes(lines);
-    EXPECT_EQ(lines, r.expected) << r.in.back();
+    EXPECT_EQ(lines, r.expected) << toUtf8(r.in.back());
   }
 }
 
@@ -303,11 +305,11 @@ TEST(Layout, FinalSeparators) {
     bool add;
     Lines expected;
   } rows[] = {
-      {{"A;B", "1;2;", "", "#"}, true, {"A;B;", "1;2;", "", "#"}},
-      {{"A,B", "1,2"}, true, {"A,B,", "1,2,"}},
-      {{"A\tB", "1\t2"}, true, {"A\tB\t", "1\t2\t"}},
-      {{"A;B;"}, true, {"A;B;"}},  // needs two lines
-      {{"A;B;", "1;2", ";", "#"}, false, {"A;B", "1;2", "", "#"}},
+      {{U"A;B", U"1;2;", U"", U"#"}, true, {U"A;B;", U"1;2;", U"", U"#"}},
+      {{U"A,B", U"1,2"}, true, {U"A,B,", U"1,2,"}},
+      {{U"A\tB", U"1\t2"}, true, {U"A\tB\t", U"1\t2\t"}},
+      {{U"A;B;"}, true, {U"A;B;"}},  // needs two lines
+      {{U"A;B;", U"1;2", U";", U"#"}, false, {U"A;B", U"1;2", U"", U"#"}},
   };
   for (const auto& r : rows) {
     Lines lines = r.in;
@@ -315,25 +317,25 @@ TEST(Layout, FinalSeparators) {
       addLastSeparator(lines);
     else
       deleteLastSeparator(lines);
-    EXPECT_EQ(lines, r.expected) << r.in.front();
+    EXPECT_EQ(lines, r.expected) << toUtf8(r.in.front());
   }
 }
 
 TEST(Layout, LineCommandsRewriteOnlyOnChange) {
   MemoryTextEditor editor;
-  editor.setLines({"A;B", "1;2", "#"});
+  editor.setLines({U"A;B", U"1;2", U"#"});
   addLastSeparatorCommand(editor);
-  EXPECT_EQ(editor.lines(), (Lines{"A;B;", "1;2;", "#"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"A;B;", U"1;2;", U"#"}));
   insertQuotesCommand(editor);
-  EXPECT_EQ(editor.lines(), (Lines{"A;B;", "\"1\";\"2\";", "#"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"A;B;", U"\"1\";\"2\";", U"#"}));
   removeQuotesCommand(editor);
   deleteLastSeparatorCommand(editor);
-  EXPECT_EQ(editor.lines(), (Lines{"A;B", "1;2", "#"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"A;B", U"1;2", U"#"}));
 
   MemoryTextEditor single;
-  single.setLines({"A;B"});
+  single.setLines({U"A;B"});
   addLastSeparatorCommand(single);
-  EXPECT_EQ(single.lines(), (Lines{"A;B"}));
+  EXPECT_EQ(single.lines(), (Lines{U"A;B"}));
   single.undo();  // no undo step of its own
   EXPECT_TRUE(single.isEmpty());
 }

@@ -15,14 +15,14 @@ using Lines = std::vector<Text>;
 
 // A displayed table: aligned, formatted header, end marker.
 Lines displayedTable(ListState& state) {
-  state.loadedHeader = "Nr;Ort;Gewicht;";
+  state.loadedHeader = U"Nr;Ort;Gewicht;";
   const Lines records = {
-      "1;Graz;99.5;", "2;Berlin;100;", "3;grünau;100.5;"_cp, "4;Bonn;a;", "5;Gr;250;",
+      U"1;Graz;99.5;", U"2;Berlin;100;", U"3;grünau;100.5;", U"4;Bonn;a;", U"5;Gr;250;",
   };
   state.table = buildFieldTable(state.loadedHeader, &records[0], ';', 6);
   Lines lines = {state.loadedHeader};
   lines.insert(lines.end(), records.begin(), records.end());
-  lines.push_back("#");
+  lines.push_back(U"#");
   formatDisplayLines(lines, state, true);
   return lines;
 }
@@ -31,7 +31,7 @@ Lines displayedTable(ListState& state) {
 std::vector<int> numbersOf(const Lines& lines) {
   std::vector<int> numbers;
   for (std::size_t i = 1; i < lines.size(); ++i)
-    numbers.push_back(std::stoi(trim(trimmedSplit(lines[i], ';')[0])));
+    numbers.push_back(std::stoi(toUtf8(trim(trimmedSplit(lines[i], ';')[0]))));
   return numbers;
 }
 
@@ -42,31 +42,31 @@ TEST(Selection, OperatorsOnTextAndNumberColumns) {
     Text field, op, term;
     std::vector<int> hits;  // empty: no hits
   } rows[] = {
-      {"2", "=", "graz", {1}},
-      {"2", "=", " GRAZ ", {1}},
-      {"2", "!", "graz", {2, 3, 4, 5}},
-      {"2", "<", "c", {2, 4}},
-      {"2", ">", "gr", {1, 3}},  // "gr" itself does not sort after "gr"
-      {"2", "-", "gr", {1, 3, 5}},
-      {"2", "-", "GR", {1, 3, 5}},
-      {"2", "+", "on", {4}},
-      {"2", "+", "ün"_cp, {3}},
-      {"2", "=", "GRÜNAU"_cp, {}},  // only ASCII letters lose their case
-      {"3", "=", "100", {2}},
-      {"3", "!", "100", {1, 3, 4, 5}},  // "a" is no number: it only differs
-      {"3", "<", "100", {1}},
-      {"3", ">", "100", {3, 5}},  // 99.5 is not kept, 100.5 is: numbers, not texts
-      {"3", "-", "100", {1, 2}},
-      {"3", "+", "100", {2, 3, 5}},
-      {"3", ">", "1e2", {3, 5}},
-      {" 1 ", "=", "3", {3}},
-      {"2", ",", "graz", {}},  // accepted, selects nothing
-      {"2", "=,", "graz", {}},
-      {"7", "!", "x", {1, 2, 3, 4, 5}},  // a field beyond the line is empty
+      {U"2", U"=", U"graz", {1}},
+      {U"2", U"=", U" GRAZ ", {1}},
+      {U"2", U"!", U"graz", {2, 3, 4, 5}},
+      {U"2", U"<", U"c", {2, 4}},
+      {U"2", U">", U"gr", {1, 3}},  // "gr" itself does not sort after "gr"
+      {U"2", U"-", U"gr", {1, 3, 5}},
+      {U"2", U"-", U"GR", {1, 3, 5}},
+      {U"2", U"+", U"on", {4}},
+      {U"2", U"+", U"ün", {3}},
+      {U"2", U"=", U"GRÜNAU", {}},  // only ASCII letters lose their case
+      {U"3", U"=", U"100", {2}},
+      {U"3", U"!", U"100", {1, 3, 4, 5}},  // "a" is no number: it only differs
+      {U"3", U"<", U"100", {1}},
+      {U"3", U">", U"100", {3, 5}},  // 99.5 is not kept, 100.5 is: numbers, not texts
+      {U"3", U"-", U"100", {1, 2}},
+      {U"3", U"+", U"100", {2, 3, 5}},
+      {U"3", U">", U"1e2", {3, 5}},
+      {U" 1 ", U"=", U"3", {3}},
+      {U"2", U",", U"graz", {}},  // accepted, selects nothing
+      {U"2", U"=,", U"graz", {}},
+      {U"7", U"!", U"x", {1, 2, 3, 4, 5}},  // a field beyond the line is empty
   };
   for (const auto& r : rows) {
     const SelectionResult result = selectRecords(table, ';', {r.field, r.op, r.term});
-    const std::string label = r.field + " " + r.op + " " + r.term;
+    const std::string label = toUtf8(r.field + U" " + r.op + U" " + r.term);
     if (r.hits.empty()) {
       EXPECT_EQ(result.outcome, SelectionOutcome::NoHits) << label;
       EXPECT_TRUE(result.lines.empty()) << label;
@@ -87,20 +87,22 @@ TEST(Selection, RefusedRequestsAndTheirMessages) {
     SelectionOutcome outcome;
     Text message;
   } rows[] = {
-      {"0", "=", "x", SelectionOutcome::BadFieldNumber, "Abbruch: Falsche Spaltennummer !"},
-      {"51", "=", "x", SelectionOutcome::BadFieldNumber, "Abbruch: Falsche Spaltennummer !"},
-      {"x", "=", "x", SelectionOutcome::BadFieldNumber, "Abbruch: Falsche Spaltennummer !"},
-      {"", "=", "x", SelectionOutcome::BadFieldNumber, "Abbruch: Falsche Spaltennummer !"},
-      {"2.0", "=", "x", SelectionOutcome::BadFieldNumber, "Abbruch: Falsche Spaltennummer !"},
-      {"2", "", "x", SelectionOutcome::BadOperator, "Abbruch: Falscher Suchoperator !"},
-      {"2", "?", "x", SelectionOutcome::BadOperator, "Abbruch: Falscher Suchoperator !"},
-      {"2", "==", "x", SelectionOutcome::BadOperator, "Abbruch: Falscher Suchoperator !"},
-      {"2", "=", "   ", SelectionOutcome::EmptyTerm, "Abbruch: Leerer Suchbegriff !"},
-      {"3", ">", "abc", SelectionOutcome::TermNotNumeric, "Abbruch: Kein numerischer Suchbegriff!"},
-      {"2", "=", "wien", SelectionOutcome::NoHits, "KEINE gesuchten Datensätze gefunden !"_cp},
+      {U"0", U"=", U"x", SelectionOutcome::BadFieldNumber, U"Abbruch: Falsche Spaltennummer !"},
+      {U"51", U"=", U"x", SelectionOutcome::BadFieldNumber, U"Abbruch: Falsche Spaltennummer !"},
+      {U"x", U"=", U"x", SelectionOutcome::BadFieldNumber, U"Abbruch: Falsche Spaltennummer !"},
+      {U"", U"=", U"x", SelectionOutcome::BadFieldNumber, U"Abbruch: Falsche Spaltennummer !"},
+      {U"2.0", U"=", U"x", SelectionOutcome::BadFieldNumber, U"Abbruch: Falsche Spaltennummer !"},
+      {U"2", U"", U"x", SelectionOutcome::BadOperator, U"Abbruch: Falscher Suchoperator !"},
+      {U"2", U"?", U"x", SelectionOutcome::BadOperator, U"Abbruch: Falscher Suchoperator !"},
+      {U"2", U"==", U"x", SelectionOutcome::BadOperator, U"Abbruch: Falscher Suchoperator !"},
+      {U"2", U"=", U"   ", SelectionOutcome::EmptyTerm, U"Abbruch: Leerer Suchbegriff !"},
+      {U"3", U">", U"abc", SelectionOutcome::TermNotNumeric,
+       U"Abbruch: Kein numerischer Suchbegriff!"},
+      {U"2", U"=", U"wien", SelectionOutcome::NoHits, U"KEINE gesuchten Datensätze gefunden !"},
   };
   for (const auto& r : rows) {
-    EXPECT_EQ(selectRecords(table, ';', {r.field, r.op, r.term}).outcome, r.outcome) << r.field;
+    EXPECT_EQ(selectRecords(table, ';', {r.field, r.op, r.term}).outcome, r.outcome)
+        << toUtf8(r.field);
     EXPECT_EQ(selectionMessage(r.outcome), r.message);
   }
 }
@@ -115,7 +117,7 @@ class SelectionCommand : public ::testing::Test {
   void show(const Lines& lines) {
     Lines shown = lines;
     formatDisplayLines(shown, list, true);
-    if (!isEndMarker(shown.back())) shown.push_back("#");
+    if (!isEndMarker(shown.back())) shown.push_back(U"#");
     editor.setLines(shown);
   }
   std::optional<Lines> select(const Text& field, const Text& op, const Text& term) {
@@ -133,7 +135,7 @@ class SelectionCommand : public ::testing::Test {
 };
 
 TEST_F(SelectionCommand, ReplacesTheTableAndKeepsTheOneBefore) {
-  const auto result = runSelection(editor, list, state, dialogs, cursor, {"2", "-", "b"});
+  const auto result = runSelection(editor, list, state, dialogs, cursor, {U"2", U"-", U"b"});
   ASSERT_TRUE(result);
   EXPECT_EQ(numbersOf(*result), (std::vector<int>{2, 4}));
   EXPECT_EQ(editor.lines(), *result);
@@ -145,10 +147,10 @@ TEST_F(SelectionCommand, ReplacesTheTableAndKeepsTheOneBefore) {
 }
 
 TEST_F(SelectionCommand, AFailedSelectionLeavesTableAndBackup) {
-  ASSERT_TRUE(select("2", "-", "b"));
+  ASSERT_TRUE(select(U"2", U"-", U"b"));
   const Lines afterFirst = editor.lines();
-  EXPECT_FALSE(select("2", "=", "wien"));
-  EXPECT_FALSE(select("99", "=", "x"));
+  EXPECT_FALSE(select(U"2", U"=", U"wien"));
+  EXPECT_FALSE(select(U"99", U"=", U"x"));
   EXPECT_EQ(editor.lines(), afterFirst);
   EXPECT_EQ(dialogs.shown,
             (std::vector<std::string>{"[message] KEINE gesuchten Datensätze gefunden !",
@@ -161,10 +163,10 @@ TEST_F(SelectionCommand, AFailedSelectionLeavesTableAndBackup) {
 }
 
 TEST_F(SelectionCommand, TwoSelectionsThenRestoreTwice) {
-  ASSERT_TRUE(select("2", "-", "b"));
+  ASSERT_TRUE(select(U"2", U"-", U"b"));
   Lines afterFirst = editor.lines();
   afterFirst.pop_back();  // the end marker
-  const auto second = select("2", "=", "bonn");
+  const auto second = select(U"2", U"=", U"bonn");
   ASSERT_TRUE(second);
   EXPECT_EQ(numbersOf(*second), (std::vector<int>{4}));
 
@@ -180,26 +182,26 @@ TEST_F(SelectionCommand, TwoSelectionsThenRestoreTwice) {
 }
 
 TEST_F(SelectionCommand, RestoreAnsweredNoKeepsTheSelection) {
-  ASSERT_TRUE(select("3", ">", "100"));
+  ASSERT_TRUE(select(U"3", U">", U"100"));
   dialogs.no();
   EXPECT_FALSE(restoreSelection(state, dialogs));
   EXPECT_TRUE(state.selectionMade);
 }
 
 TEST_F(SelectionCommand, CaretGoesToTheFieldName) {
-  ASSERT_TRUE(select("2", "!", "x"));
+  ASSERT_TRUE(select(U"2", U"!", U"x"));
   // Line 3 is the second record; field 3 starts after its second separator.
   const int column = nthSeparatorPosition(editor.line(2), ';', 2);
   ASSERT_GT(column, 0);
   EXPECT_TRUE(caretToField(editor, 3, ';'));
   EXPECT_EQ(editor.markStart(), (TextPos{0, column}));
   EXPECT_EQ(editor.markedText().size(), 1u);
-  EXPECT_EQ(editor.markedText(), "G");  // "Gewicht", aligned over its column
+  EXPECT_EQ(editor.markedText(), U"G");  // "Gewicht", aligned over its column
   EXPECT_TRUE(caretToField(editor, 1, ';'));
   EXPECT_EQ(editor.markStart(), (TextPos{0, 0}));
 
   MemoryTextEditor small;
-  small.setLines({"A;B;", "1;2;"});
+  small.setLines({U"A;B;", U"1;2;"});
   EXPECT_FALSE(caretToField(small, 2, ';'));
 }
 

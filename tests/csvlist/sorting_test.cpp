@@ -11,10 +11,10 @@ namespace {
 using Lines = std::vector<Text>;
 
 TEST(Sorting, Keys) {
-  EXPECT_EQ(sortKey("a ; b;c", 2, ';', 10), "b;10");
-  EXPECT_EQ(sortKey("a;b;", 3, ';', 3), ";3");
-  EXPECT_EQ(sortKey("a; b ", 2, ';', 1), " b ;1");  // the remainder is not trimmed
-  EXPECT_EQ(sortKey("a\tb", 1, '\t', 0), "a\t0");
+  EXPECT_EQ(sortKey(U"a ; b;c", 2, ';', 10), U"b;10");
+  EXPECT_EQ(sortKey(U"a;b;", 3, ';', 3), U";3");
+  EXPECT_EQ(sortKey(U"a; b ", 2, ';', 1), U" b ;1");  // the remainder is not trimmed
+  EXPECT_EQ(sortKey(U"a\tb", 1, '\t', 0), U"a\t0");
 }
 
 TEST(Sorting, Lines) {
@@ -26,43 +26,43 @@ TEST(Sorting, Lines) {
     Lines expected;
   } rows[] = {
       {"capitals, then lower case, then umlauts",
-       {"Name;", "bert;", "Anna;", "Zoe;", "ärger;"_cp, "Ärger;"_cp, "zora;", "Otto;"},
+       {U"Name;", U"bert;", U"Anna;", U"Zoe;", U"ärger;", U"Ärger;", U"zora;", U"Otto;"},
        1,
        true,
-       {"Name;", "Anna;", "Otto;", "Zoe;", "bert;", "zora;", "Ärger;"_cp, "ärger;"_cp}},
-      {"header sorted in", {"Name;", "Zoe;", "Anna;"}, 1, false, {"Anna;", "Name;", "Zoe;"}},
+       {U"Name;", U"Anna;", U"Otto;", U"Zoe;", U"bert;", U"zora;", U"Ärger;", U"ärger;"}},
+      {"header sorted in", {U"Name;", U"Zoe;", U"Anna;"}, 1, false, {U"Anna;", U"Name;", U"Zoe;"}},
       {"numbers, a value that is no number last",
-       {"Wert;", "10;", "9;", "a;", "100;", "9.5;", "-1;"},
+       {U"Wert;", U"10;", U"9;", U"a;", U"100;", U"9.5;", U"-1;"},
        1,
        true,
-       {"Wert;", "-1;", "9;", "9.5;", "10;", "100;", "a;"}},
+       {U"Wert;", U"-1;", U"9;", U"9.5;", U"10;", U"100;", U"a;"}},
       {"a numeric sort with the header sorted in",
-       {"Wert;", "3;", "1;"},
+       {U"Wert;", U"3;", U"1;"},
        1,
        false,
-       {"1;", "3;", "Wert;"}},
+       {U"1;", U"3;", U"Wert;"}},
       {"the second key decides the kind of sort",
-       {"H;", "a;", "5;", "3;"},
+       {U"H;", U"a;", U"5;", U"3;"},
        1,
        true,
-       {"H;", "3;", "5;", "a;"}},
+       {U"H;", U"3;", U"5;", U"a;"}},
       {"by the second column",
-       {"Nr;Ort;", "1; Graz;", "2;Bonn;", "3;"},
+       {U"Nr;Ort;", U"1; Graz;", U"2;Bonn;", U"3;"},
        2,
        true,
-       {"Nr;Ort;", "3;", "2;Bonn;", "1; Graz;"}},
+       {U"Nr;Ort;", U"3;", U"2;Bonn;", U"1; Graz;"}},
       {"equal numbers in the order of the exchanges",
-       {"N;T;", "1;A;", "1;B;", "1;C;"},
+       {U"N;T;", U"1;A;", U"1;B;", U"1;C;"},
        1,
        true,
-       {"N;T;", "1;C;", "1;B;", "1;A;"}},
+       {U"N;T;", U"1;C;", U"1;B;", U"1;A;"}},
       {"equal numbers among others",
-       {"N;T;", "2;A;", "1;B;", "2;C;", "1;D;"},
+       {U"N;T;", U"2;A;", U"1;B;", U"2;C;", U"1;D;"},
        1,
        true,
-       {"N;T;", "1;D;", "1;B;", "2;A;", "2;C;"}},
-      {"one record", {"Name;", "x;"}, 1, true, {"Name;", "x;"}},
-      {"one line", {"x;"}, 1, false, {"x;"}},
+       {U"N;T;", U"1;D;", U"1;B;", U"2;A;", U"2;C;"}},
+      {"one record", {U"Name;", U"x;"}, 1, true, {U"Name;", U"x;"}},
+      {"one line", {U"x;"}, 1, false, {U"x;"}},
       {"nothing", {}, 1, false, {}},
   };
   for (const auto& r : rows)
@@ -71,12 +71,13 @@ TEST(Sorting, Lines) {
 
 TEST(Sorting, EqualTextsFollowTheTextOfTheirLineNumber) {
   // Lines 2 and 10 hold the same value: key "a;10" sorts before "a;2".
-  Lines lines = {"V;L;"};
+  Lines lines = {U"V;L;"};
   for (int i = 1; i <= 11; ++i)
-    lines.push_back(Text(i == 2 || i == 10 ? "a" : "b") + ";" + std::to_string(i) + ";");
+    lines.push_back(Text(i == 2 || i == 10 ? U"a" : U"b") + U";" + fromUtf8(std::to_string(i)) +
+                    U";");
   const Lines sorted = sortLines(lines, 1, ';', true);
   std::vector<std::string> order;
-  for (std::size_t i = 1; i < sorted.size(); ++i) order.push_back(sorted[i].substr(2));
+  for (std::size_t i = 1; i < sorted.size(); ++i) order.push_back(toUtf8(sorted[i].substr(2)));
   EXPECT_EQ(order, (std::vector<std::string>{"10;", "2;", "1;", "11;", "3;", "4;", "5;", "6;", "7;",
                                              "8;", "9;"}));
 }
@@ -85,7 +86,7 @@ class SortCommand : public ::testing::Test {
  protected:
   void SetUp() override { editor.setLines(table); }
 
-  Lines table = {"Nr;Name;", "2;Bert;", "1;Anna;", "3;Carl;", "#"};
+  Lines table = {U"Nr;Name;", U"2;Bert;", U"1;Anna;", U"3;Carl;", U"#"};
   MemoryTextEditor editor;
   ListState state;
   TestDialogs dialogs;
@@ -97,8 +98,8 @@ TEST_F(SortCommand, SortsByTheChosenColumnAndKeepsTheEndMarker) {
   dialogs.yes().useDefault();
   const auto result = sortCommand(editor, state, dialogs, cursor, 2, headerChoice);
   ASSERT_TRUE(result);
-  EXPECT_EQ(*result, (Lines{"Nr;Name;", "1;Anna;", "2;Bert;", "3;Carl;"}));
-  EXPECT_EQ(editor.lines(), (Lines{"Nr;Name;", "1;Anna;", "2;Bert;", "3;Carl;", "#"}));
+  EXPECT_EQ(*result, (Lines{U"Nr;Name;", U"1;Anna;", U"2;Bert;", U"3;Carl;"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"Nr;Name;", U"1;Anna;", U"2;Bert;", U"3;Carl;", U"#"}));
   EXPECT_EQ(editor.caret(), (TextPos{0, 0}));
   EXPECT_EQ(dialogs.shown,
             (std::vector<std::string>{
@@ -113,17 +114,17 @@ TEST_F(SortCommand, CancelTakesTheDefaultColumn) {
   dialogs.no().cancel();
   const auto result = sortCommand(editor, state, dialogs, cursor, 1, headerChoice);
   ASSERT_TRUE(result);
-  EXPECT_EQ(*result, (Lines{"1;Anna;", "2;Bert;", "3;Carl;", "Nr;Name;"}));
+  EXPECT_EQ(*result, (Lines{U"1;Anna;", U"2;Bert;", U"3;Carl;", U"Nr;Name;"}));
 }
 
 TEST_F(SortCommand, InvalidColumnsEndSilently) {
-  for (const Text answer : {"0", "3", "-1", "x", "", " 1 ", "1.0"}) {
+  for (const Text answer : {U"0", U"3", U"-1", U"x", U"", U" 1 ", U"1.0"}) {
     TestDialogs answers;
     answers.yes().text(answer);
     headerChoice = true;
-    EXPECT_FALSE(sortCommand(editor, state, answers, cursor, 1, headerChoice)) << answer;
-    EXPECT_EQ(answers.shown.size(), 2u) << answer;
-    EXPECT_FALSE(headerChoice) << answer;  // the answer Yes stays stored
+    EXPECT_FALSE(sortCommand(editor, state, answers, cursor, 1, headerChoice)) << toUtf8(answer);
+    EXPECT_EQ(answers.shown.size(), 2u) << toUtf8(answer);
+    EXPECT_FALSE(headerChoice) << toUtf8(answer);  // the answer Yes stays stored
   }
   EXPECT_EQ(editor.lines(), table);
   EXPECT_TRUE(cursor.shapes.empty());

@@ -27,10 +27,10 @@ TEST_F(GradesEditorTest, FolderSwitchAnswers) {
   for (const Row& r : rows) {
     workingFolder = dir + "/elsewhere";
     if (r.answer != nullptr)
-      dialogs.text(r.answer);
+      dialogs.text(fromUtf8(r.answer));
     else
       dialogs.cancel();
-    menu("Datei > Ordner wechseln");
+    menu(U"Datei > Ordner wechseln");
     EXPECT_EQ(workingFolder, r.folder) << (r.answer ? r.answer : "cancel");
     EXPECT_EQ(dialogs.shown, r.shown) << (r.answer ? r.answer : "cancel");
     if (r.folder == dir + "/demo") {

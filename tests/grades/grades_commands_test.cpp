@@ -7,19 +7,19 @@ namespace korvale {
 namespace {
 
 TEST_F(GradesEditorTest, ClipboardTakesTheWholeTextWhenNothingIsMarked) {
-  editor.setLines({"Eins", "Zwei"});
+  editor.setLines({U"Eins", U"Zwei"});
   CharFormat bold;
   bold.bold = true;
   editor.applyFormat({1, 0}, {1, 4}, bold);
-  menu("Bearbeiten > Kopieren");
-  EXPECT_EQ(clipboard.text().text, "Eins\nZwei");
+  menu(U"Bearbeiten > Kopieren");
+  EXPECT_EQ(clipboard.text().text, U"Eins\nZwei");
   editor.setSelection({0, 1}, {1, 2});
-  menu("Bearbeiten > Ausschneiden");
-  EXPECT_EQ(clipboard.text().text, "ins\nZw");
-  EXPECT_EQ(editor.lines(), (std::vector<Text>{"Eei"}));
+  menu(U"Bearbeiten > Ausschneiden");
+  EXPECT_EQ(clipboard.text().text, U"ins\nZw");
+  EXPECT_EQ(editor.lines(), (std::vector<Text>{U"Eei"}));
   editor.setCaret({0, 3});
-  menu("Bearbeiten > Einfügen"_cp);
-  EXPECT_EQ(editor.lines(), (std::vector<Text>{"Eeiins", "Zw"}));
+  menu(U"Bearbeiten > Einfügen");
+  EXPECT_EQ(editor.lines(), (std::vector<Text>{U"Eeiins", U"Zw"}));
   EXPECT_TRUE(editor.formatAt({1, 0}).bold) << "pasted text keeps its formats";
   EXPECT_FALSE(editor.formatAt({0, 4}).bold);
   EXPECT_EQ(editor.caret(), (TextPos{1, 2}));
@@ -27,10 +27,10 @@ TEST_F(GradesEditorTest, ClipboardTakesTheWholeTextWhenNothingIsMarked) {
   // A locked text is copied but not cut or pasted into.
   grades.setLocked(true);
   editor.setSelection({0, 0}, {0, 2});
-  menu("Bearbeiten > Ausschneiden");
-  menu("Bearbeiten > Einfügen"_cp);
-  EXPECT_EQ(clipboard.text().text, "Ee");
-  EXPECT_EQ(editor.lines(), (std::vector<Text>{"Eeiins", "Zw"}));
+  menu(U"Bearbeiten > Ausschneiden");
+  menu(U"Bearbeiten > Einfügen");
+  EXPECT_EQ(clipboard.text().text, U"Ee");
+  EXPECT_EQ(editor.lines(), (std::vector<Text>{U"Eeiins", U"Zw"}));
 }
 
 TEST_F(GradesEditorTest, FontSizesFromSixToTwentyFour) {
@@ -38,17 +38,17 @@ TEST_F(GradesEditorTest, FontSizesFromSixToTwentyFour) {
     Text answer;
     int size;
     int tableSize;
-  } rows[] = {{"25", 14, 10}, {"0", 14, 10}, {"x", 14, 10}, {"24", 24, 24}, {" 6", 6, 6}};
+  } rows[] = {{U"25", 14, 10}, {U"0", 14, 10}, {U"x", 14, 10}, {U"24", 24, 24}, {U" 6", 6, 6}};
   for (const Row& r : rows) {
-    editor.setLines({"Kopf", "Rumpf"});
+    editor.setLines({U"Kopf", U"Rumpf"});
     grades.opened();
     editor.setSelection({1, 0}, {1, 3});
     dialogs.shown.clear();
     dialogs.text(r.answer);
-    menu("Schrift > Schriftgröße"_cp);
-    EXPECT_EQ(editor.formatAt({1, 1}).size, r.size) << r.answer;
+    menu(U"Schrift > Schriftgröße");
+    EXPECT_EQ(editor.formatAt({1, 1}).size, r.size) << toUtf8(r.answer);
     EXPECT_EQ(editor.formatAt({1, 4}).size, 14) << "only the marked range";
-    EXPECT_EQ(grades.tableFontSize(), r.tableSize) << r.answer;
+    EXPECT_EQ(grades.tableFontSize(), r.tableSize) << toUtf8(r.answer);
   }
   EXPECT_EQ(dialogs.shown.front(),
             "[input] Gewünschte Schriftgröße eingeben | Schriftgröße für markierte Bereiche oder "
@@ -57,46 +57,46 @@ TEST_F(GradesEditorTest, FontSizesFromSixToTwentyFour) {
 
 TEST_F(GradesEditorTest, TableFontKeepsTheBoldHeader) {
   dialogs.file(write("liste.csv", "Nr;Name;\r\n1;Al;\r\n"));
-  menu("Datei > Öffnen (CSV)"_cp);
+  menu(U"Datei > Öffnen (CSV)");
   dialogs.shown.clear();
   dialogs.useDefault();
-  menu("Schrift > Courier New");
+  menu(U"Schrift > Courier New");
   EXPECT_EQ(dialogs.shown.front(),
             "[input] Schriftänderung für Texttabellen | Standardschriftgröße nur für "
             "Texttabellen\\rvon 6 bis 24. Abbruch mit 0 .............\\r  | 10 -> 10");
-  dialogs.text("12");
-  menu("Schrift > Courier New");
+  dialogs.text(U"12");
+  menu(U"Schrift > Courier New");
   EXPECT_EQ(grades.tableFontSize(), 12);
   EXPECT_EQ(editor.formatAt({0, 0}).size, 12);
   EXPECT_TRUE(editor.formatAt({0, 0}).bold);
-  EXPECT_EQ(editor.formatAt({1, 0}).font, "Courier New");
+  EXPECT_EQ(editor.formatAt({1, 0}).font, U"Courier New");
   EXPECT_FALSE(editor.hasMarked());
 
   // The table shown again later takes the new size.
-  menu("Datenbank > Datenbank anzeigen (E/A)");
-  menu("Datenbank > Datenbank anzeigen (E/A)");
+  menu(U"Datenbank > Datenbank anzeigen (E/A)");
+  menu(U"Datenbank > Datenbank anzeigen (E/A)");
   EXPECT_EQ(editor.formatAt({1, 0}).size, 12);
 
-  menu("Schrift > Alles Markieren");
-  menu("Schrift > Normalschrift");
+  menu(U"Schrift > Alles Markieren");
+  menu(U"Schrift > Normalschrift");
   EXPECT_EQ(editor.formatAt({0, 0}), CharFormat());
 }
 
 TEST_F(GradesEditorTest, FontDialogAppliesToTheMarkedRange) {
-  editor.setLines({"Hallo Welt"});
+  editor.setLines({U"Hallo Welt"});
   editor.setSelection({0, 6}, {0, 10});
-  FontChoice choice{"Times New Roman", 18, true, true};
+  FontChoice choice{U"Times New Roman", 18, true, true};
   ScriptAnswer answer = ScriptAnswer::of(ScriptAnswer::Kind::Font);
   answer.font = choice;
   dialogs.queue(answer);
-  menu("Schrift > Schriftart");
+  menu(U"Schrift > Schriftart");
   const CharFormat f = editor.formatAt({0, 7});
-  EXPECT_EQ(f.font, "Times New Roman");
+  EXPECT_EQ(f.font, U"Times New Roman");
   EXPECT_EQ(f.size, 18);
   EXPECT_TRUE(f.bold && f.italic);
   EXPECT_EQ(editor.formatAt({0, 1}), CharFormat());
   dialogs.cancel();
-  menu("Schrift > Schriftart");
+  menu(U"Schrift > Schriftart");
   EXPECT_EQ(editor.formatAt({0, 7}).size, 18);
 }
 
@@ -116,14 +116,14 @@ TEST_F(GradesEditorTest, RightClickOpensOnlyDocumentsBesideTheList) {
     shell.opened.clear();
     editor.setCaret({r.line - 1, 4});
     grades.textRightClicked();
-    EXPECT_EQ(shell.opened.size(), r.opens ? 1u : 0u) << editor.line(r.line - 1);
+    EXPECT_EQ(shell.opened.size(), r.opens ? 1u : 0u) << toUtf8(editor.line(r.line - 1));
     if (r.opens) {
       EXPECT_EQ(shell.opened[0], dir + "/foto1.jpg");
     }
     EXPECT_EQ(editor.markedText().size(), 1u) << "a locked editor marks the character";
   }
   // The last field of a line without a final separator is no field under the caret.
-  editor.setLines({"1;foto1.jpg"});
+  editor.setLines({U"1;foto1.jpg"});
   grades.setLocked(false);
   shell.opened.clear();
   editor.setCaret({0, 4});
@@ -132,14 +132,14 @@ TEST_F(GradesEditorTest, RightClickOpensOnlyDocumentsBesideTheList) {
 }
 
 TEST_F(GradesEditorTest, KeysForPageBreaksAndLines) {
-  editor.setLines({"Eins", "Zwei", "Drei"});
+  editor.setLines({U"Eins", U"Zwei", U"Drei"});
   editor.setCaret({1, 0});
   EXPECT_TRUE(grades.keyPressed({"Enter", false, true, false}));
-  EXPECT_EQ(editor.lines(), (std::vector<Text>{"Eins", "\xB6", "Zwei", "Drei"}));
-  EXPECT_EQ(grades.status(), "Zei/Spa: 3 / 1 / 1");
+  EXPECT_EQ(editor.lines(), (std::vector<Text>{U"Eins", U"\xB6", U"Zwei", U"Drei"}));
+  EXPECT_EQ(grades.status(), U"Zei/Spa: 3 / 1 / 1");
   editor.setCaret({3, 2});
   EXPECT_TRUE(grades.keyPressed({"Y", false, true, false}));
-  EXPECT_EQ(editor.lines(), (std::vector<Text>{"Eins", "\xB6", "Zwei"}));
+  EXPECT_EQ(editor.lines(), (std::vector<Text>{U"Eins", U"\xB6", U"Zwei"}));
   // Shift with Ctrl is no editing key; Enter alone is the editor's own.
   EXPECT_FALSE(grades.keyPressed({"Y", true, true, false}));
   EXPECT_FALSE(grades.keyPressed({"Enter"}));
@@ -151,20 +151,20 @@ TEST_F(GradesEditorTest, KeysForPageBreaksAndLines) {
 
 TEST_F(GradesEditorTest, HelpIsShownAndPrintedInThreePages) {
   EXPECT_FALSE(grades.helpShown());
-  menu("Hilfe ein/aus > ");
+  menu(U"Hilfe ein/aus > ");
   EXPECT_TRUE(grades.helpShown());
   dialogs.ok();
   grades.printHelp();
   ASSERT_EQ(printer.jobs.size(), 3u);
   const std::vector<Text> first = printer.jobs[0].content.lines();
   ASSERT_GE(first.size(), 4u);
-  EXPECT_EQ(first[0], "    ");
+  EXPECT_EQ(first[0], U"    ");
   EXPECT_EQ(first[2],
-            "    ==========================================================================");
-  EXPECT_EQ(first[3], "     <TABULON> Spezialeditor zur Verwaltung und Auswertung von CSV-Listen");
-  EXPECT_EQ(printer.jobs[1].content.lines()[1], "    (2) Die Auswertung von Tabellen");
+            U"    ==========================================================================");
+  EXPECT_EQ(first[3], U"     <TABULON> Spezialeditor zur Verwaltung und Auswertung von CSV-Listen");
+  EXPECT_EQ(printer.jobs[1].content.lines()[1], U"    (2) Die Auswertung von Tabellen");
   EXPECT_TRUE(printer.jobs[0].content.formatAt(0).bold);
-  menu("Hilfe ein/aus > ");
+  menu(U"Hilfe ein/aus > ");
   EXPECT_FALSE(grades.helpShown());
 }
 

@@ -52,32 +52,32 @@ class GradesEditorTest : public ::testing::Test {
   }
 
   void menu(const Text& path) {
-    const std::size_t sep = path.find(" > ");
+    const std::size_t sep = path.find(U" > ");
     for (const MenuItem& item : grades.menu()) {
       if (item.menu == path.substr(0, sep) && item.entry == path.substr(sep + 3)) {
-        ASSERT_TRUE(item.enabled) << cp1252ToUtf8(path);
+        ASSERT_TRUE(item.enabled) << toUtf8(path);
         const auto action = item.action;
         action();
         return;
       }
     }
-    FAIL() << "no menu entry " << cp1252ToUtf8(path);
+    FAIL() << "no menu entry " << toUtf8(path);
   }
   bool menuEnabled(const Text& menu, const Text& entry) {
     for (const MenuItem& item : grades.menu())
       if (item.menu == menu && item.entry == entry) return item.enabled;
-    ADD_FAILURE() << "no menu entry " << cp1252ToUtf8(entry);
+    ADD_FAILURE() << "no menu entry " << toUtf8(entry);
     return false;
   }
   void button(const Text& caption) {
     for (const Control& c : grades.controls())
       if (c.caption == caption && c.action) return c.action();
-    FAIL() << "no button " << caption;
+    FAIL() << "no button " << toUtf8(caption);
   }
   // Opens a list file through "Öffnen (CSV)"; the hint is expected and dropped.
   void openList(const std::string& path) {
     dialogs.file(path);
-    menu("Datei > Öffnen (CSV)"_cp);
+    menu(U"Datei > Öffnen (CSV)");
     dialogs.shown.clear();
   }
   void click(int line, int column) {

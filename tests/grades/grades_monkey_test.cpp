@@ -26,7 +26,7 @@ class RandomDialogs : public Dialogs {
       case 1:
         return defaultText;
       default:
-        return Text(answers[pick(std::size(answers))]);
+        return fromUtf8(answers[pick(std::size(answers))]);
     }
   }
   std::optional<std::string> openFile(const Text&, const std::string&) override { return file(); }
@@ -36,7 +36,7 @@ class RandomDialogs : public Dialogs {
   }
   std::optional<FontChoice> font(const FontChoice& current) override {
     if (coin()) return std::nullopt;
-    return FontChoice{"Times New Roman", 8 + static_cast<int>(pick(20)), coin(), coin()};
+    return FontChoice{U"Times New Roman", 8 + static_cast<int>(pick(20)), coin(), coin()};
     (void)current;
   }
   bool print() override { return coin(); }
@@ -80,7 +80,7 @@ TEST_F(GradesEditorTest, RandomUseKeepsTheWindowSound) {
     if (roll < 6) {
       std::vector<const MenuItem*> enabled;
       for (const MenuItem& item : monkey.menu())
-        if (item.enabled && item.entry != "Beenden") enabled.push_back(&item);
+        if (item.enabled && item.entry != U"Beenden") enabled.push_back(&item);
       const auto action =
           enabled[std::uniform_int_distribution<std::size_t>(0, enabled.size() - 1)(random)]
               ->action;

@@ -19,14 +19,13 @@ TEST_F(GradesEditorTest, SampleListsOpenWithTheirHeadersAndRecords) {
     int records;
     bool schoolMarks, supplementary;
   } rows[] = {
-      {"demodat.csv", "Nummer;Zuname;Vorname;Sex;Ort;Geburt;Gewicht;Groesse;Wert;", 25, false,
+      {"demodat.csv", U"Nummer;Zuname;Vorname;Sex;Ort;Geburt;Gewicht;Groesse;Wert;", 25, false,
        false},
-      {"mediadat.csv", "INDEX;ZUNAME;VORNAME;IMAGE;AUDIO;VIDEO;DOCU;", 25, false, false},
-      {"noten5a.csv", "NAMEN;REL;DEU;ENG;LAT;FRA;GEO;GES;MAT;BIO;MUS;BIL;PHY;INF;LÜK;LÜM;"_cp, 20,
+      {"mediadat.csv", U"INDEX;ZUNAME;VORNAME;IMAGE;AUDIO;VIDEO;DOCU;", 25, false, false},
+      {"noten5a.csv", U"NAMEN;REL;DEU;ENG;LAT;FRA;GEO;GES;MAT;BIO;MUS;BIL;PHY;INF;LÜK;LÜM;", 20,
        true, false},
-      {"noten5a+.csv",
-       "NAMEN;REL;DEU;ENG;LAT;FRA;GEO;GES;MAT;BIO;MUS;BIL;PHY;INF;LÜK;LÜM;ZUSATZ;"_cp, 20, true,
-       true},
+      {"noten5a+.csv", U"NAMEN;REL;DEU;ENG;LAT;FRA;GEO;GES;MAT;BIO;MUS;BIL;PHY;INF;LÜK;LÜM;ZUSATZ;",
+       20, true, true},
   };
   for (const Row& r : rows) {
     openList(write(r.name, sampleBytes(r.name)));
@@ -37,7 +36,7 @@ TEST_F(GradesEditorTest, SampleListsOpenWithTheirHeadersAndRecords) {
     EXPECT_EQ(grades.list().table.supplementaryColumn, r.supplementary) << r.name;
     // Shown as a table: header, records, end marker.
     EXPECT_EQ(editor.lineCount(), r.records + 2) << r.name;
-    EXPECT_EQ(editor.line(editor.lineCount() - 1), "#") << r.name;
+    EXPECT_EQ(editor.line(editor.lineCount() - 1), U"#") << r.name;
   }
 }
 

@@ -12,7 +12,7 @@
 namespace korvale {
 namespace {
 
-const Lines kList = {"Nr;Name;", "1;Albers;", "2;Claasen;", "3;Dietrich;"};
+const Lines kList = {U"Nr;Name;", U"1;Albers;", U"2;Claasen;", U"3;Dietrich;"};
 
 using Command = void (*)(MailMergeWindow&);
 
@@ -22,7 +22,7 @@ struct Given {
   bool displayed = false;
   bool templateFlag = true;
   bool previewOn = false;
-  Text text = "Sehr geehrte(r) <F2>";
+  Text text = U"Sehr geehrte(r) <F2>";
 };
 
 struct RefusalCase {
@@ -58,7 +58,7 @@ TEST_P(RefusalTest, MessageAndNothingElse) {
   EXPECT_EQ(state.previewOn, stateBefore.previewOn);
   EXPECT_EQ(state.templateInEditor, stateBefore.templateInEditor);
   EXPECT_TRUE(printed.empty());
-  EXPECT_EQ(fileLabel, "Datei: ");
+  EXPECT_EQ(fileLabel, U"Datei: ");
 }
 
 const std::string kShowDatabase = "[message] Bitte zuerst <Datenbank anzeigen> ausschalten !";
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{
             "SaveWhileDisplayed", saveTemplateCommand, {.displayed = true}, {kShowDatabase}},
         RefusalCase{"SaveDuringPreview", saveTemplateCommand, {.previewOn = true}, {kPreviewOn}},
-        RefusalCase{"SaveEmpty", saveTemplateCommand, {.text = ""}, {kWriteFirst}},
+        RefusalCase{"SaveEmpty", saveTemplateCommand, {.text = U""}, {kWriteFirst}},
         RefusalCase{"PreviewWithoutDatabase",
                     previewCommand,
                     {.loaded = false, .displayed = true, .templateFlag = false},
@@ -96,11 +96,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {"[message] Noch kein Serienbrief geladen !"}},
         RefusalCase{"PreviewOfATextWithoutF",
                     previewCommand,
-                    {.text = "<Name> <n2>"},
+                    {.text = U"<Name> <n2>"},
                     {"[message] Abbruch: Kein gültiger Serienbrief !"}},
         RefusalCase{"PreviewOfATextWithoutBrackets",
                     previewCommand,
-                    {.text = "Feld F2 und f3"},
+                    {.text = U"Feld F2 und f3"},
                     {"[message] Abbruch: Kein gültiger Serienbrief !"}},
         RefusalCase{"PrintWithoutDatabase",
                     printLettersCommand,
@@ -112,9 +112,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {kShowDatabase}},
         RefusalCase{"PrintWithoutTemplate",
                     printLettersCommand,
-                    {.templateFlag = false, .text = ""},
+                    {.templateFlag = false, .text = U""},
                     {"[message] Noch kein Serienbrief vorhanden !"}},
-        RefusalCase{"PrintEmpty", printLettersCommand, {.text = ""}, {kWriteFirst}},
+        RefusalCase{"PrintEmpty", printLettersCommand, {.text = U""}, {kWriteFirst}},
         RefusalCase{"PrintDeclined",
                     printLettersCommand,
                     {},
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MailMergeTest, NewTemplateStartsEmptyAndWritable) {
   loadList(kList);
-  setTemplate("alt");
+  setTemplate(U"alt");
   state.templateInEditor = false;
   auto w = window();
   newTemplateCommand(w);
@@ -141,7 +141,7 @@ TEST_F(MailMergeTest, NewTemplateStartsEmptyAndWritable) {
 
 TEST_F(MailMergeTest, EscapeStopsAfterTheCurrentRecordAndThePreviewCommandRestores) {
   loadList(kList);
-  setTemplate("Hallo <F2>\n\n  \n");
+  setTemplate(U"Hallo <F2>\n\n  \n");
   const RichText original = editor.richText();
   keys = TestKeyState(3);
   preview(false, true);
@@ -151,33 +151,33 @@ TEST_F(MailMergeTest, EscapeStopsAfterTheCurrentRecordAndThePreviewCommandRestor
   EXPECT_EQ(dialogs.shown, expected);
   EXPECT_EQ(keys.polls(), 3);
   // The two copies made so far stay, as they were made.
-  EXPECT_EQ(editor.lines(),
-            (Lines{"Hallo Albers", "", "  ", "", "\xB6", "Hallo Claasen", "", "  ", "", "\xB6"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"Hallo Albers", U"", U"  ", U"", U"\xB6", U"Hallo Claasen", U"",
+                                   U"  ", U"", U"\xB6"}));
   EXPECT_TRUE(state.previewOn);
   EXPECT_EQ(cursor.shapes, (std::vector<CursorShape>{CursorShape::Busy, CursorShape::Normal}));
 
   auto w = window();
   previewCommand(w);
   EXPECT_FALSE(state.previewOn);
-  EXPECT_EQ(editor.lines(), Lines{"Hallo <F2>"});
+  EXPECT_EQ(editor.lines(), Lines{U"Hallo <F2>"});
   EXPECT_EQ(editor.formatAt({0, 3}), original.formatAt(3));
   EXPECT_EQ(dialogs.shown.size(), expected.size());
 }
 
 TEST_F(MailMergeTest, EscapeBeforeTheFirstRecordLeavesNoCopy) {
   loadList(kList);
-  setTemplate("<F2>");
+  setTemplate(U"<F2>");
   keys = TestKeyState(1);
   preview(true, true);
   EXPECT_TRUE(editor.isEmpty());
   EXPECT_TRUE(state.previewOn);
-  EXPECT_EQ(state.savedTemplate.text, "<F2>");
+  EXPECT_EQ(state.savedTemplate.text, U"<F2>");
 }
 
 TEST_F(MailMergeTest, PrintingHandsTheLettersToTheWindowsPrinting) {
   loadList(kList);
   setTemplate(
-      "Liebe(r) <F2>,\nviele Gr\xFC\xDF"
+      U"Liebe(r) <F2>,\nviele Gr\xFC\xDF"
       "e");
   preview(false, true);
   dialogs.yes().ok();
@@ -189,28 +189,28 @@ TEST_F(MailMergeTest, PrintingHandsTheLettersToTheWindowsPrinting) {
   // The window's printing starts a page at each mark: one letter per page.
   std::vector<Lines> pages(1);
   for (const Text& line : printed[0].lines()) {
-    if (line == "\xB6")
+    if (line == U"\xB6")
       pages.emplace_back();
     else
       pages.back().push_back(line);
   }
   pages.pop_back();  // nothing follows the last mark
   const Lines greeting = {
-      "viele Gr\xFC\xDF"
-      "e"};
+      U"viele Gr\xFC\xDF"
+      U"e"};
   ASSERT_EQ(pages.size(), 3u);
-  EXPECT_EQ(pages[0], (Lines{"Liebe(r) Albers,", greeting[0]}));
-  EXPECT_EQ(pages[2], (Lines{"Liebe(r) Dietrich,", greeting[0]}));
+  EXPECT_EQ(pages[0], (Lines{U"Liebe(r) Albers,", greeting[0]}));
+  EXPECT_EQ(pages[2], (Lines{U"Liebe(r) Dietrich,", greeting[0]}));
 }
 
 TEST_F(MailMergeTest, PrintingWorksWithoutThePreview) {
   loadList(kList);
-  setTemplate("<F2>");
+  setTemplate(U"<F2>");
   dialogs.yes().ok();
   auto w = window();
   printLettersCommand(w);
   ASSERT_EQ(printed.size(), 1u);
-  EXPECT_EQ(printed[0].text, "<F2>");
+  EXPECT_EQ(printed[0].text, U"<F2>");
 }
 
 class TemplateFileTest : public MailMergeTest {
@@ -226,8 +226,8 @@ class TemplateFileTest : public MailMergeTest {
 };
 
 TEST_F(TemplateFileTest, SavedTemplateLoadsBackWithItsFormats) {
-  RichText doc = RichText::plain("Liebe(r) <F2>,\nTsch\xFC\xDF", fmt("Arial", 12));
-  doc.applyFormat(9, 4, fmt("Courier New", 10, true));
+  RichText doc = RichText::plain(U"Liebe(r) <F2>,\nTsch\xFC\xDF", fmt(U"Arial", 12));
+  doc.applyFormat(9, 4, fmt(U"Courier New", 10, true));
   doc.setAlignment(1, Alignment::Right);
   doc.normalize();
   editor.setRichText(doc);
@@ -242,7 +242,7 @@ TEST_F(TemplateFileTest, SavedTemplateLoadsBackWithItsFormats) {
   EXPECT_EQ(fileName, "neu.rtf");
   EXPECT_EQ(fileExtension, ".rtf");
   EXPECT_EQ(workingFolder, dir);
-  EXPECT_EQ(fileLabel, "Datei: neu.rtf");
+  EXPECT_EQ(fileLabel, U"Datei: neu.rtf");
   EXPECT_TRUE(state.templateInEditor);
 
   editor.clear();
@@ -256,13 +256,13 @@ TEST_F(TemplateFileTest, SavedTemplateLoadsBackWithItsFormats) {
             "[open] RTF-Textdateien (*.rtf)|*.rtf | /tmp -> " + dir + "/neu.rtf");
   EXPECT_EQ(editor.richText(), doc);
   EXPECT_TRUE(state.templateInEditor);
-  EXPECT_EQ(fileLabel, "Datei: neu.rtf");
+  EXPECT_EQ(fileLabel, U"Datei: neu.rtf");
   EXPECT_EQ(workingFolder, dir);
   EXPECT_EQ(unlocks, 1);
 }
 
 TEST_F(TemplateFileTest, FailuresReportDataErrorAndClaimNothing) {
-  setTemplate("<F2>");
+  setTemplate(U"<F2>");
   state.templateInEditor = false;
   const RichText before = editor.richText();
   dialogs.file(dir + "/fehlt/brief.rtf").file(dir + "/fehlt.rtf");
@@ -274,18 +274,18 @@ TEST_F(TemplateFileTest, FailuresReportDataErrorAndClaimNothing) {
   EXPECT_EQ(dialogs.shown[3], "[error] Problem | Daten-Fehler");
   EXPECT_EQ(editor.richText(), before);
   EXPECT_FALSE(state.templateInEditor);
-  EXPECT_EQ(fileLabel, "Datei: ");
+  EXPECT_EQ(fileLabel, U"Datei: ");
   EXPECT_TRUE(fileName.empty());
 }
 
 TEST_F(TemplateFileTest, CancelledDialogsChangeNothing) {
-  setTemplate("<F2>");
+  setTemplate(U"<F2>");
   state.templateInEditor = false;
   dialogs.cancel().cancel();
   auto w = window();
   saveTemplateCommand(w);
   loadTemplateCommand(w);
-  EXPECT_EQ(editor.plainText(), "<F2>");
+  EXPECT_EQ(editor.plainText(), U"<F2>");
   EXPECT_FALSE(state.templateInEditor);
   EXPECT_EQ(workingFolder, "/tmp");
 }

@@ -6,13 +6,13 @@ namespace korvale {
 namespace {
 
 const Lines kPupils = {
-    "Nr;Name;Ort;Betrag;Notiz;",
-    "1;Albers;Bremen;250;kurz;",
-    "2;Br\xFC"
-    "ckner;Kassel;20;x<F1>{1+1}<N2>;",
+    U"Nr;Name;Ort;Betrag;Notiz;",
+    U"1;Albers;Bremen;250;kurz;",
+    U"2;Br\xFC"
+    U"ckner;Kassel;20;x<F1>{1+1}<N2>;",
 };
 
-const Lines kEleven = {"F1;F2;F3;F4;F5;F6;F7;F8;F9;F10;F11;", "a;b;c;d;e;f;g;h;i;j;k;"};
+const Lines kEleven = {U"F1;F2;F3;F4;F5;F6;F7;F8;F9;F10;F11;", U"a;b;c;d;e;f;g;h;i;j;k;"};
 
 struct FillCase {
   const char* name;
@@ -40,112 +40,116 @@ TEST_P(FillingTest, EditorShowsTheFilledCopies) {
 }
 
 const Text kBrueckner =
-    "Br\xFC"
-    "ckner";
+    U"Br\xFC"
+    U"ckner";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FillingTest,
     ::testing::Values(
-        FillCase{"LowerCasePlaceholders",
-                 kPupils,
-                 "<f2> aus <F3>, <n3>: <f3>",
-                 true,
-                 true,
-                 {"Albers aus Bremen, Ort   : Bremen", kBrueckner + " aus Kassel, Ort   : Kassel"}},
+        FillCase{
+            "LowerCasePlaceholders",
+            kPupils,
+            U"<f2> aus <F3>, <n3>: <f3>",
+            true,
+            true,
+            {U"Albers aus Bremen, Ort   : Bremen", kBrueckner + U" aus Kassel, Ort   : Kassel"}},
         FillCase{"NamesPaddedToTheLongestName",
                  kPupils,
-                 "<N1>|<N4>|F",
+                 U"<N1>|<N4>|F",
                  true,
                  true,
-                 {"Nr    |Betrag|F", "Nr    |Betrag|F"}},
+                 {U"Nr    |Betrag|F", U"Nr    |Betrag|F"}},
         FillCase{"PaddedOrCutToTheDeclaredWidth",
                  kPupils,
-                 "[<F2>][<F4>][<F5>]",
+                 U"[<F2>][<F4>][<F5>]",
                  true,
                  false,
-                 {"[Albers][250][kurz]",
-                  "[Br\xFC"
-                  "ckn][20 ][x<F1]"}},
+                 {U"[Albers][250][kurz]",
+                  U"[Br\xFC"
+                  U"ckn][20 ][x<F1]"}},
         FillCase{"CompressedValuesKeepTheirLength",
                  kPupils,
-                 "[<F2>][<F4>]",
+                 U"[<F2>][<F4>]",
                  true,
                  true,
-                 {"[Albers][250]", "[" + kBrueckner + "][20]"}},
+                 {U"[Albers][250]", U"[" + kBrueckner + U"][20]"}},
         FillCase{"F10IsNotTakenForF1",
                  kEleven,
-                 "<F1>-<F10>-<F11>-<F12>-<f1>0",
+                 U"<F1>-<F10>-<F11>-<F12>-<f1>0",
                  true,
                  true,
-                 {"a-j-k-<F12>-a0"}},
+                 {U"a-j-k-<F12>-a0"}},
         FillCase{"WhatIsNoPlaceholderStays",
                  kPupils,
-                 "<F0><F01><F6><X1><F1 <F1>><N>",
+                 U"<F0><F01><F6><X1><F1 <F1>><N>",
                  true,
                  true,
-                 {"<F0><F01><F6><X1><F1 1><N>", "<F0><F01><F6><X1><F1 2><N>"}},
+                 {U"<F0><F01><F6><X1><F1 1><N>", U"<F0><F01><F6><X1><F1 2><N>"}},
         FillCase{"NoteIsInsertedAsText",
                  kPupils,
-                 "<F5>|{<F1>*2}|<F2>",
+                 U"<F5>|{<F1>*2}|<F2>",
                  true,
                  true,
-                 {"kurz|2.00|Albers", "x<F1>{1+1}<N2>|4.00|" + kBrueckner}},
+                 {U"kurz|2.00|Albers", U"x<F1>{1+1}<N2>|4.00|" + kBrueckner}},
         FillCase{"ComputedField",
                  kPupils,
-                 "Anteil: {<F4>*<F1>/100} EUR",
+                 U"Anteil: {<F4>*<F1>/100} EUR",
                  true,
                  true,
-                 {"Anteil: 2.50 EUR", "Anteil: 0.40 EUR"}},
+                 {U"Anteil: 2.50 EUR", U"Anteil: 0.40 EUR"}},
         FillCase{"ComputedFieldOfTheBook",
-                 {"Menge;Preis;", "20;250;"},
-                 "{<F2>*<F1>/100}",
+                 {U"Menge;Preis;", U"20;250;"},
+                 U"{<F2>*<F1>/100}",
                  true,
                  true,
-                 {"50.00"}},
+                 {U"50.00"}},
         FillCase{"OnlyTheFirstComputedFieldIsEvaluated",
                  kPupils,
-                 "{<F4>+1} und {<F4>+2}",
+                 U"{<F4>+1} und {<F4>+2}",
                  true,
                  true,
-                 {"251.00 und {250+2}", "21.00 und {20+2}"}},
-        FillCase{"MathErrorGivesError", kPupils, "A{<F4>/0}B", true, true, {"AErrorB", "AErrorB"}},
-        FillCase{"SyntaxErrorGivesZero", kPupils, "A{<F4>+}B", true, true, {"A0.00B", "A0.00B"}},
+                 {U"251.00 und {250+2}", U"21.00 und {20+2}"}},
+        FillCase{
+            "MathErrorGivesError", kPupils, U"A{<F4>/0}B", true, true, {U"AErrorB", U"AErrorB"}},
+        FillCase{"SyntaxErrorGivesZero", kPupils, U"A{<F4>+}B", true, true, {U"A0.00B", U"A0.00B"}},
         FillCase{"BracesNeedContent",
                  kPupils,
-                 "{}|}{<F1>}|{ }",
+                 U"{}|}{<F1>}|{ }",
                  true,
                  true,
-                 {"{}|}{1}|{ }", "{}|}{2}|{ }"}},
-        FillCase{"BlanksAloneAreNoFormula", kPupils, "<F1>:{ }", true, true, {"1:0.00", "2:0.00"}},
-        FillCase{"PaddedValueInAFormula", kPupils, "{<F4>+<F1>}", true, false, {"251.00", "22.00"}},
+                 {U"{}|}{1}|{ }", U"{}|}{2}|{ }"}},
+        FillCase{
+            "BlanksAloneAreNoFormula", kPupils, U"<F1>:{ }", true, true, {U"1:0.00", U"2:0.00"}},
+        FillCase{
+            "PaddedValueInAFormula", kPupils, U"{<F4>+<F1>}", true, false, {U"251.00", U"22.00"}},
         FillCase{"PageBreakAfterEachCopy",
                  kPupils,
-                 "<F2>\n\nEnde\n",
+                 U"<F2>\n\nEnde\n",
                  false,
                  true,
-                 {"Albers", "", "Ende", "", "\xB6", kBrueckner, "", "Ende", "", "\xB6"}},
+                 {U"Albers", U"", U"Ende", U"", U"\xB6", kBrueckner, U"", U"Ende", U"", U"\xB6"}},
         FillCase{"DoubleBreaksCollapseWithoutPageBreaks",
                  kPupils,
-                 "<F2>\n\nEnde\n",
+                 U"<F2>\n\nEnde\n",
                  true,
                  true,
-                 {"Albers", "Ende", kBrueckner, "Ende"}},
+                 {U"Albers", U"Ende", kBrueckner, U"Ende"}},
         // Every copy collapses once, so all copies look alike.
         FillCase{"EveryCopyCollapsesAlike",
                  kPupils,
-                 "<F2>\n\n\nX",
+                 U"<F2>\n\n\nX",
                  true,
                  true,
-                 {"Albers", "", "X", kBrueckner, "", "X"}},
-        FillCase{"ListWithoutRecords", {"Nr;Name;"}, "<F2>", false, true, {}}),
+                 {U"Albers", U"", U"X", kBrueckner, U"", U"X"}},
+        FillCase{"ListWithoutRecords", {U"Nr;Name;"}, U"<F2>", false, true, {}}),
     [](const ::testing::TestParamInfo<FillCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MailMergeTest, VariablesOfTheEvaluatorServeTheComputedField) {
   loadList(kPupils);
   variables.set('X', 2.5);
-  setTemplate("{<F1>*x}");
+  setTemplate(U"{<F1>*x}");
   preview(true, true);
-  EXPECT_EQ(editor.lines(), (Lines{"2.50", "5.00"}));
+  EXPECT_EQ(editor.lines(), (Lines{U"2.50", U"5.00"}));
 }
 
 }  // namespace

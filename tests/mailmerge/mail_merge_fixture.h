@@ -41,7 +41,7 @@ class MailMergeTest : public ::testing::Test {
   }
 
   void setTemplate(const Text& text) {
-    editor.setRichText(RichText::plain(text, fmt("Arial", 12)));
+    editor.setRichText(RichText::plain(text, fmt(U"Arial", 12)));
     state.templateInEditor = true;
   }
 
@@ -88,7 +88,7 @@ class MailMergeTest : public ::testing::Test {
   std::string workingFolder = "/tmp";
   std::string fileName;
   std::string fileExtension;
-  Text fileLabel = "Datei: ";
+  Text fileLabel = U"Datei: ";
   int unlocks = 0;
   std::vector<RichText> printed;
 };

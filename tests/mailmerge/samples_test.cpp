@@ -1,6 +1,7 @@
 // The demo folder's letters filled from its list, as a teacher tries them first.
 #include <algorithm>
 
+#include "base/encoding.h"
 #include "base/files.h"
 #include "base/numbers.h"
 #include "csvlist/layout.h"
@@ -16,7 +17,7 @@ class SampleLettersTest : public MailMergeTest {
   void SetUp() override {
     const auto bytes = readFileBytes(kSamples + "/demodat.csv");
     ASSERT_TRUE(bytes);
-    const Lines lines = splitLines(*bytes);
+    const Lines lines = splitLines(decodeCp1252(*bytes));
     ASSERT_EQ(lines.size(), 26u);
     // The display formatting declared the column widths.
     loadList(lines, columnWidths(lines, ';'));
@@ -28,7 +29,7 @@ class SampleLettersTest : public MailMergeTest {
     auto w = window();
     loadTemplateCommand(w);
     ASSERT_TRUE(state.templateInEditor);
-    ASSERT_EQ(fileLabel, "Datei: " + name);
+    ASSERT_EQ(fileLabel, U"Datei: " + fromUtf8(name));
     dialogs.shown.clear();
   }
 
@@ -47,7 +48,7 @@ TEST_F(SampleLettersTest, InvitationOnePagePerPerson) {
   std::size_t offset = 0;
   for (const Text& line : shown.lines()) {
     offset += line.size() + 1;
-    if (line == "\xB6") {
+    if (line == U"\xB6") {
       pages.emplace_back();
       pageStarts.push_back(offset);
     } else {
@@ -58,24 +59,24 @@ TEST_F(SampleLettersTest, InvitationOnePagePerPerson) {
   pages.pop_back();
   ASSERT_EQ(pages.size(), records.size());
 
-  const std::size_t titleInTemplate = letterTemplate.text.find("Einladung");
+  const std::size_t titleInTemplate = letterTemplate.text.find(U"Einladung");
   ASSERT_NE(titleInTemplate, Text::npos);
   for (std::size_t r = 0; r < records.size(); ++r) {
     const Lines& page = pages[r];
     const Lines& record = records[r];
     ASSERT_GE(page.size(), 10u);
-    EXPECT_EQ(page[0], record[2] + " " + record[1]);
+    EXPECT_EQ(page[0], record[2] + U" " + record[1]);
     EXPECT_EQ(page[1], record[4]);
-    EXPECT_EQ(page[6], "Liebe(r) " + record[2] + " " + record[1] + ",");
-    EXPECT_NE(page[8].find("Geburtsdatum " + record[5] + " und dem Wohnort " + record[4]),
+    EXPECT_EQ(page[6], U"Liebe(r) " + record[2] + U" " + record[1] + U",");
+    EXPECT_NE(page[8].find(U"Geburtsdatum " + record[5] + U" und dem Wohnort " + record[4]),
               Text::npos);
     EXPECT_NE(page[8].find(record[6] +
-                           " kg bei einer K\xF6rpergr\xF6\xDF"
+                           U" kg bei einer K\xF6rpergr\xF6\xDF"
                            "e von " +
-                           record[7] + " cm."),
+                           record[7] + U" cm."),
               Text::npos);
     // The title keeps its bold 14 points in every letter.
-    const std::size_t title = shown.text.find("Einladung", pageStarts[r]);
+    const std::size_t title = shown.text.find(U"Einladung", pageStarts[r]);
     EXPECT_EQ(shown.formatAt(title), letterTemplate.formatAt(titleInTemplate));
     EXPECT_TRUE(shown.formatAt(title).bold);
     EXPECT_EQ(shown.formatAt(pageStarts[r]), letterTemplate.formatAt(0));
@@ -88,13 +89,13 @@ TEST_F(SampleLettersTest, InvitationOnePagePerPerson) {
 
 TEST_F(SampleLettersTest, ComputedFieldOneLinePerPerson) {
   loadSample("sbrief4.rtf");
-  ASSERT_EQ(editor.lines(), Lines{"<F2> <F3>:  <F8> - 100 - <F7> = {<F8>-100-<F7>}"});
+  ASSERT_EQ(editor.lines(), Lines{U"<F2> <F3>:  <F8> - 100 - <F7> = {<F8>-100-<F7>}"});
   preview(true, true);
   Lines expected;
   for (const Lines& record : records) {
     const double difference = readNumber(record[7]).value() - 100 - readNumber(record[6]).value();
-    expected.push_back(record[1] + " " + record[2] + ":  " + record[7] + " - 100 - " + record[6] +
-                       " = " + formatFixed(difference, 2));
+    expected.push_back(record[1] + U" " + record[2] + U":  " + record[7] + U" - 100 - " +
+                       record[6] + U" = " + formatFixed(difference, 2));
   }
   EXPECT_EQ(editor.lines(), expected);
 }
@@ -105,7 +106,7 @@ TEST_F(SampleLettersTest, PaddedValuesLineUpInColumns) {
   const Lines lines = editor.lines();
   ASSERT_EQ(lines.size(), records.size());
   const std::size_t colon = lines[0].find(':');
-  for (const Text& line : lines) EXPECT_EQ(line.find(':'), colon) << line;
+  for (const Text& line : lines) EXPECT_EQ(line.find(':'), colon) << toUtf8(line);
   EXPECT_TRUE(std::all_of(lines.begin(), lines.end(), [](const Text& line) {
     return line.find('{') == Text::npos && line.find('<') == Text::npos;
   }));

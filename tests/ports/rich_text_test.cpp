@@ -5,7 +5,7 @@
 namespace korvale {
 namespace {
 
-CharFormat fmt(const char* font, int size, bool bold = false) {
+CharFormat fmt(const Text& font, int size, bool bold = false) {
   CharFormat f;
   f.font = font;
   f.size = size;
@@ -13,14 +13,14 @@ CharFormat fmt(const char* font, int size, bool bold = false) {
   return f;
 }
 
-const CharFormat A = fmt("Arial", 14);
-const CharFormat B = fmt("Arial", 14, true);
-const CharFormat C = fmt("Courier New", 10);
+const CharFormat A = fmt(U"Arial", 14);
+const CharFormat B = fmt(U"Arial", 14, true);
+const CharFormat C = fmt(U"Courier New", 10);
 
 // "abc" in A, "def" in B, "ghi" in C.
 RichText threeRuns() {
   RichText rt;
-  rt.text = "abcdefghi";
+  rt.text = U"abcdefghi";
   rt.runs = {{3, A}, {3, B}, {3, C}};
   return rt;
 }
@@ -35,27 +35,33 @@ TEST(RichTextTest, ReplaceKeepsTheFormatsAroundTheChange) {
     std::vector<FormatRun> runs;
   };
   const Case cases[] = {
-      {"inside one run", 4, 1, "XY", A, "abcdXYfghi", {{3, A}, {1, B}, {2, A}, {1, B}, {3, C}}},
-      {"across a run boundary", 2, 2, "Z", C, "abZefghi", {{2, A}, {1, C}, {2, B}, {3, C}}},
-      {"insert takes its own format", 3, 0, "-", C, "abc-defghi", {{3, A}, {1, C}, {3, B}, {3, C}}},
+      {"inside one run", 4, 1, U"XY", A, U"abcdXYfghi", {{3, A}, {1, B}, {2, A}, {1, B}, {3, C}}},
+      {"across a run boundary", 2, 2, U"Z", C, U"abZefghi", {{2, A}, {1, C}, {2, B}, {3, C}}},
+      {"insert takes its own format",
+       3,
+       0,
+       U"-",
+       C,
+       U"abc-defghi",
+       {{3, A}, {1, C}, {3, B}, {3, C}}},
       {"insert merges with an equal neighbour",
        3,
        0,
-       "--",
+       U"--",
        A,
-       "abc--defghi",
+       U"abc--defghi",
        {{5, A}, {3, B}, {3, C}}},
-      {"append at the end", 9, 0, "!", C, "abcdefghi!", {{3, A}, {3, B}, {4, C}}},
-      {"delete a whole run", 3, 3, "", A, "abcghi", {{3, A}, {3, C}}},
-      {"delete everything", 0, 9, "", A, "", {}},
+      {"append at the end", 9, 0, U"!", C, U"abcdefghi!", {{3, A}, {3, B}, {4, C}}},
+      {"delete a whole run", 3, 3, U"", A, U"abcghi", {{3, A}, {3, C}}},
+      {"delete everything", 0, 9, U"", A, U"", {}},
       {"offset and length past the end are cut",
        20,
        5,
-       "x",
+       U"x",
        B,
-       "abcdefghix",
+       U"abcdefghix",
        {{3, A}, {3, B}, {3, C}, {1, B}}},
-      {"length past the end is cut", 7, 100, "", A, "abcdefg", {{3, A}, {3, B}, {1, C}}},
+      {"length past the end is cut", 7, 100, U"", A, U"abcdefg", {{3, A}, {3, B}, {1, C}}},
   };
   for (const auto& c : cases) {
     RichText rt = threeRuns();
@@ -75,28 +81,28 @@ TEST(RichTextTest, ReplaceMovesLineAlignmentsWithTheLines) {
   using enum Alignment;
   // Lines: "l0" Left, "l1" Center, "l2" Right, "l3" Justify.
   const Case cases[] = {
-      {"joining two lines keeps the first one's alignment", 5, 1, "", {Left, Center, Justify}},
+      {"joining two lines keeps the first one's alignment", 5, 1, U"", {Left, Center, Justify}},
       {"a new line break copies the line's alignment",
        4,
        0,
-       "\n",
+       U"\n",
        {Left, Center, Center, Right, Justify}},
-      {"deleting whole lines drops their alignments", 3, 6, "", {Left, Justify}},
+      {"deleting whole lines drops their alignments", 3, 6, U"", {Left, Justify}},
       {"replacing whole lines: the last one's alignment survives",
        3,
        5,
-       "x\ny\nz",
+       U"x\ny\nz",
        {Left, Right, Right, Right, Justify}},
-      {"deleting from a line start into the next line", 3, 4, "", {Left, Right, Justify}},
-      {"text within a line changes nothing", 6, 1, "abc", {Left, Center, Right, Justify}},
+      {"deleting from a line start into the next line", 3, 4, U"", {Left, Right, Justify}},
+      {"text within a line changes nothing", 6, 1, U"abc", {Left, Center, Right, Justify}},
   };
   for (const auto& c : cases) {
-    RichText rt = RichText::plain("l0\nl1\nl2\nl3", A);
+    RichText rt = RichText::plain(U"l0\nl1\nl2\nl3", A);
     rt.alignments = {Left, Center, Right, Justify};
     rt.replace(c.offset, c.length, c.newText, A);
     std::vector<Alignment> got;
     for (int line = 0; line < rt.lineCount(); ++line) got.push_back(rt.alignmentOf(line));
-    EXPECT_EQ(got, c.expected) << c.name << ": " << rt.text;
+    EXPECT_EQ(got, c.expected) << c.name << ": " << toUtf8(rt.text);
   }
 }
 
@@ -119,13 +125,13 @@ TEST(RichTextTest, ApplyFormatSplitsAndMergesRuns) {
     RichText rt = threeRuns();
     rt.applyFormat(c.offset, c.length, c.format);
     EXPECT_EQ(rt.runs, c.runs) << c.name;
-    EXPECT_EQ(rt.text, "abcdefghi") << c.name;
+    EXPECT_EQ(rt.text, U"abcdefghi") << c.name;
   }
 }
 
 TEST(RichTextTest, NormalizeMakesEqualDocumentsCompareEqual) {
   RichText rt;
-  rt.text = "abcdef\nxy";
+  rt.text = U"abcdef\nxy";
   rt.runs = {{0, C}, {2, A}, {1, A}, {0, B}, {3, B}, {40, C}};
   rt.alignments = {Alignment::Center, Alignment::Left, Alignment::Left, Alignment::Right};
   rt.normalize();
@@ -133,19 +139,19 @@ TEST(RichTextTest, NormalizeMakesEqualDocumentsCompareEqual) {
   EXPECT_EQ(rt.alignments, std::vector<Alignment>{Alignment::Center});
 
   RichText bare;
-  bare.text = "abc";
+  bare.text = U"abc";
   bare.normalize(C);
   EXPECT_EQ(bare.runs, (std::vector<FormatRun>{{3, C}}));
 
   RichText shortRuns;
-  shortRuns.text = "abcdef";
+  shortRuns.text = U"abcdef";
   shortRuns.runs = {{2, B}};
   shortRuns.normalize(C);
   EXPECT_EQ(shortRuns.runs, (std::vector<FormatRun>{{6, B}}));
 }
 
 TEST(RichTextTest, PositionsAndOffsetsConvertBothWays) {
-  const RichText rt = RichText::plain("ab\n\ncde", A);
+  const RichText rt = RichText::plain(U"ab\n\ncde", A);
   struct Case {
     TextPos pos;
     std::size_t offset;
@@ -168,12 +174,15 @@ TEST(RichTextTest, LinesOfEdgeTexts) {
     Text text;
     std::vector<Text> lines;
   };
-  const Case cases[] = {
-      {"", {}}, {"a", {"a"}}, {"a\n", {"a", ""}}, {"\n", {"", ""}}, {"a\n\nb", {"a", "", "b"}}};
+  const Case cases[] = {{U"", {}},
+                        {U"a", {U"a"}},
+                        {U"a\n", {U"a", U""}},
+                        {U"\n", {U"", U""}},
+                        {U"a\n\nb", {U"a", U"", U"b"}}};
   for (const auto& c : cases) {
     const RichText rt = RichText::plain(c.text, A);
-    EXPECT_EQ(rt.lines(), c.lines) << c.text;
-    EXPECT_EQ(rt.lineCount(), static_cast<int>(c.lines.size())) << c.text;
+    EXPECT_EQ(rt.lines(), c.lines) << toUtf8(c.text);
+    EXPECT_EQ(rt.lineCount(), static_cast<int>(c.lines.size())) << toUtf8(c.text);
     EXPECT_EQ(RichText::fromLines(c.lines, A).text, c.text);
   }
 }
@@ -190,7 +199,7 @@ TEST(RichTextTest, FormatAtReadsTheRunAndTheLastFormatAtTheEnd) {
 
 RichText alignedSample() {
   RichText rt;
-  rt.text = "Kopf\nMitte\n\nEnde";
+  rt.text = U"Kopf\nMitte\n\nEnde";
   rt.runs = {{4, B}, {7, A}, {5, C}};
   rt.alignments = {Alignment::Center, Alignment::Left, Alignment::Right, Alignment::Justify};
   return rt;
@@ -211,7 +220,7 @@ TEST(RichTextTest, SliceAndInsertGiveTheDocumentBackAtEverySplit) {
 
 TEST(RichTextTest, InsertPlacesFormatsAndAlignments) {
   RichText piece;
-  piece.text = "X\nY";
+  piece.text = U"X\nY";
   piece.runs = {{3, C}};
   piece.alignments = {Alignment::Right, Alignment::Center};
 
@@ -221,23 +230,23 @@ TEST(RichTextTest, InsertPlacesFormatsAndAlignments) {
 
   RichText rt = alignedSample();
   rt.insert(7, piece);  // inside "Mitte": the line keeps Left, "Yte" takes the piece's Center
-  EXPECT_EQ(rt.text, "Kopf\nMiX\nYtte\n\nEnde");
+  EXPECT_EQ(rt.text, U"Kopf\nMiX\nYtte\n\nEnde");
   EXPECT_EQ(rt.runs, (std::vector<FormatRun>{{4, B}, {3, A}, {3, C}, {4, A}, {5, C}}));
   EXPECT_EQ(rt.alignments,
             (std::vector<Alignment>{Alignment::Center, Alignment::Left, Alignment::Center,
                                     Alignment::Right, Alignment::Justify}));
 
   RichText letters = alignedSample();
-  letters.append(RichText::plain("\n", A));
+  letters.append(RichText::plain(U"\n", A));
   letters.append(piece);  // an empty last line takes the appended text's alignment
-  EXPECT_EQ(letters.text, "Kopf\nMitte\n\nEnde\nX\nY");
+  EXPECT_EQ(letters.text, U"Kopf\nMitte\n\nEnde\nX\nY");
   EXPECT_EQ(letters.alignmentOf(4), Alignment::Right);
   EXPECT_EQ(letters.alignmentOf(5), Alignment::Center);
   EXPECT_EQ(letters.alignmentOf(3), Alignment::Justify);
 }
 
 TEST(RichTextTest, SetAlignmentStoresOnlyWhatDiffersFromLeft) {
-  RichText rt = RichText::plain("a\nb\nc", A);
+  RichText rt = RichText::plain(U"a\nb\nc", A);
   rt.setAlignment(5, Alignment::Left);
   rt.setAlignment(-1, Alignment::Center);
   EXPECT_TRUE(rt.alignments.empty());

@@ -66,9 +66,9 @@ TEST(QtCanvas, ShapesPixelsAndText) {
   canvas.setPixel({50, 50}, kBlue);
   canvas.setPixel({-1, 500}, kBlue);
   EXPECT_EQ(at(canvas, 50, 50), kBlue);
-  EXPECT_GT(canvas.textWidth("Merkmal"), canvas.textWidth("M"));
-  EXPECT_GT(canvas.textHeight("M"), 5);
-  canvas.text({60, 60}, "Größe"_cp);
+  EXPECT_GT(canvas.textWidth(U"Merkmal"), canvas.textWidth(U"M"));
+  EXPECT_GT(canvas.textHeight(U"M"), 5);
+  canvas.text({60, 60}, U"Größe");
   bool inked = false;
   for (int x = 60; x < 100; ++x)
     for (int y = 60; y < 80; ++y) inked = inked || at(canvas, x, y) == kBlack;
@@ -91,20 +91,20 @@ TEST(QtCanvas, PieSectorsRunCounterClockwise) {
 TEST(QtCanvas, ChartsAsImages) {
   {
     QtCanvas canvas;
-    drawBarChart(canvas, marks({3, 6, 8, 5, 2}), "          M2 (X)", 2);
+    drawBarChart(canvas, marks({3, 6, 8, 5, 2}), U"          M2 (X)", 2);
     EXPECT_EQ(at(canvas, 5, 5), kTooltipBackground);
     EXPECT_EQ(at(canvas, 90, 300), rgb(240, 200, 200));  // inside the first bar
     EXPECT_TRUE(canvas.savePng(chartFile("bar")));
   }
   {
     QtCanvas canvas;
-    drawLineChart(canvas, marks({3, 6, 8, 5, 2}), "          M2 (X)");
+    drawLineChart(canvas, marks({3, 6, 8, 5, 2}), U"          M2 (X)");
     EXPECT_TRUE(canvas.savePng(chartFile("line")));
   }
   {
     QtCanvas canvas;
     const Distribution d = marks({2, 0, 0, 1, 1});
-    drawPieChart(canvas, d, "          M2 (X)");
+    drawPieChart(canvas, d, U"          M2 (X)");
     // The fill points of the three sectors carry their shades (labels sit on them, so look
     // just beside them).
     EXPECT_EQ(at(canvas, 214, 140), rgb(255, 191, 191));

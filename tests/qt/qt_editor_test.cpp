@@ -21,10 +21,10 @@ namespace {
 TEST(QtEditor, NewTextKeepsTheControlsLayoutSettings) {
   QtTextEditor editor;
   editor.widget()->document()->setDocumentMargin(10);
-  editor.setLines({"eins", "zwei"});
-  editor.setLines({"drei"});
+  editor.setLines({U"eins", U"zwei"});
+  editor.setLines({U"drei"});
   EXPECT_EQ(editor.widget()->document()->documentMargin(), 10);
-  EXPECT_EQ(editor.lines(), std::vector<Text>{"drei"});
+  EXPECT_EQ(editor.lines(), std::vector<Text>{U"drei"});
   EXPECT_FALSE(editor.canUndo());  // a new text starts a new history
 }
 

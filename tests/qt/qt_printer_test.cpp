@@ -29,13 +29,13 @@ TEST(QtPrinterTest, JobsBecomePdfFilesAndLongLinesWrap) {
   QPrinter printer(QPrinter::HighResolution);
   QtPrinter pdf(printer, temp.path());
   Text longLine;
-  for (int i = 1; i <= 40; ++i) longLine += "Wort" + std::to_string(i) + " ";
+  for (int i = 1; i <= 40; ++i) longLine += U"Wort" + fromUtf8(std::to_string(i)) + U" ";
   CharFormat body;
-  body.font = "Arial";
+  body.font = U"Arial";
   body.size = 12;
-  ASSERT_TRUE(pdf.print({"Brief", RichText::fromLines({"Anfang", longLine + "Schluss"}, body)}));
+  ASSERT_TRUE(pdf.print({U"Brief", RichText::fromLines({U"Anfang", longLine + U"Schluss"}, body)}));
   ASSERT_TRUE(
-      pdf.print({"Quer", RichText::fromLines({"Seite zwei"}, body), Orientation::Landscape}));
+      pdf.print({U"Quer", RichText::fromLines({U"Seite zwei"}, body), Orientation::Landscape}));
   EXPECT_EQ(sortedFileNames(temp.path()), (std::vector<std::string>{"job-001.pdf", "job-002.pdf"}));
   const std::string first = pdfText(temp / "job-001.pdf");
   EXPECT_NE(first.find("Anfang"), std::string::npos);
@@ -67,19 +67,19 @@ TEST(QtPrinterTest, FormFeedsStartPagesAndPicturesFillOne) {
   QPrinter printer(QPrinter::HighResolution);
   QtPrinter pdf(printer, temp.path());
   CharFormat courier;
-  courier.font = "Courier New";
+  courier.font = U"Courier New";
   courier.size = 10;
-  const PrintJob lines{"Zeilen",
-                       RichText::fromLines({"eins", "\f", "zwei", "\f", "drei"}, courier)};
+  const PrintJob lines{U"Zeilen",
+                       RichText::fromLines({U"eins", U"\f", U"zwei", U"\f", U"drei"}, courier)};
   ASSERT_TRUE(pdf.print(lines));
   EXPECT_EQ(pdfPages(temp / "job-001.pdf"), 3);
-  EXPECT_EQ(printedPages(lines), (std::vector<std::vector<Text>>{{"eins"}, {"zwei"}, {"drei"}}));
+  EXPECT_EQ(printedPages(lines), (std::vector<std::vector<Text>>{{U"eins"}, {U"zwei"}, {U"drei"}}));
 
   QtCanvas chart(428, 428);
   chart.clear(kWhite);
   chart.setPen(kBlack, 1, PenStyle::Solid);
   chart.line({10, 10}, {400, 400});
-  ASSERT_TRUE(pdf.print({"Grafik", RichText(), Orientation::Portrait, &chart}));
+  ASSERT_TRUE(pdf.print({U"Grafik", RichText(), Orientation::Portrait, &chart}));
   EXPECT_EQ(pdfPages(temp / "job-002.pdf"), 1);
   const auto bytes = readFileBytes(temp / "job-002.pdf");
   ASSERT_TRUE(bytes);

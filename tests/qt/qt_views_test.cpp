@@ -205,11 +205,11 @@ TEST_F(QtViews, AClickInTheLockedTableMarksOneCharacterAndNamesTheField) {
 }
 
 TEST(QtFileFilter, PipeFiltersBecomeQtFilters) {
-  EXPECT_EQ(qtFileFilter("ANSI-Textdateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"),
+  EXPECT_EQ(qtFileFilter(U"ANSI-Textdateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"),
             QStringLiteral("ANSI-Textdateien (*.csv);;Alle Dateien (*)"));
-  EXPECT_EQ(qtFileFilter("RTF-Textdateien  (*.rtf)|*.rtf"),
+  EXPECT_EQ(qtFileFilter(U"RTF-Textdateien  (*.rtf)|*.rtf"),
             QStringLiteral("RTF-Textdateien (*.rtf)"));
-  EXPECT_EQ(qtFileFilter("Bilder|*.jpg;*.png"), QStringLiteral("Bilder (*.jpg *.png)"));
+  EXPECT_EQ(qtFileFilter(U"Bilder|*.jpg;*.png"), QStringLiteral("Bilder (*.jpg *.png)"));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ class DocumentFileTest : public ::testing::Test {
 
   TempFolder temp_;
   std::string dir_ = temp_.path();
-  const CharFormat plain_{"Arial", 14, false, false, false, 0};
+  const CharFormat plain_{U"Arial", 14, false, false, false, 0};
 };
 
 TEST(LooksLikeRtfTest, RecognisesTheRtfGroup) {
@@ -48,22 +48,23 @@ TEST_F(DocumentFileTest, RtfSavesAndLoadsWithItsFormats) {
 }
 
 TEST_F(DocumentFileTest, PlainTextSavesWithCrLfAndLoadsInThePlainFormat) {
-  ASSERT_TRUE(saveDocument(path("liste.csv"), RichText::plain("Name;\nM\xFCller;", plain_), false));
+  ASSERT_TRUE(
+      saveDocument(path("liste.csv"), RichText::plain(U"Name;\nM\xFCller;", plain_), false));
   EXPECT_EQ(readFileBytes(path("liste.csv")), "Name;\r\nM\xFCller;\r\n");
 
   ASSERT_TRUE(writeFileAtomic(path("notiz.txt"), "eins\rzwei\ndrei\r\n"));
-  const CharFormat courier{"Courier New", 10, false, false, false, 0};
+  const CharFormat courier{U"Courier New", 10, false, false, false, 0};
   const auto loaded = loadDocument(path("notiz.txt"), false, courier);
   ASSERT_TRUE(loaded);
-  EXPECT_EQ(*loaded, RichText::plain("eins\nzwei\ndrei", courier));
+  EXPECT_EQ(*loaded, RichText::plain(U"eins\nzwei\ndrei", courier));
 }
 
 TEST_F(DocumentFileTest, TheChosenKindDecidesWhenTheContentDisagrees) {
   // A text file named .rtf loads as text; an RTF file opened as text shows its codes.
   ASSERT_TRUE(writeFileAtomic(path("text.rtf"), "nur Text\r\n"));
-  EXPECT_EQ(loadDocument(path("text.rtf"), true, plain_), RichText::plain("nur Text", plain_));
+  EXPECT_EQ(loadDocument(path("text.rtf"), true, plain_), RichText::plain(U"nur Text", plain_));
   ASSERT_TRUE(writeFileAtomic(path("codes.txt"), "{\\rtf1 x}"));
-  EXPECT_EQ(loadDocument(path("codes.txt"), false, plain_)->text, "{\\rtf1 x}");
+  EXPECT_EQ(loadDocument(path("codes.txt"), false, plain_)->text, U"{\\rtf1 x}");
 }
 
 TEST_F(DocumentFileTest, FailuresAreReported) {

@@ -26,7 +26,7 @@ std::optional<CharFormat> formatOf(const RichText& doc, const Text& piece) {
   return first;
 }
 
-CharFormat format(const char* font, int size, bool bold = false, bool italic = false,
+CharFormat format(const Text& font, int size, bool bold = false, bool italic = false,
                   bool underline = false, std::uint32_t color = 0) {
   return {font, size, bold, italic, underline, color};
 }
@@ -34,33 +34,33 @@ CharFormat format(const char* font, int size, bool bold = false, bool italic = f
 TEST(RtfFixturesTest, LibreOfficeWriterDocument) {
   const RichText doc = fixture("libreoffice_brief.rtf");
   EXPECT_EQ(doc.lines(), (std::vector<Text>{
-                             "Zeugnisnotizen für Klasse 7b"_cp,
-                             "Größe: 12 €, Straße, Ärger, Öl, Übung – „Grüße“"_cp,
-                             "Name\tMathe\tDeutsch",
-                             "Müller\t2\t1-2"_cp,
-                             "Das ist fett, kursiv und rot.",
-                             "Schüler;Note;"_cp,
-                             "Ort, Datum",
-                             "¶"_cp,
-                             "Seite zwei: Grüße aus Köln"_cp,
-                             "Ende.",
+                             U"Zeugnisnotizen für Klasse 7b",
+                             U"Größe: 12 €, Straße, Ärger, Öl, Übung – „Grüße“",
+                             U"Name\tMathe\tDeutsch",
+                             U"Müller\t2\t1-2",
+                             U"Das ist fett, kursiv und rot.",
+                             U"Schüler;Note;",
+                             U"Ort, Datum",
+                             U"¶",
+                             U"Seite zwei: Grüße aus Köln",
+                             U"Ende.",
                          }));
-  const CharFormat body = format("Times New Roman", 12);
+  const CharFormat body = format(U"Times New Roman", 12);
   const std::pair<Text, CharFormat> pieces[] = {
-      {"Zeugnisnotizen für Klasse 7b"_cp, format("Arial", 16, true)},
-      {"Größe: 12 €, Straße"_cp, body},
-      {"Müller"_cp, format("Times New Roman", 12, true, true)},
-      {"\t2\t", body},
-      {"1-2", format("Times New Roman", 12, false, false, true)},
-      {"Das ist ", body},
-      {"fett", format("Times New Roman", 12, true)},
-      {"kursiv", format("Times New Roman", 12, false, true)},
-      {"rot", format("Times New Roman", 12, false, false, false, 0xC00000)},
-      {"Schüler;Note;"_cp, format("Courier New", 10)},
-      {"Seite zwei: Grüße aus Köln"_cp, format("Arial", 14, false, true)},
+      {U"Zeugnisnotizen für Klasse 7b", format(U"Arial", 16, true)},
+      {U"Größe: 12 €, Straße", body},
+      {U"Müller", format(U"Times New Roman", 12, true, true)},
+      {U"\t2\t", body},
+      {U"1-2", format(U"Times New Roman", 12, false, false, true)},
+      {U"Das ist ", body},
+      {U"fett", format(U"Times New Roman", 12, true)},
+      {U"kursiv", format(U"Times New Roman", 12, false, true)},
+      {U"rot", format(U"Times New Roman", 12, false, false, false, 0xC00000)},
+      {U"Schüler;Note;", format(U"Courier New", 10)},
+      {U"Seite zwei: Grüße aus Köln", format(U"Arial", 14, false, true)},
   };
   for (const auto& [piece, expected] : pieces)
-    EXPECT_EQ(formatOf(doc, piece), expected) << cp1252ToUtf8(piece);
+    EXPECT_EQ(formatOf(doc, piece), expected) << toUtf8(piece);
   EXPECT_EQ(doc.alignmentOf(0), Alignment::Center);
   EXPECT_EQ(doc.alignmentOf(6), Alignment::Right);
   EXPECT_EQ(doc.alignmentOf(8), Alignment::Left);
@@ -69,25 +69,25 @@ TEST(RtfFixturesTest, LibreOfficeWriterDocument) {
 TEST(RtfFixturesTest, PandocDocument) {
   const RichText doc = fixture("pandoc_brief.rtf");
   EXPECT_EQ(doc.lines(), (std::vector<Text>{
-                             "Zeugnisnotizen für Klasse 7b"_cp,
-                             "Größe: 12 €, Straße, Ärger, Öl, Übung – “Grüße”"_cp,
-                             "Das ist fett, kursiv und beides.",
-                             "Name\tMathe\tDeutsch",
-                             "Schüler;Note;"_cp,
-                             "¶"_cp,
-                             "Seite zwei: Grüße aus Köln"_cp,
+                             U"Zeugnisnotizen für Klasse 7b",
+                             U"Größe: 12 €, Straße, Ärger, Öl, Übung – “Grüße”",
+                             U"Das ist fett, kursiv und beides.",
+                             U"Name\tMathe\tDeutsch",
+                             U"Schüler;Note;",
+                             U"¶",
+                             U"Seite zwei: Grüße aus Köln",
                          }));
   const std::pair<Text, CharFormat> pieces[] = {
-      {"Zeugnisnotizen für Klasse 7b"_cp, format("Helvetica", 18, true)},
-      {"Größe: 12 €"_cp, format("Helvetica", 12)},
-      {"fett", format("Helvetica", 12, true)},
-      {"kursiv", format("Helvetica", 12, false, true)},
-      {"beides", format("Helvetica", 12, true, true)},
-      {"Schüler;Note;"_cp, format("Courier", 12)},
-      {"Seite zwei"_cp, format("Helvetica", 12)},
+      {U"Zeugnisnotizen für Klasse 7b", format(U"Helvetica", 18, true)},
+      {U"Größe: 12 €", format(U"Helvetica", 12)},
+      {U"fett", format(U"Helvetica", 12, true)},
+      {U"kursiv", format(U"Helvetica", 12, false, true)},
+      {U"beides", format(U"Helvetica", 12, true, true)},
+      {U"Schüler;Note;", format(U"Courier", 12)},
+      {U"Seite zwei", format(U"Helvetica", 12)},
   };
   for (const auto& [piece, expected] : pieces)
-    EXPECT_EQ(formatOf(doc, piece), expected) << cp1252ToUtf8(piece);
+    EXPECT_EQ(formatOf(doc, piece), expected) << toUtf8(piece);
   EXPECT_TRUE(doc.alignments.empty());
 }
 

@@ -21,7 +21,7 @@ std::string describe(const RichText& doc) {
   CharFormat last;
   bool open = false;
   for (std::size_t i = 0; i < doc.text.size(); ++i) {
-    const char c = doc.text[i];
+    const char32_t c = doc.text[i];
     if (c == '\n') {
       if (open) out += "]";
       out += "\n";
@@ -31,7 +31,7 @@ std::string describe(const RichText& doc) {
     const CharFormat f = doc.formatAt(i);
     if (!open || f != last) {
       if (open) out += "] ";
-      out += "[" + cp1252ToUtf8(f.font) + " " + std::to_string(f.size) + (f.bold ? " b" : "") +
+      out += "[" + toUtf8(f.font) + " " + std::to_string(f.size) + (f.bold ? " b" : "") +
              (f.italic ? " i" : "") + (f.underline ? " u" : "");
       if (f.color != 0) {
         char color[16];
@@ -42,7 +42,7 @@ std::string describe(const RichText& doc) {
       last = f;
       open = true;
     }
-    out += cp1252ToUtf8(std::string(1, c));
+    out += toUtf8(Text(1, c));
   }
   if (open) out += "]";
   return out + "\n";
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   const auto doc = readRtf(*bytes);
   if (!doc) return 1;
   if (command == "text")
-    std::cout << cp1252ToUtf8(doc->text) << "\n";
+    std::cout << toUtf8(doc->text) << "\n";
   else if (command == "formats")
     std::cout << describe(*doc);
   else

@@ -37,44 +37,44 @@ TEST(RtfWriterTest, WritesAnsiRtfWithFontAndColourTables) {
 }
 
 TEST(RtfWriterTest, EdgeDocumentsReadBackEqual) {
-  const CharFormat bold{"Arial", 14, true, false, false, 0};
+  const CharFormat bold{U"Arial", 14, true, false, false, 0};
   std::vector<RichText> docs = {
       RichText(),
-      RichText::plain("\n", bold),
-      RichText::plain("a\n", bold),
-      RichText::plain("\n\n\n", CharFormat()),
-      RichText::plain("\t{}\\", CharFormat()),
-      RichText::plain("¶"_cp, CharFormat()),
-      RichText::plain("x", CharFormat{"", 14, false, false, false, 0}),
-      RichText::plain("x", CharFormat{"Arial", 1638, false, false, false, 0xFFFFFF}),
+      RichText::plain(U"\n", bold),
+      RichText::plain(U"a\n", bold),
+      RichText::plain(U"\n\n\n", CharFormat()),
+      RichText::plain(U"\t{}\\", CharFormat()),
+      RichText::plain(U"¶", CharFormat()),
+      RichText::plain(U"x", CharFormat{U"", 14, false, false, false, 0}),
+      RichText::plain(U"x", CharFormat{U"Arial", 1638, false, false, false, 0xFFFFFF}),
   };
-  RichText alignedEmptyLast = RichText::plain("a\n", bold);
+  RichText alignedEmptyLast = RichText::plain(U"a\n", bold);
   alignedEmptyLast.setAlignment(1, Alignment::Right);
   docs.push_back(alignedEmptyLast);
   docs.push_back(sampleDocument());
-  for (const auto& doc : docs) EXPECT_EQ(readBack(doc), normalized(doc)) << doc.text;
+  for (const auto& doc : docs) EXPECT_EQ(readBack(doc), normalized(doc)) << toUtf8(doc.text);
 }
 
 TEST(RtfWriterTest, FontNamesAreCleanedForTheTable) {
   const RichText doc =
-      RichText::plain("x", CharFormat{" Foo;Bar\x01 ", 12, false, false, false, 0});
-  EXPECT_EQ(readBack(doc).runs.front().format.font, "FooBar");
+      RichText::plain(U"x", CharFormat{U" Foo;Bar\x01 ", 12, false, false, false, 0});
+  EXPECT_EQ(readBack(doc).runs.front().format.font, U"FooBar");
   // Control characters other than tab and line break have no place in a document.
-  EXPECT_EQ(readBack(RichText::plain("a\x01\x1F"
-                                     "b",
+  EXPECT_EQ(readBack(RichText::plain(U"a\x01\x1F"
+                                     U"b",
                                      CharFormat()))
                 .text,
-            "ab");
+            U"ab");
 }
 
 RichText randomDocument(std::mt19937& random) {
-  static const std::vector<Text> fonts = {"Arial", "Times New Roman", "Courier New",
-                                          "Liberation Sans",
-                                          "Gr\xFC\xDF"
-                                          "e Schrift"};
+  static const std::vector<Text> fonts = {U"Arial", U"Times New Roman", U"Courier New",
+                                          U"Liberation Sans",
+                                          U"Gr\xFC\xDF"
+                                          U"e Schrift"};
   static const Text alphabet =
-      "abcxyz ABC 0123456789.,;:-_!?\"'()[]{}\\/<>#*+=~\xE4\xF6\xFC\xC4\xD6\xDC\xDF\x80\xB6"
-      "\x84\x93\x96\x97\xA0\xE9\xFF\x81\t\n\n\n";
+      U"abcxyz ABC 0123456789.,;:-_!?\"'()[]{}\\/<>#*+=~\xE4\xF6\xFC\xC4\xD6\xDC\xDF\u20AC\xB6"
+      "\u201E\u201C\u2013\u2014\xA0\xE9\xFF\x81\t\n\n\n";
   const auto pick = [&](std::size_t n) {
     return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
   };

@@ -28,7 +28,7 @@ std::vector<Args> argsOf(const std::vector<CanvasOp>& ops) {
 
 TEST(Charts, BarChartGeometry) {
   RecordingCanvas canvas;
-  drawBarChart(canvas, grades({0, 1, 1, 1, 1}), "          M2 (X)", 2);
+  drawBarChart(canvas, grades({0, 1, 1, 1, 1}), U"          M2 (X)", 2);
   ASSERT_FALSE(canvas.ops.empty());
   EXPECT_EQ(canvas.ops.front().kind, Kind::Clear);
   EXPECT_EQ(canvas.ops.front().color, kTooltipBackground);
@@ -59,38 +59,39 @@ TEST(Charts, BarChartGeometry) {
   struct Label {
     Text text;
     Args at;
-  } labels[] = {{" 0.0%", {}},  // never drawn: the percentage is trimmed
-                {"0.0%", {69, 295}},  {"25.0%", {133, 81}}, {"0.50", {53, 327}},
-                {"4.50", {309, 327}}, {"5.50", {373, 327}}, {"Merkmal           M2 (X)", {20, 20}}};
+  } labels[] = {{U" 0.0%", {}},  // never drawn: the percentage is trimmed
+                {U"0.0%", {69, 295}},  {U"25.0%", {133, 81}},
+                {U"0.50", {53, 327}},  {U"4.50", {309, 327}},
+                {U"5.50", {373, 327}}, {U"Merkmal           M2 (X)", {20, 20}}};
   for (const Label& l : labels) {
     const CanvasOp* op = canvas.findText(l.text);
     if (l.at.empty()) {
-      EXPECT_EQ(op, nullptr) << l.text;
+      EXPECT_EQ(op, nullptr) << toUtf8(l.text);
     } else {
-      ASSERT_NE(op, nullptr) << l.text;
-      EXPECT_EQ(op->args, l.at) << l.text;
+      ASSERT_NE(op, nullptr) << toUtf8(l.text);
+      EXPECT_EQ(op->args, l.at) << toUtf8(l.text);
     }
   }
 }
 
 TEST(Charts, EmptyClassesGiveFlatBarsAndPoints) {
   RecordingCanvas bars;
-  drawBarChart(bars, grades({0, 0, 0}), "x", 2);
+  drawBarChart(bars, grades({0, 0, 0}), U"x", 2);
   for (const CanvasOp& op : bars.all(Kind::Rectangle))
     if (op.brushStyle == BrushStyle::Solid) {
       EXPECT_EQ(op.args[1], op.args[3]);
     }
   RecordingCanvas lines;
-  drawLineChart(lines, grades({0, 0, 0}), "x");
+  drawLineChart(lines, grades({0, 0, 0}), U"x");
   for (const CanvasOp& op : lines.all(Kind::Text))
-    if (op.text == "0") {
+    if (op.text == U"0") {
       EXPECT_EQ(op.args[1], 321 - 26);
     }
 }
 
 TEST(Charts, LineChartGeometry) {
   RecordingCanvas canvas;
-  drawLineChart(canvas, grades({1, 2, 0, 4}), "x");
+  drawLineChart(canvas, grades({1, 2, 0, 4}), U"x");
   // p = round(322 / 4) = 80 (80.5 rounds to even); points at x = 40 + 53 + i * 80; heights
   // round(214 / 4 * count), 53.5 rounding to 54.
   const std::vector<Args> expectedLines = {{26, 321, 401, 321},  {53, 53, 53, 374},  // axes
@@ -109,15 +110,15 @@ TEST(Charts, LineChartGeometry) {
       squares,
       (std::vector<Args>{
           {88, 262, 98, 272}, {168, 209, 178, 219}, {248, 316, 258, 326}, {328, 102, 338, 112}}));
-  ASSERT_NE(canvas.findText("Kl.3"), nullptr);
-  EXPECT_EQ(canvas.findText("Kl.3")->args, (Args{253, 327}));
-  ASSERT_NE(canvas.findText("4"), nullptr);
-  EXPECT_EQ(canvas.findText("4")->args, (Args{333, 81}));
+  ASSERT_NE(canvas.findText(U"Kl.3"), nullptr);
+  EXPECT_EQ(canvas.findText(U"Kl.3")->args, (Args{253, 327}));
+  ASSERT_NE(canvas.findText(U"4"), nullptr);
+  EXPECT_EQ(canvas.findText(U"4")->args, (Args{333, 81}));
 }
 
 TEST(Charts, PieSectorsFillsAndLabels) {
   RecordingCanvas canvas;
-  drawPieChart(canvas, grades({2, 0, 0, 1, 1}), "x");
+  drawPieChart(canvas, grades({2, 0, 0, 1, 1}), U"x");
   EXPECT_EQ(argsOf(canvas.all(Kind::Ellipse)), (std::vector<Args>{{72, 72, 356, 356}}));
   // Each sector twice, white and wide first; the empty classes have none.
   const std::vector<CanvasOp> pies = canvas.all(Kind::Pie);
@@ -144,14 +145,14 @@ TEST(Charts, PieSectorsFillsAndLabels) {
   EXPECT_EQ(fills[1].color, rgb(255, 159, 159));
   EXPECT_EQ(fills[2].color, rgb(255, 127, 127));
   // Labels centred on the fill points (7 x 13 pixels per character in the test canvas).
-  ASSERT_NE(canvas.findText("1.KL: 50.0%"), nullptr);
-  EXPECT_EQ(canvas.findText("1.KL: 50.0%")->args, (Args{214 - 38, 108 - 6}));
-  EXPECT_TRUE(canvas.findText("1.KL: 50.0%")->bold);
-  EXPECT_EQ(canvas.findText("2.KL: 0.0%"), nullptr);
+  ASSERT_NE(canvas.findText(U"1.KL: 50.0%"), nullptr);
+  EXPECT_EQ(canvas.findText(U"1.KL: 50.0%")->args, (Args{214 - 38, 108 - 6}));
+  EXPECT_TRUE(canvas.findText(U"1.KL: 50.0%")->bold);
+  EXPECT_EQ(canvas.findText(U"2.KL: 0.0%"), nullptr);
 
   // One class holding every value: one sector around the whole circle.
   RecordingCanvas whole;
-  drawPieChart(whole, grades({0, 0, 3}), "x");
+  drawPieChart(whole, grades({0, 0, 3}), U"x");
   EXPECT_EQ(argsOf(whole.all(Kind::Pie)).back(), sector({356, 214}, {356, 214}));
   EXPECT_EQ(argsOf(whole.all(Kind::FloodFill)), (std::vector<Args>{{108, 214}}));
 }
@@ -192,18 +193,18 @@ TEST(Charts, ScatterPixelsAndRegressionDots) {
   struct Label {
     Text text;
     Args at;
-  } labels[] = {{"Regression: Y = 2.00 * X  +  (1.00)", {214 - 122, 17}},
-                {"2.50/6.00", {219, 219}},
-                {"MX", {214, 401}},
-                {"MY", {7, 214}},
-                {"1.00/3.00", {26, 401}},
-                {"4.00/3.00", {339, 401}},
-                {"4.00/9.00", {339, 17}},
-                {"1.00/9.00", {26, 17}}};
+  } labels[] = {{U"Regression: Y = 2.00 * X  +  (1.00)", {214 - 122, 17}},
+                {U"2.50/6.00", {219, 219}},
+                {U"MX", {214, 401}},
+                {U"MY", {7, 214}},
+                {U"1.00/3.00", {26, 401}},
+                {U"4.00/3.00", {339, 401}},
+                {U"4.00/9.00", {339, 17}},
+                {U"1.00/9.00", {26, 17}}};
   for (const Label& l : labels) {
     const CanvasOp* op = canvas.findText(l.text);
-    ASSERT_NE(op, nullptr) << l.text;
-    EXPECT_EQ(op->args, l.at) << l.text;
+    ASSERT_NE(op, nullptr) << toUtf8(l.text);
+    EXPECT_EQ(op->args, l.at) << toUtf8(l.text);
   }
 }
 

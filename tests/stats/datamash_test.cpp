@@ -54,15 +54,15 @@ TEST(Datamash, MeansAndPopulationDeviationsAgree) {
         return 7.25;
     }
   };
-  std::vector<Text> lines = {"NAME;M;G;H;N;K;"};
+  std::vector<Text> lines = {U"NAME;M;G;H;N;K;"};
   std::ostringstream tsv;
   for (int r = 0; r < kRows; ++r) {
-    Text line = "p" + std::to_string(r) + ";";
+    Text line = U"p" + fromUtf8(std::to_string(r)) + U";";
     for (int c = 0; c < kColumns; ++c) {
       const auto v = value(c);
-      const Text field = v ? formatFixed(*v, 4) : Text("a");
-      line += field + ";";
-      tsv << (c ? "\t" : "") << (v ? field : "NA");
+      const Text field = v ? formatFixed(*v, 4) : Text(U"a");
+      line += field + U";";
+      tsv << (c ? "\t" : "") << (v ? toUtf8(field) : "NA");
     }
     tsv << "\n";
     lines.push_back(line);

@@ -37,7 +37,7 @@ class StatsTest : public ::testing::Test {
   Lines output() const {
     const Lines all = editor.lines();
     for (std::size_t i = 0; i < all.size(); ++i)
-      if (all[i] == "#") return Lines(all.begin() + static_cast<long>(i) + 1, all.end());
+      if (all[i] == U"#") return Lines(all.begin() + static_cast<long>(i) + 1, all.end());
     return {};
   }
 
@@ -50,20 +50,20 @@ class StatsTest : public ::testing::Test {
 };
 
 // A school-mark list with absent marks and a supplementary column.
-inline const Lines kGradesList = {"NAMEN;M1;M2;ZUSATZ;",
-                                  "Anna ;1;2;gut;",
-                                  "Ben  ;2;a;x;",
-                                  "Cora ;3;3;;",
-                                  "Dirk ;a;4;y;",
-                                  "Emil ;5;5;z;",
-                                  "#"};
+inline const Lines kGradesList = {U"NAMEN;M1;M2;ZUSATZ;",
+                                  U"Anna ;1;2;gut;",
+                                  U"Ben  ;2;a;x;",
+                                  U"Cora ;3;3;;",
+                                  U"Dirk ;a;4;y;",
+                                  U"Emil ;5;5;z;",
+                                  U"#"};
 
 // An ordinary list of numbers and texts.
-inline const Lines kNumericList = {"Nummer;Zuname;Gewicht;Groesse;",
-                                   "1;Albers;61;168;",
-                                   "2;Brückner;84;182;"_cp,
-                                   "3;Claasen;58;165;",
-                                   "4;Dietrich;77;179;",
-                                   "#"};
+inline const Lines kNumericList = {U"Nummer;Zuname;Gewicht;Groesse;",
+                                   U"1;Albers;61;168;",
+                                   U"2;Brückner;84;182;",
+                                   U"3;Claasen;58;165;",
+                                   U"4;Dietrich;77;179;",
+                                   U"#"};
 
 }  // namespace korvale

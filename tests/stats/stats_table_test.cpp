@@ -21,28 +21,28 @@ TEST(StatsTable, ExtractsRowsLabelsAndMissingValues) {
     std::vector<std::vector<double>> values;  // what value(row, index) gives
   } cases[] = {
       {"header and margin",
-       {"NAME;A;B;", "  Anna ;1; a;", "Ben;2.5;3;"},
+       {U"NAME;A;B;", U"  Anna ;1; a;", U"Ben;2.5;3;"},
        {';', true, false},
        {2, 2},
-       {"Anna", "Ben"},
+       {U"Anna", U"Ben"},
        {{1, kMissingValue}, {2.5, 3}}},
       {"all data, missing final separator",
-       {"1,2", "3,x", ""},
+       {U"1,2", U"3,x", U""},
        {',', false, false},
        {2, 2, 1},
-       {"Zeile [  1]", "Zeile [  2]", "Zeile [  3]"},
+       {U"Zeile [  1]", U"Zeile [  2]", U"Zeile [  3]"},
        {{1, 2}, {3, kMissingValue}, {kMissingValue, kMissingValue}}},
       {"supplementary column left out",
-       {"NAMEN;M1;M2;ZUSATZ;", "Abc;1;2;Bemerkung;", "Def;a;5;7;"},
+       {U"NAMEN;M1;M2;ZUSATZ;", U"Abc;1;2;Bemerkung;", U"Def;a;5;7;"},
        {';', true, true},
        {2, 2},
-       {"Abc", "Def"},
+       {U"Abc", U"Def"},
        {{1, 2, kMissingValue}, {kMissingValue, 5, kMissingValue}}},
       {"tab separated",
-       {"x\ty\t", "1\t2\t"},
+       {U"x\ty\t", U"1\t2\t"},
        {'\t', false, false},
        {2, 2},
-       {"Zeile [  1]", "Zeile [  2]"},
+       {U"Zeile [  1]", U"Zeile [  2]"},
        {{kMissingValue, kMissingValue}, {1, 2}}},
   };
   for (const Case& c : cases) {
@@ -61,37 +61,37 @@ TEST(StatsTable, ExtractsRowsLabelsAndMissingValues) {
 }
 
 TEST(StatsTable, ColumnLabels) {
-  const StatsTable withHeader = extractTable({"N;Gewicht;Größe"_cp, "a;1;2"}, {';', true, false});
-  EXPECT_EQ(withHeader.columnLabel(2), "Gewicht");
-  EXPECT_EQ(withHeader.columnLabel(3), "Größe"_cp);
-  EXPECT_EQ(withHeader.columnLabel(4), "Spalte [ 4]");
-  const StatsTable plain = extractTable({"1;2"}, {';', false, false});
-  EXPECT_EQ(plain.columnLabel(2), "Spalte [ 2]");
-  EXPECT_EQ(plain.columnLabel(12), "Spalte [12]");
+  const StatsTable withHeader = extractTable({U"N;Gewicht;Größe", U"a;1;2"}, {';', true, false});
+  EXPECT_EQ(withHeader.columnLabel(2), U"Gewicht");
+  EXPECT_EQ(withHeader.columnLabel(3), U"Größe");
+  EXPECT_EQ(withHeader.columnLabel(4), U"Spalte [ 4]");
+  const StatsTable plain = extractTable({U"1;2"}, {';', false, false});
+  EXPECT_EQ(plain.columnLabel(2), U"Spalte [ 2]");
+  EXPECT_EQ(plain.columnLabel(12), U"Spalte [12]");
 }
 
 TEST(StatsTable, ConsistencyAndCapacity) {
-  const StatsTable even = extractTable({"1;2;", "3;4;"}, {';', false, false});
+  const StatsTable even = extractTable({U"1;2;", U"3;4;"}, {';', false, false});
   EXPECT_TRUE(isConsistent(even, 1));
   EXPECT_TRUE(isConsistent(even, 2));
   EXPECT_FALSE(isConsistent(even, 0));
   EXPECT_FALSE(isConsistent(even, 3));
-  const StatsTable longer = extractTable({"1;2;", "3;4;5;"}, {';', false, false});
+  const StatsTable longer = extractTable({U"1;2;", U"3;4;5;"}, {';', false, false});
   EXPECT_FALSE(isConsistent(longer, 1));
-  EXPECT_FALSE(isConsistent(extractTable({"H;A;"}, {';', true, false}), 1));
+  EXPECT_FALSE(isConsistent(extractTable({U"H;A;"}, {';', true, false}), 1));
 
-  Lines rows(2001, "1;2;");
+  Lines rows(2001, U"1;2;");
   EXPECT_EQ(capacityProblem(extractTable(rows, {';', false, false})),
-            Text("Abbruch: Die Tabelle hat mehr als 2000 Datenzeilen !"));
+            Text(U"Abbruch: Die Tabelle hat mehr als 2000 Datenzeilen !"));
   rows.resize(2000);
   EXPECT_FALSE(capacityProblem(extractTable(rows, {';', false, false})));
   Text wide;
-  for (int i = 0; i < 51; ++i) wide += "1;";
+  for (int i = 0; i < 51; ++i) wide += U"1;";
   EXPECT_EQ(capacityProblem(extractTable({wide}, {';', false, false})),
-            Text("Abbruch: Die Tabelle hat mehr als 50 Wertespalten !"));
+            Text(U"Abbruch: Die Tabelle hat mehr als 50 Wertespalten !"));
   // The margin field is no value column: 51 fields hold 50 values.
   const Text fifty = wide.substr(2);
-  EXPECT_FALSE(capacityProblem(extractTable({"H;" + fifty, "x;" + fifty}, {';', true, false})));
+  EXPECT_FALSE(capacityProblem(extractTable({U"H;" + fifty, U"x;" + fifty}, {';', true, false})));
 }
 
 TEST(ColumnStatistics, SkipsMissingValuesAndDividesByN) {
@@ -151,24 +151,24 @@ TEST(FrequencyDistribution, ClassEntryParsing) {
     int count;
     double lower, width;
   } cases[] = {
-      {"5 , 0.50 , 1.00", true, 5, 0.5, 1},
-      {"12,-3,0.25", true, 12, -3, 0.25},
-      {"2, 1 ,2", true, 2, 1, 2},
-      {"13,0,1", false, 0, 0, 0},
-      {"1,0,1", false, 0, 0, 0},
-      {"5,0.5", false, 0, 0, 0},
-      {"5;0.5;1", false, 0, 0, 0},
-      {"5,0.5,1,2", false, 0, 0, 0},
-      {"5,a,1", false, 0, 0, 0},
-      {"", false, 0, 0, 0},
+      {U"5 , 0.50 , 1.00", true, 5, 0.5, 1},
+      {U"12,-3,0.25", true, 12, -3, 0.25},
+      {U"2, 1 ,2", true, 2, 1, 2},
+      {U"13,0,1", false, 0, 0, 0},
+      {U"1,0,1", false, 0, 0, 0},
+      {U"5,0.5", false, 0, 0, 0},
+      {U"5;0.5;1", false, 0, 0, 0},
+      {U"5,0.5,1,2", false, 0, 0, 0},
+      {U"5,a,1", false, 0, 0, 0},
+      {U"", false, 0, 0, 0},
   };
   for (const Case& c : cases) {
     const auto e = parseClassEntry(c.entry);
-    ASSERT_EQ(e.has_value(), c.valid) << c.entry;
+    ASSERT_EQ(e.has_value(), c.valid) << toUtf8(c.entry);
     if (!e) continue;
-    EXPECT_EQ(e->classCount, c.count) << c.entry;
-    EXPECT_EQ(e->lowerBound, c.lower) << c.entry;
-    EXPECT_EQ(e->width, c.width) << c.entry;
+    EXPECT_EQ(e->classCount, c.count) << toUtf8(c.entry);
+    EXPECT_EQ(e->lowerBound, c.lower) << toUtf8(c.entry);
+    EXPECT_EQ(e->width, c.width) << toUtf8(c.entry);
   }
 }
 
@@ -176,11 +176,11 @@ TEST(FrequencyDistribution, DefaultEntryAndCounts) {
   ColumnSummary s;
   s.minimum = 10;
   s.maximum = 30;
-  EXPECT_EQ(classEntryText(defaultClassEntry(s, false), 2), "5 , 7.50 , 5.00");
-  EXPECT_EQ(classEntryText(defaultClassEntry(s, true), 2), "5 , 0.50 , 1.00");
-  EXPECT_EQ(classEntryText(defaultClassEntry(s, true), 0), "5 , 0 , 1");
+  EXPECT_EQ(classEntryText(defaultClassEntry(s, false), 2), U"5 , 7.50 , 5.00");
+  EXPECT_EQ(classEntryText(defaultClassEntry(s, true), 2), U"5 , 0.50 , 1.00");
+  EXPECT_EQ(classEntryText(defaultClassEntry(s, true), 0), U"5 , 0 , 1");
   s.maximum = 10;
-  EXPECT_EQ(classEntryText(defaultClassEntry(s, false), 1), "5 , 10.0 , 0.0");
+  EXPECT_EQ(classEntryText(defaultClassEntry(s, false), 1), U"5 , 10.0 , 0.0");
 
   // Lower bounds belong to a class, upper bounds to the next; outside values count nowhere.
   const Distribution d = distribute({0.5, 1, 1.49, 1.5, 3, 5.5, kMissingValue, -2}, {5, 0.5, 1.0});
@@ -194,16 +194,16 @@ TEST(FrequencyDistribution, DefaultEntryAndCounts) {
 }
 
 TEST(NumberOutput, AlignmentAndDecimals) {
-  EXPECT_EQ(numberText(2.345, 2), "2.35");
-  EXPECT_EQ(numberText(2.5, 0), "2");
-  EXPECT_EQ(numberText(-1, 3), "-1.000");
-  EXPECT_EQ(alignLeft("Auswertung:", 12), "Auswertung: ");
-  EXPECT_EQ(alignLeft("abcdef", 3), "abc");
-  EXPECT_EQ(alignRight("abc", 5), "  abc");
-  EXPECT_EQ(alignRight("abcdef", 3), "abc");
-  EXPECT_EQ(alignNumber("12", 4), "  12");
+  EXPECT_EQ(numberText(2.345, 2), U"2.35");
+  EXPECT_EQ(numberText(2.5, 0), U"2");
+  EXPECT_EQ(numberText(-1, 3), U"-1.000");
+  EXPECT_EQ(alignLeft(U"Auswertung:", 12), U"Auswertung: ");
+  EXPECT_EQ(alignLeft(U"abcdef", 3), U"abc");
+  EXPECT_EQ(alignRight(U"abc", 5), U"  abc");
+  EXPECT_EQ(alignRight(U"abcdef", 3), U"abc");
+  EXPECT_EQ(alignNumber(U"12", 4), U"  12");
   // A number is never cut: 2000 in a field of 3 would read as 200.
-  EXPECT_EQ(alignNumber("2000", 3), "2000");
+  EXPECT_EQ(alignNumber(U"2000", 3), U"2000");
 }
 
 }  // namespace

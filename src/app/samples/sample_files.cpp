@@ -11,7 +11,7 @@ void writeSampleFiles(const std::string& demoFolder, Dialogs& dialogs) {
   for (const SampleFile& file : sampleFiles()) {
     const std::string bytes(reinterpret_cast<const char*>(file.data), file.size);
     if (!writeFileAtomic(joinPath(demoFolder, file.name), bytes)) {
-      dialogs.message(" DataStore- Error ");
+      dialogs.message(U" DataStore- Error ");
       return;
     }
   }

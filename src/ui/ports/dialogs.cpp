@@ -3,7 +3,7 @@
 namespace korvale {
 
 void showDataError(Dialogs& dialogs) {
-  dialogs.error("Problem", "Daten-Fehler", Icon::Error);
+  dialogs.error(U"Problem", U"Daten-Fehler", Icon::Error);
 }
 
 }  // namespace korvale

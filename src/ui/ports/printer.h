@@ -14,7 +14,7 @@ enum class Orientation { Portrait, Landscape };
 
 class Canvas;
 
-constexpr char kFormFeed = '\f';
+constexpr char32_t kFormFeed = U'\f';
 
 struct PrintJob {
   Text title;

@@ -14,7 +14,7 @@ RichText RichText::plain(const Text& text, const CharFormat& format) {
 }
 
 RichText RichText::fromLines(const std::vector<Text>& lines, const CharFormat& format) {
-  return plain(joinLines(lines, "\n"), format);
+  return plain(joinLines(lines, U"\n"), format);
 }
 
 std::vector<Text> RichText::lines() const {

@@ -11,7 +11,7 @@
 namespace korvale {
 
 struct CharFormat {
-  Text font = "Arial";
+  Text font = U"Arial";
   int size = 14;  // points
   bool bold = false;
   bool italic = false;

@@ -15,7 +15,7 @@ std::vector<Text> TextEditor::lines() const {
 }
 
 Text TextEditor::plainText() const {
-  return joinLines(lines(), "\n");
+  return joinLines(lines(), U"\n");
 }
 
 void TextEditor::setLines(const std::vector<Text>& lines) {
@@ -46,7 +46,7 @@ void TextEditor::insertLine(int index, const Text& text) {
   if (index >= n) {
     appendLine(text);
   } else {
-    replaceRange({std::max(index, 0), 0}, {std::max(index, 0), 0}, text + "\n");
+    replaceRange({std::max(index, 0), 0}, {std::max(index, 0), 0}, text + U"\n");
   }
 }
 
@@ -57,7 +57,7 @@ void TextEditor::appendLine(const Text& text) {
     return;
   }
   const TextPos end = endPos();
-  replaceRange(end, end, "\n" + text);
+  replaceRange(end, end, U"\n" + text);
 }
 
 void TextEditor::deleteLine(int index) {
@@ -104,8 +104,8 @@ void TextEditor::formatAll(const CharFormat& format) {
 
 std::optional<TextPos> TextEditor::find(const Text& pattern, TextPos from, bool matchCase) const {
   if (pattern.empty()) return std::nullopt;
-  const Text needle = matchCase ? pattern : upperAscii(pattern);
-  const Text all = matchCase ? plainText() : upperAscii(plainText());
+  const Text needle = matchCase ? pattern : foldCase(pattern);
+  const Text all = matchCase ? plainText() : foldCase(plainText());
   const RichText positions = RichText::plain(all, CharFormat());
   const std::size_t p = all.find(needle, positions.offsetOf(from));
   if (p == Text::npos) return std::nullopt;

@@ -62,7 +62,7 @@ class TextEditor {
   void replaceMarked(const Text& text);
   void formatAll(const CharFormat& format);
 
-  // The first match at or after `from`, comparing ASCII letters without case when asked.
+  // The first match at or after `from`, comparing letters without their case when asked.
   std::optional<TextPos> find(const Text& pattern, TextPos from, bool matchCase) const;
 };
 

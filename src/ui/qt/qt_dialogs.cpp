@@ -15,8 +15,8 @@
 namespace korvale {
 
 QString toQtMessage(const Text& text) {
-  Text unified = replaceAll(text, "\r\n", "\n", CaseMode::Exact).text;
-  for (char& c : unified)
+  Text unified = replaceAll(text, U"\r\n", U"\n", CaseMode::Exact).text;
+  for (char32_t& c : unified)
     if (c == '\r') c = '\n';
   return toQt(unified);
 }
@@ -26,11 +26,11 @@ QString qtFileFilter(const Text& filter) {
   QStringList filters;
   for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
     Text label = parts[i];
-    if (const std::size_t paren = label.find(" ("); paren != Text::npos)
+    if (const std::size_t paren = label.find(U" ("); paren != Text::npos)
       label = trimRight(label.substr(0, paren));
-    Text patterns = replaceAll(parts[i + 1], ";", " ", CaseMode::Exact).text;
-    if (patterns == "*.*") patterns = "*";
-    filters << toQt(label + " (" + patterns + ")");
+    Text patterns = replaceAll(parts[i + 1], U";", U" ", CaseMode::Exact).text;
+    if (patterns == U"*.*") patterns = U"*";
+    filters << toQt(label + U" (" + patterns + U")");
   }
   return filters.join(QStringLiteral(";;"));
 }
@@ -67,7 +67,7 @@ void QtDialogs::error(const Text& caption, const Text& text, Icon icon) {
 }
 
 bool QtDialogs::confirm(const Text& text) {
-  return question("Bestätigung"_cp, text, Icon::Question);
+  return question(U"Bestätigung", text, Icon::Question);
 }
 
 bool QtDialogs::question(const Text& caption, const Text& text, Icon icon) {

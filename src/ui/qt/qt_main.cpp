@@ -107,7 +107,8 @@ int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
   MemoryClipboard clipboard;
   TranscriptShell shell([&](const std::string& path) {
     std::cout << "[shell] "
-              << ScriptedDialogs::show(appPtr ? shortenScriptPath(path, *appPtr, folder) : path)
+              << ScriptedDialogs::show(
+                     fromUtf8(appPtr ? shortenScriptPath(path, *appPtr, folder) : path))
               << "\n";
   });
   QtPlatform platform(&dialogs, &keys, true, &printer, &clipboard, &shell);

@@ -1,4 +1,4 @@
-// The one place where cp1252 text meets Qt's Unicode strings.
+// The one place where the program's text meets Qt's strings, character for character.
 #pragma once
 
 #include <QString>
@@ -8,10 +8,10 @@
 namespace korvale {
 
 inline QString toQt(const Text& text) {
-  return QString::fromStdString(cp1252ToUtf8(text));
+  return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 inline Text fromQt(const QString& text) {
-  return utf8ToCp1252(text.toStdString());
+  return text.toStdU32String();
 }
 // Message texts break their lines with CR; Qt wants LF.
 QString toQtMessage(const Text& text);

@@ -63,6 +63,24 @@ Alignment fromQtAlignment(Qt::Alignment a) {
   return Alignment::Left;
 }
 
+// Columns count characters; Qt counts UTF-16 units, two for a character beyond U+FFFF.
+bool pairAt(const QString& line, qsizetype unit) {
+  return unit + 1 < line.size() && line[unit].isHighSurrogate() && line[unit + 1].isLowSurrogate();
+}
+
+int unitsBefore(const QString& line, int column) {
+  qsizetype unit = 0;
+  for (int c = 0; c < column && unit < line.size(); ++c) unit += pairAt(line, unit) ? 2 : 1;
+  return static_cast<int>(unit);
+}
+
+int charactersBefore(const QString& line, int units) {
+  int characters = 0;
+  for (qsizetype unit = 0; unit < units && unit < line.size(); ++characters)
+    unit += pairAt(line, unit) ? 2 : 1;
+  return characters;
+}
+
 // Inserts text that may hold '\n'; Qt turns each line feed into a new paragraph.
 void insertText(QTextCursor& cursor, const Text& text, const QTextCharFormat& format) {
   if (!text.empty()) cursor.insertText(toQt(text), format);
@@ -173,12 +191,13 @@ int QtTextEditor::position(TextPos pos) const {
   const int lines = std::max(doc->blockCount(), 1);
   const int l = std::clamp(pos.line, 0, lines - 1);
   const QTextBlock block = doc->findBlockByNumber(l);
-  return block.position() + std::clamp(pos.column, 0, block.length() - 1);
+  const int units = unitsBefore(block.text(), std::max(pos.column, 0));
+  return block.position() + std::clamp(units, 0, block.length() - 1);
 }
 
 TextPos QtTextEditor::posOf(int position) const {
   const QTextBlock block = edit_->document()->findBlock(position);
-  return {block.blockNumber(), position - block.position()};
+  return {block.blockNumber(), charactersBefore(block.text(), position - block.position())};
 }
 
 void QtTextEditor::replaceRange(TextPos from, TextPos to, const Text& text) {

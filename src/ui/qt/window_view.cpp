@@ -198,7 +198,7 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     else if (key->key() == Qt::Key_Escape)
       press.name = "Escape";
     else if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier) && !key->text().isEmpty())
-      press.name = fromQt(key->text().left(1).toUpper());
+      press.name = key->text().left(1).toUpper().toStdString();
     else if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A &&
              key->key() <= Qt::Key_Z)
       press.name = std::string(1, static_cast<char>('A' + key->key() - Qt::Key_A));
