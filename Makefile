@@ -7,7 +7,7 @@ JOBS ?= 2
 PACKAGES = cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-liberation poppler-utils xvfb clang-14 libclang-rt-14-dev clang-format-14 \
            datamash file locales qt6-translations-l10n librsvg2-bin dpkg-dev desktop-file-utils \
-           appstream
+           appstream libicu-dev fonts-dejavu-core
 
 .PHONY: run test deps build build-asan bench deb checks fuzz clean
 
