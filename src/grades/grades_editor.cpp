@@ -164,6 +164,7 @@ void GradesEditor::opened() {
   stats_.windowOpened();
   resetChart(stats_, s_.chart);
   fileName_.clear();
+  fileEncoding_ = Encoding::Cp1252;
   tableFontSize_ = 10;
   helpShown_ = false;
   fieldsViewShown_ = false;
@@ -197,6 +198,7 @@ void GradesEditor::reset() {
   s_.editor.setTypingFormat(font);
   fieldsViewShown_ = false;
   fileName_.clear();
+  fileEncoding_ = Encoding::Cp1252;
   setFileLabel();
   mm_.templateInEditor = false;
   mm_.savedTemplate = RichText();
@@ -365,22 +367,12 @@ void GradesEditor::takeAsDatabase(const std::vector<Text>& lines, int field) {
 }
 
 void GradesEditor::mailMerge(void (*command)(MailMergeWindow&)) {
-  MailMergeWindow w{s_.editor,
-                    s_.dialogs,
-                    s_.keys,
-                    s_.cursor,
-                    s_.variables,
-                    mm_,
-                    databaseLoaded_,
-                    databaseDisplayed_,
-                    databaseCopy_,
-                    list_,
-                    s_.workingFolder,
-                    fileName_,
-                    fileExtension_,
-                    fileLabel_,
-                    [this] { setLocked(false); },
-                    [this] { print(); }};
+  MailMergeWindow w{
+      s_.editor,          s_.dialogs,    s_.keys,          s_.cursor,
+      s_.variables,       mm_,           databaseLoaded_,  databaseDisplayed_,
+      databaseCopy_,      list_,         s_.workingFolder, fileName_,
+      fileExtension_,     fileEncoding_, fileLabel_,       [this] { setLocked(false); },
+      [this] { print(); }};
   command(w);
   updateStatus();
   notify();

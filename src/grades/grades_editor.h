@@ -9,6 +9,7 @@
 #include "app/paths.h"
 #include "app/scaling.h"
 #include "app/window.h"
+#include "base/encoding.h"
 #include "csvlist/list_state.h"
 #include "csvlist/search.h"
 #include "csvlist/selection.h"
@@ -178,6 +179,8 @@ class GradesEditor : public Window {
   bool helpShown_ = false;
   std::string fileName_;
   std::string fileExtension_;
+  // What the file was read in, and so what a save as text writes.
+  Encoding fileEncoding_ = Encoding::Cp1252;
   std::string databaseName_;
   int tableFontSize_ = 10;
   CharFormat textFont_;  // "Arial", regular, 14

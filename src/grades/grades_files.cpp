@@ -84,7 +84,7 @@ void GradesEditor::open(bool asText) {
 }
 
 bool GradesEditor::loadIntoEditor(const std::string& path) {
-  const auto doc = loadDocument(path, fileExtension_ == ".rtf", textFont());
+  const auto doc = loadDocument(path, fileExtension_ == ".rtf", textFont(), &fileEncoding_);
   if (!doc) return false;
   s_.editor.setRichText(*doc);
   return true;
@@ -171,10 +171,11 @@ void GradesEditor::save() {
   const std::string extension = extensionOf(path);
   bool written = false;
   if (extension == ".rtf") {
-    written = saveDocument(path, s_.editor.richText(), true);
+    written = saveUserDocument(path, s_.editor.richText(), true, fileEncoding_, s_.dialogs);
   } else {
     const std::vector<Text> lines = linesToSave(isListExtension(extension));
-    written = saveDocument(path, RichText::fromLines(lines, CharFormat()), false);
+    written = saveUserDocument(path, RichText::fromLines(lines, CharFormat()), false, fileEncoding_,
+                               s_.dialogs);
   }
   caretTo(1, 1);
   if (written) {

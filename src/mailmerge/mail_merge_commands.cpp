@@ -99,7 +99,8 @@ void loadTemplateCommand(MailMergeWindow& w) {
   const auto path = w.dialogs.openFile(kTemplateFilter, w.workingFolder);
   if (!path) return;
   w.workingFolder = folderOf(*path);
-  const auto doc = loadDocument(*path, true, w.editor.typingFormat());
+  Encoding encoding = Encoding::Cp1252;
+  const auto doc = loadDocument(*path, true, w.editor.typingFormat(), &encoding);
   if (!doc) {
     // The editor keeps what it holds, and nothing claims that the file was loaded.
     showDataError(w.dialogs);
@@ -107,6 +108,7 @@ void loadTemplateCommand(MailMergeWindow& w) {
   }
   w.editor.setRichText(*doc);
   rememberTemplateFile(w, *path);
+  w.fileEncoding = encoding;
 }
 
 void newTemplateCommand(MailMergeWindow& w) {

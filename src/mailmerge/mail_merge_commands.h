@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/encoding.h"
 #include "base/text.h"
 #include "csvlist/list_state.h"
 #include "formula/variable_table.h"
@@ -44,6 +45,7 @@ struct MailMergeWindow {
   std::string& workingFolder;
   std::string& fileName;
   std::string& fileExtension;
+  Encoding& fileEncoding;
   Text& fileLabel;
 
   // Makes the editor writable (with the window's lock flag); without it the editor alone.

@@ -15,15 +15,41 @@ bool looksLikeRtf(std::string_view bytes) {
 }
 
 std::optional<RichText> loadDocument(const std::string& path, bool asRtf,
-                                     const CharFormat& plainFormat) {
+                                     const CharFormat& plainFormat, Encoding* encoding) {
   const auto bytes = readFileBytes(path);
   if (!bytes) return std::nullopt;
-  if (asRtf && looksLikeRtf(*bytes)) return readRtf(*bytes);
-  return RichText::plain(readPlainText(*bytes), plainFormat);
+  Encoding found = Encoding::Cp1252;
+  std::optional<RichText> doc;
+  if (asRtf && looksLikeRtf(*bytes))
+    doc = readRtf(*bytes);
+  else
+    doc = RichText::plain(readPlainText(*bytes, found), plainFormat);
+  if (doc && encoding != nullptr) *encoding = found;
+  return doc;
+}
+
+bool saveDocument(const std::string& path, const RichText& doc, bool asRtf, Encoding& encoding) {
+  if (asRtf) return writeFileAtomic(path, writeRtf(doc));
+  Encoding written = encoding;
+  if (!writeFileAtomic(path, writePlainText(doc.text, written))) return false;
+  encoding = written;
+  return true;
 }
 
 bool saveDocument(const std::string& path, const RichText& doc, bool asRtf) {
-  return writeFileAtomic(path, asRtf ? writeRtf(doc) : writePlainText(doc.text));
+  Encoding encoding = Encoding::Cp1252;
+  return saveDocument(path, doc, asRtf, encoding);
+}
+
+bool saveUserDocument(const std::string& path, const RichText& doc, bool asRtf, Encoding& encoding,
+                      Dialogs& dialogs) {
+  const bool lacking = !asRtf && encoding == Encoding::Cp1252 && !fitsCp1252(doc.text);
+  if (!saveDocument(path, doc, asRtf, encoding)) return false;
+  if (lacking)
+    dialogs.message(
+        U"Die Datei enthält Zeichen, die der Zeichensatz Windows-1252 nicht kennt.\r"
+        U"Sie wurde deshalb im Format UTF-8 gespeichert.");
+  return true;
 }
 
 }  // namespace korvale

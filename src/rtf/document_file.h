@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/encoding.h"
+#include "ui/ports/dialogs.h"
 #include "ui/ports/rich_text.h"
 
 namespace korvale {
@@ -15,11 +17,22 @@ bool looksLikeRtf(std::string_view bytes);
 // Loads a document; nullopt when the file cannot be read or its RTF cannot be read, which the
 // caller reports as "Daten-Fehler". With `asRtf` a file that holds no RTF at all (a text file
 // named .rtf) loads as plain text, as rich-text controls do. Plain text takes `plainFormat`.
+// `encoding` learns what a plain text was read in; RTF counts as code page 1252, the start of a
+// new text file.
 std::optional<RichText> loadDocument(const std::string& path, bool asRtf,
-                                     const CharFormat& plainFormat);
+                                     const CharFormat& plainFormat, Encoding* encoding = nullptr);
 
 // Writes RTF or plain text (CR LF after every line) atomically: a failed save leaves the old
-// file as it was and returns false.
+// file as it was and returns false. Plain text is written in `encoding` (see encode(), which
+// may change it to UTF-8 with BOM); RTF is always written in code page 1252 with \uN.
+bool saveDocument(const std::string& path, const RichText& doc, bool asRtf, Encoding& encoding);
+// A new file: code page 1252 where it can hold the text.
 bool saveDocument(const std::string& path, const RichText& doc, bool asRtf);
+
+// How a user's list, document or letter is saved: saveDocument, and when the text holds a
+// character that code page 1252 lacks while the file was to be written in it, one message says
+// that it was saved as UTF-8. Failures are left to the caller, who reports them.
+bool saveUserDocument(const std::string& path, const RichText& doc, bool asRtf, Encoding& encoding,
+                      Dialogs& dialogs);
 
 }  // namespace korvale

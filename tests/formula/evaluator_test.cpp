@@ -302,5 +302,21 @@ TEST(EvaluateFormula, UsesTheDefaultOutputWithoutStream) {
   EXPECT_EQ(code, 1);
 }
 
+// A character beyond ASCII never reads as the ASCII character its low byte names ("ı" is
+// U+0131, "Ł" U+0141, "ℯ" U+212F): such a formula is malformed wherever it stands.
+TEST(EvaluateFormula, TextBeyondAsciiIsMalformed) {
+  VariableTable variables;
+  variables.set('A', 5);
+  for (const char32_t* formula : {U"1ı", U"ı+1", U"٣*2", U"３", U"ℯ", U"2*ℯ", U"½", U"Ł+1", U"1٫5",
+                                  U"SQRT(4)ı", U"(1+2)\U0001D7D9"}) {
+    int code = -1;
+    EXPECT_EQ(EvaluateFormula(Text(formula), code, variables), 0) << toUtf8(formula);
+    EXPECT_EQ(code, kFormulaMalformed) << toUtf8(formula);
+  }
+  int code = -1;
+  EXPECT_EQ(EvaluateFormula(Text(U" a * 2 + 1"), code, variables), 11);
+  EXPECT_EQ(code, kFormulaEvaluatedWithVariable);
+}
+
 }  // namespace
 }  // namespace korvale

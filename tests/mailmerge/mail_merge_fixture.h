@@ -59,6 +59,7 @@ class MailMergeTest : public ::testing::Test {
                            .workingFolder = workingFolder,
                            .fileName = fileName,
                            .fileExtension = fileExtension,
+                           .fileEncoding = fileEncoding,
                            .fileLabel = fileLabel,
                            .unlock = [this] { ++unlocks; },
                            .printText =
@@ -88,6 +89,7 @@ class MailMergeTest : public ::testing::Test {
   std::string workingFolder = "/tmp";
   std::string fileName;
   std::string fileExtension;
+  Encoding fileEncoding = Encoding::Cp1252;
   Text fileLabel = U"Datei: ";
   int unlocks = 0;
   std::vector<RichText> printed;
