@@ -55,6 +55,31 @@ TEST(RtfWriterTest, EdgeDocumentsReadBackEqual) {
   for (const auto& doc : docs) EXPECT_EQ(readBack(doc), normalized(doc)) << toUtf8(doc.text);
 }
 
+// Characters cp1252 lacks go in as \uN (signed 16-bit, a pair beyond U+FFFF) with an ASCII
+// stand-in for readers without Unicode; the document reads back as it was.
+TEST(RtfWriterTest, CharactersOutsideCp1252AsUnicodeWithStandIns) {
+  struct Case {
+    Text text;
+    std::string rtf;
+  } cases[] = {
+      {U"Ayşe Yılmaz", "Ay\\u351se Y\\u305?lmaz"},
+      {U"Łukasz Wójcik", "\\u321?ukasz W\\'f3jcik"},
+      {U"Đorđe Petrović", "\\u272?or\\u273?e Petrovi\\u263c"},
+      {U"Nguyễn Thị Hà", "Nguy\\u7877en Th\\u7883i H\\'e0"},
+      {U"中\uFFFD", "\\u20013?\\u-3?"},
+      {U"x😀", "x\\u-10179?\\u-8704?"},
+  };
+  for (const Case& c : cases) {
+    const RichText doc =
+        RichText::plain(c.text, CharFormat{U"Gülşen Sans", 12, false, false, false, 0});
+    const std::string rtf = writeRtf(doc);
+    EXPECT_NE(rtf.find("\\uc1"), std::string::npos);
+    EXPECT_NE(rtf.find(c.rtf), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("G\\'fcl\\u351se"), std::string::npos) << rtf;
+    EXPECT_EQ(readBack(doc), normalized(doc)) << toUtf8(c.text);
+  }
+}
+
 TEST(RtfWriterTest, FontNamesAreCleanedForTheTable) {
   const RichText doc =
       RichText::plain(U"x", CharFormat{U" Foo;Bar\x01 ", 12, false, false, false, 0});
