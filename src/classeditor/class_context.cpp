@@ -1,0 +1,21 @@
+#include "classeditor/class_context.h"
+
+namespace korvale {
+
+ClassContext::ClassContext(const ClassPorts& ports, int planWidth, int planHeight,
+                           std::string startFolder)
+    : list(ports.list),
+      dialogs(ports.dialogs),
+      printer(ports.printer),
+      clipboard(ports.clipboard),
+      shell(ports.shell),
+      measure(ports.measure),
+      plan(planWidth, planHeight),
+      file{std::move(startFolder), std::string(), Encoding::Cp1252} {
+  CharFormat format = list.typingFormat();
+  format.font = U"Times New Roman";
+  format.size = kListFontSize;
+  list.setTypingFormat(format);
+}
+
+}  // namespace korvale

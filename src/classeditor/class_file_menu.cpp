@@ -1,0 +1,205 @@
+// "Datei": lists and plans on disk, printing and the hand-over to a spreadsheet program.
+#include "base/files.h"
+#include "base/numbers.h"
+#include "base/plain_text.h"
+#include "base/text_routines.h"
+#include "classeditor/class_commands.h"
+#include "rtf/document_file.h"
+#include "rtf/rtf_reader.h"
+
+namespace korvale {
+
+namespace {
+
+const Text kListFilter =
+    U"ANSI-Textdateien (*.txt)|*.txt|RTF-Textdateien (*.rtf)|*.rtf|CSV-Textdateien (*.csv)|*.csv";
+const Text kSpreadsheetFilter =
+    U"EXCEL-Dateien (*.xls)|*.xls|EXCEL-Dateien (*.xlsx)|*.xlsx|CSV-Textdateien (*.csv)|*.csv";
+
+CharFormat listFormat(const ClassContext& cx) {
+  return cx.list.typingFormat();
+}
+
+// The chosen file becomes the list file; its plan is looked for beside it from now on.
+void takeListFile(ClassContext& cx, const std::string& path) {
+  cx.file.folder = folderOf(path);
+  cx.file.name = fileNameOf(path);
+}
+
+std::string listPath(const ClassContext& cx) {
+  return joinPath(cx.file.folder, cx.file.name);
+}
+
+// The list file's text: RTF when it is named and written so, else plain text in whatever
+// encoding it came, which the next save writes again.
+std::optional<RichText> readListFile(const ClassContext& cx, Encoding& encoding) {
+  const std::string path = listPath(cx);
+  const auto bytes = readFileBytes(path);
+  if (!bytes) return std::nullopt;
+  encoding = Encoding::Cp1252;
+  if (extensionOf(path) == ".rtf" && looksLikeRtf(*bytes)) return readRtf(*bytes);
+  return RichText::plain(readPlainText(*bytes, encoding), listFormat(cx));
+}
+
+// The plan beside the list; a missing file leaves the cells as they are.
+void reloadPlan(ClassContext& cx) {
+  const std::string path = gridFilePath(cx);
+  const bool stored = isRegularFile(path);
+  GridFile_u::Status status = GridFile_u::Status::Ok;
+  int columns = cx.plan.columns();
+  int rows = cx.plan.rows();
+  if (stored) {
+    GridFile_u::Dimensions size;
+    status = GridFile_u::readGridDimensions(path, size);
+    if (status == GridFile_u::Status::Ok) {
+      columns = size.columns;
+      rows = size.rows;
+    }
+  }
+  cx.plan.resize(columns, rows);
+  if (stored && status == GridFile_u::Status::Ok)
+    status = GridFile_u::loadGridCells(path, cx.plan.allCells());
+  if (status != GridFile_u::Status::Ok)
+    cx.dialogs.error(U"Problem", GridFile_u::describe(status), Icon::Error);
+  cx.plan.setWordWrap(false);
+}
+
+// A list name without a point shares the plan file ".tab" with every other such list, so an
+// existing one is replaced only when the user says so.
+void storePlan(ClassContext& cx) {
+  const std::string path = gridFilePath(cx);
+  if (fileNameOf(path) == ".tab" && pathExists(path) &&
+      !cx.dialogs.confirm(U"Die Datei \".tab\" im Listenordner enthält schon einen Sitzplan.\r"
+                          U"Überschreiben ?"))
+    return;
+  if (GridFile_u::saveGrid(path, cx.plan.shownCells()) != GridFile_u::Status::Ok)
+    showDataError(cx.dialogs);
+}
+
+}  // namespace
+
+std::string gridFilePath(const ClassContext& cx) {
+  const std::string& name = cx.file.name;
+  const std::size_t point = name.find('.');
+  // A name without a point has an empty base name.
+  return joinPath(cx.file.folder,
+                  (point == std::string::npos ? "" : name.substr(0, point)) + ".tab");
+}
+
+void focusList(ClassContext& cx) {
+  cx.list.setCaret({0, 0});
+}
+
+void newList(ClassContext& cx) {
+  cx.nameBox.clear();
+  cx.list.clear();
+  cx.plan.clearCells();
+  // The names it was taken from are gone.
+  cx.marked.clear();
+  cx.plan.setWordWrap(false);
+  cx.plan.resize(SeatingPlan::kMaxSize, SeatingPlan::kMaxSize);
+  focusList(cx);
+}
+
+void loadSampleList(ClassContext& cx) {
+  cx.list.setRichText(RichText::fromLines(sampleClassList(), listFormat(cx)));
+  cx.nameBox = U"2A.txt";
+  focusList(cx);
+}
+
+void loadList(ClassContext& cx) {
+  if (const auto chosen = cx.dialogs.openFile(kListFilter, cx.file.folder)) {
+    takeListFile(cx, *chosen);
+    cx.list.clear();
+    if (auto doc = readListFile(cx, cx.file.encoding)) {
+      cx.list.setRichText(*doc);
+      cx.nameBox = fromUtf8(cx.file.name);
+    } else {
+      showDataError(cx.dialogs);
+    }
+  }
+  focusList(cx);
+  reloadPlan(cx);
+}
+
+void appendList(ClassContext& cx) {
+  std::vector<Text> lines = cx.list.lines();
+  if (const auto chosen = cx.dialogs.openFile(kListFilter, cx.file.folder)) {
+    takeListFile(cx, *chosen);
+    // An RTF file adds its words, not its codes.
+    if (const auto doc = readListFile(cx, cx.file.encoding)) {
+      for (Text& line : doc->lines()) lines.push_back(std::move(line));
+      cx.nameBox = fromUtf8(cx.file.name);
+    } else {
+      showDataError(cx.dialogs);
+    }
+  }
+  cx.list.setRichText(RichText::fromLines(lines, listFormat(cx)));
+  focusList(cx);
+}
+
+void saveList(ClassContext& cx) {
+  if (const auto chosen = cx.dialogs.saveFile(kListFilter, cx.file.folder, cx.file.name)) {
+    takeListFile(cx, *chosen);
+    const RichText plain = RichText::fromLines(cx.list.lines(), listFormat(cx));
+    cx.list.setRichText(plain);
+    const Encoding before = cx.file.encoding;
+    if (writeFileAtomic(listPath(cx), writePlainText(plain.text, cx.file.encoding))) {
+      cx.nameBox = fromUtf8(cx.file.name);
+      if (cx.file.encoding != before)
+        cx.dialogs.message(
+            U"Die Liste enthält Zeichen, die eine ANSI-Textdatei nicht fassen "
+            U"kann.\rSie wurde als UTF-8-Textdatei gespeichert.");
+    } else {
+      showDataError(cx.dialogs);
+    }
+  }
+  focusList(cx);
+  storePlan(cx);
+}
+
+void printList(ClassContext& cx) {
+  if (!cx.dialogs.print()) return;
+  const Text doubleRule = U"  " + repeatChar(80, U'=');
+  const Text rule = U"  " + repeatChar(80, U'-');
+  std::vector<Text> lines{doubleRule, U"  " + fromUtf8(cx.file.name), doubleRule};
+  int number = 0;
+  for (const Text& line : cx.list.lines()) {
+    lines.push_back(U"  " + intToText(++number) + U". " + line + U":  ");
+    lines.push_back(rule);
+  }
+  CharFormat font;
+  font.font = U"Courier New";
+  font.size = 10;
+  font.bold = true;
+  if (!cx.printer.print({U"SITZO - Namensliste", RichText::fromLines(lines, font)}))
+    showDataError(cx.dialogs);
+  focusList(cx);
+}
+
+void printPlan(ClassContext& cx, Canvas& picture) {
+  cx.printPanelVisible = true;
+  if (!cx.dialogs.print()) {
+    cx.printPanelVisible = false;
+    return;
+  }
+  const std::vector<Text> lines = cx.list.lines();
+  cx.printLabel = joinLines(lines, U"\n");
+  drawPlanPicture(picture, cx.plan, cx.nameBox, lines, cx.list.typingFormat().size);
+  PrintJob job{U"SITZO - Sitzplan", RichText(), Orientation::Landscape, &picture};
+  if (!cx.printer.print(job)) showDataError(cx.dialogs);
+  cx.printPanelVisible = false;
+  focusList(cx);
+}
+
+void openSpreadsheet(ClassContext& cx) {
+  if (const auto chosen = cx.dialogs.openFile(kSpreadsheetFilter, cx.file.folder)) {
+    const std::string path = toUtf8(trim(fromUtf8(*chosen)));
+    // Only a document goes to the desktop, never a program.
+    if (!isRegularFile(path) || !cx.shell.openDocument(path))
+      cx.dialogs.message(U"Externer File-Error !");
+  }
+  focusList(cx);
+}
+
+}  // namespace korvale
