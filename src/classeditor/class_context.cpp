@@ -4,12 +4,7 @@ namespace korvale {
 
 ClassContext::ClassContext(const ClassPorts& ports, int planWidth, int planHeight,
                            std::string startFolder)
-    : list(ports.list),
-      dialogs(ports.dialogs),
-      printer(ports.printer),
-      clipboard(ports.clipboard),
-      shell(ports.shell),
-      measure(ports.measure),
+    : ClassPorts(ports),
       plan(planWidth, planHeight),
       file{std::move(startFolder), std::string(), Encoding::Cp1252} {
   CharFormat format = list.typingFormat();

@@ -32,16 +32,9 @@ struct ListFile {
   Encoding encoding = Encoding::Cp1252;
 };
 
-struct ClassContext {
+struct ClassContext : ClassPorts {
   // The plan's pixel size on the screen; file dialogs start in `startFolder`.
   ClassContext(const ClassPorts& ports, int planWidth, int planHeight, std::string startFolder);
-
-  TextEditor& list;
-  Dialogs& dialogs;
-  Printer& printer;
-  Clipboard& clipboard;
-  Shell& shell;
-  TextMeasure& measure;
 
   SeatingPlan plan;
   ListFile file;

@@ -1,11 +1,9 @@
 // "Datei": lists and plans on disk, printing and the hand-over to a spreadsheet program.
 #include "base/files.h"
 #include "base/numbers.h"
-#include "base/plain_text.h"
 #include "base/text_routines.h"
 #include "classeditor/class_commands.h"
 #include "rtf/document_file.h"
-#include "rtf/rtf_reader.h"
 
 namespace korvale {
 
@@ -32,13 +30,9 @@ std::string listPath(const ClassContext& cx) {
 
 // The list file's text: RTF when it is named and written so, else plain text in whatever
 // encoding it came, which the next save writes again.
-std::optional<RichText> readListFile(const ClassContext& cx, Encoding& encoding) {
+std::optional<RichText> readListFile(ClassContext& cx) {
   const std::string path = listPath(cx);
-  const auto bytes = readFileBytes(path);
-  if (!bytes) return std::nullopt;
-  encoding = Encoding::Cp1252;
-  if (extensionOf(path) == ".rtf" && looksLikeRtf(*bytes)) return readRtf(*bytes);
-  return RichText::plain(readPlainText(*bytes, encoding), listFormat(cx));
+  return loadDocument(path, extensionOf(path) == ".rtf", listFormat(cx), &cx.file.encoding);
 }
 
 // The plan beside the list; a missing file leaves the cells as they are.
@@ -111,7 +105,7 @@ void loadList(ClassContext& cx) {
   if (const auto chosen = cx.dialogs.openFile(kListFilter, cx.file.folder)) {
     takeListFile(cx, *chosen);
     cx.list.clear();
-    if (auto doc = readListFile(cx, cx.file.encoding)) {
+    if (auto doc = readListFile(cx)) {
       cx.list.setRichText(*doc);
       cx.nameBox = fromUtf8(cx.file.name);
     } else {
@@ -127,7 +121,7 @@ void appendList(ClassContext& cx) {
   if (const auto chosen = cx.dialogs.openFile(kListFilter, cx.file.folder)) {
     takeListFile(cx, *chosen);
     // An RTF file adds its words, not its codes.
-    if (const auto doc = readListFile(cx, cx.file.encoding)) {
+    if (const auto doc = readListFile(cx)) {
       for (Text& line : doc->lines()) lines.push_back(std::move(line));
       cx.nameBox = fromUtf8(cx.file.name);
     } else {
@@ -143,16 +137,10 @@ void saveList(ClassContext& cx) {
     takeListFile(cx, *chosen);
     const RichText plain = RichText::fromLines(cx.list.lines(), listFormat(cx));
     cx.list.setRichText(plain);
-    const Encoding before = cx.file.encoding;
-    if (writeFileAtomic(listPath(cx), writePlainText(plain.text, cx.file.encoding))) {
+    if (saveUserDocument(listPath(cx), plain, false, cx.file.encoding, cx.dialogs))
       cx.nameBox = fromUtf8(cx.file.name);
-      if (cx.file.encoding != before)
-        cx.dialogs.message(
-            U"Die Liste enthält Zeichen, die eine ANSI-Textdatei nicht fassen "
-            U"kann.\rSie wurde als UTF-8-Textdatei gespeichert.");
-    } else {
+    else
       showDataError(cx.dialogs);
-    }
   }
   focusList(cx);
   storePlan(cx);

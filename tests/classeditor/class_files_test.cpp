@@ -24,8 +24,8 @@ TEST_F(ClassEditorTest, SaveNewLoadBringsBackListAndPlanByteExact) {
   // Code page 1252 lacks these letters: the list goes to UTF-8, and the user is told.
   EXPECT_EQ(bytesOf("klasse.2a.txt"), "\xEF\xBB\xBFHuber Anna\r\nKılıç Ayşe\r\nŁoś Ćwiek\r\n");
   EXPECT_EQ(dialogs.shown.back(),
-            "[message] Die Liste enthält Zeichen, die eine ANSI-Textdatei nicht fassen kann.\\r"
-            "Sie wurde als UTF-8-Textdatei gespeichert.");
+            "[message] Die Datei enthält Zeichen, die der Zeichensatz Windows-1252 nicht "
+            "kennt.\\rSie wurde deshalb im Format UTF-8 gespeichert.");
   TextGrid expected(2, 3);
   expected.setCell(1, 0, U" ŁOś Ćwiek");
   expected.setCell(0, 1, U" HUBER Anna");
