@@ -1,0 +1,120 @@
+// The Calculator's behaviour without a toolkit: the input line where formulas, assignments and
+// commands are typed and results appear, 26 variables of its own swapped in and out of the
+// evaluator's one table, running sums, the decimals setting and the keys and buttons.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "base/text.h"
+#include "formula/variable_table.h"
+#include "ui/ports/dialogs.h"
+#include "ui/ports/key_state.h"
+#include "ui/ports/text_editor.h"
+
+namespace korvale {
+
+// " Fehler" without the trailing blank: the answer to an assignment that cannot be made.
+inline const Text kAssignmentError = U" Fehler";
+
+struct CalculatorPorts {
+  TextEditor& input;  // the input line
+  Dialogs& dialogs;
+  KeyState& keys;
+  Cursor& cursor;
+  // The program's one table of formula variables; the Calculator's own set lives in it while
+  // the Calculator is open.
+  VariableTable& variables;
+  // F10: starts the desktop's calculator program; false when none could be started.
+  std::function<bool()> startDesktopCalculator;
+  std::function<void()> close;       // F2 and "Schließen"
+  std::function<void()> focusInput;  // gives the input line the focus
+};
+
+// Which modifiers a key row accepts; "alone" means no other modifier is held.
+enum class ModifierRule { Any, NotCtrlAlone, NeitherShiftNorCtrl, ShiftAlone, CtrlAlone };
+
+struct Modifiers {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+};
+
+bool modifiersMatch(ModifierRule rule, Modifiers held);
+
+class Calculator;
+
+struct CalculatorKey {
+  std::string_view key;  // "Enter", "F1" ... "F12"
+  ModifierRule rule;
+  void (Calculator::*action)();
+};
+
+class Calculator {
+ public:
+  explicit Calculator(CalculatorPorts ports);
+
+  // Each opening: the evaluator's variables put aside, the Calculator's own loaded, the input
+  // line emptied. Closing saves its set and puts the others back, and forgets a decimals change.
+  void opened();
+  void closed();
+
+  // The keys of the input line, with their modifier rules; pressKey acts on the first row
+  // that matches and says whether one did.
+  static const std::vector<CalculatorKey>& keyTable();
+  bool pressKey(std::string_view key, Modifiers held);
+
+  void evaluate();           // Enter, F1
+  void close();              // F2
+  void storeMemory();        // F3
+  void insertMemory();       // F4
+  void askDecimals();        // F7
+  void addToSums();          // F8
+  void showCount();          // F9
+  void showSum();            // Shift+F9
+  void showSumOfSquares();   // Ctrl+F9
+  void startDesktopCalculator();  // F10
+  void insertSquareRoot();   // F11
+  void insertSquare();       // F12
+
+  void clearAll();         // "Löschen"
+  void toggleVariables();  // "Variable/Hilfe"
+
+  int decimals() const { return decimals_; }
+  bool variablesShown() const { return variablesShown_; }
+  // " a = 2.50" ... " z = 0.00", from the evaluator's table while the Calculator is open.
+  const std::vector<Text>& variableLines() const { return variableLines_; }
+  // The line of the variable display that its caret is on (the last variable assigned).
+  int variableLine() const { return variableLine_; }
+  // Whether the Calculator has been opened at least once (the help changes then).
+  bool everOpened() const { return everOpened_; }
+  const Text& memory() const { return memory_; }
+
+ private:
+  // The input line trimmed, with "^^" read as "^".
+  Text preparedInput() const;
+  Text evaluateText(const Text& prepared);
+  Text assign(const Text& prepared);
+  void show(const Text& text);
+  void focusAndMark();
+  void rebuildVariables();
+  Text display(double value) const;
+
+  CalculatorPorts p_;
+  int decimals_ = 2;
+  int decimalsAtOpening_ = 2;
+  Text memory_;
+  long long count_ = 0;
+  double sum_ = 0;
+  double sumOfSquares_ = 0;
+  bool variablesShown_ = false;
+  bool everOpened_ = false;
+  std::array<double, VariableTable::kCount> own_{};
+  std::array<double, VariableTable::kCount> others_{};
+  std::vector<Text> variableLines_;
+  int variableLine_ = 0;
+};
+
+}  // namespace korvale
