@@ -175,9 +175,8 @@ void Calculator::insertMemory() {
 
 void Calculator::askDecimals() {
   const Text preset = intToText(decimals_);
-  const std::optional<Text> answer =
-      p_.dialogs.input(U" Dezimalstellen (0...14) ",
-                       U"gültig nur für den aktuellen Aufruf des Rechners", preset);
+  const std::optional<Text> answer = p_.dialogs.input(
+      U" Dezimalstellen (0...14) ", U"gültig nur für den aktuellen Aufruf des Rechners", preset);
   const std::optional<int> n = readWholeNumber(trim(upperAscii(answer.value_or(preset))));
   decimals_ = n && *n >= 0 && *n <= kMaxDecimals ? *n : kDefaultDecimals;
   rebuildVariables();

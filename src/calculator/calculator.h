@@ -66,18 +66,18 @@ class Calculator {
   static const std::vector<CalculatorKey>& keyTable();
   bool pressKey(std::string_view key, Modifiers held);
 
-  void evaluate();           // Enter, F1
-  void close();              // F2
-  void storeMemory();        // F3
-  void insertMemory();       // F4
-  void askDecimals();        // F7
-  void addToSums();          // F8
-  void showCount();          // F9
-  void showSum();            // Shift+F9
-  void showSumOfSquares();   // Ctrl+F9
+  void evaluate();                // Enter, F1
+  void close();                   // F2
+  void storeMemory();             // F3
+  void insertMemory();            // F4
+  void askDecimals();             // F7
+  void addToSums();               // F8
+  void showCount();               // F9
+  void showSum();                 // Shift+F9
+  void showSumOfSquares();        // Ctrl+F9
   void startDesktopCalculator();  // F10
-  void insertSquareRoot();   // F11
-  void insertSquare();       // F12
+  void insertSquareRoot();        // F11
+  void insertSquare();            // F12
 
   void clearAll();         // "Löschen"
   void toggleVariables();  // "Variable/Hilfe"

@@ -14,8 +14,15 @@ namespace korvale {
 // What the input line shows when a formula or a command fails.
 inline const Text kCalculatorError = U" Fehler ";
 
-enum class CalculatorCommand { PrimeFactors, Quadratic, Derivative, Integral, Zero, Combinations,
-                               Normal };
+enum class CalculatorCommand {
+  PrimeFactors,
+  Quadratic,
+  Derivative,
+  Integral,
+  Zero,
+  Combinations,
+  Normal
+};
 
 // The first command name, in the order pfz, qua, dif, int, nul, kom, gau, that occurs anywhere in
 // the text (compared without case): "3*int(x,0,1)" integrates.

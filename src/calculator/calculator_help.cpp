@@ -24,7 +24,8 @@ std::vector<std::vector<Text>> calculatorHelp(bool everOpened) {
           U"gau (z),  Standardisierte Normalverteilung w(0,z)",
       },
       {
-          everOpened ? U"Speicher mit 26 Variable: < a bis z >" : U"Veränderbare Variablenspeicher: ",
+          everOpened ? U"Speicher mit 26 Variable: < a bis z >"
+                     : U"Veränderbare Variablenspeicher: ",
           U"Speicherung mit <Variable=Wert> und <Enter>",
           U"Externen Taschenrechner aufrufen mit <F10>",
       },

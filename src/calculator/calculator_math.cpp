@@ -40,10 +40,9 @@ double derivative(FunctionOfX& f, int order, double x) {
   f(x);
   f(x + kProbeOffset);
   if (f.failed()) return kFailedDerivative;
-  const double sum = derivative(f, order - 1, x - 2 * kStep) -
-                     8 * derivative(f, order - 1, x - kStep) +
-                     8 * derivative(f, order - 1, x + kStep) -
-                     derivative(f, order - 1, x + 2 * kStep);
+  const double sum =
+      derivative(f, order - 1, x - 2 * kStep) - 8 * derivative(f, order - 1, x - kStep) +
+      8 * derivative(f, order - 1, x + kStep) - derivative(f, order - 1, x + 2 * kStep);
   return sum / (12 * kStep);
 }
 

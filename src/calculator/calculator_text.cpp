@@ -53,8 +53,8 @@ Text substituteVariables(const Text& text, const VariableTable& variables) {
         Text::npos)
       continue;
     const double value = variables.get(static_cast<char>(letter));
-    result = replaceAll(result, Text(1, letter), substitutionText(value), CaseMode::IgnoreAscii)
-                 .text;
+    result =
+        replaceAll(result, Text(1, letter), substitutionText(value), CaseMode::IgnoreAscii).text;
   }
   return result;
 }

@@ -33,9 +33,9 @@ class CalculatorTest : public ::testing::Test {
   int closes = 0;
   int focused = 0;
   bool desktopCalculatorStarts = true;
-  Calculator calculator{CalculatorPorts{
-      input, dialogs, keys, cursor, variables, [this] { return desktopCalculatorStarts; },
-      [this] { ++closes; }, [this] { ++focused; }}};
+  Calculator calculator{CalculatorPorts{input, dialogs, keys, cursor, variables,
+                                        [this] { return desktopCalculatorStarts; },
+                                        [this] { ++closes; }, [this] { ++focused; }}};
 };
 
 }  // namespace korvale

@@ -150,13 +150,14 @@ TEST(CalculatorNumbers, DisplayResultAndSubstitutionTexts) {
     const char* display;
     const char* result;
   };
-  for (const Row& r : std::vector<Row>{{3.14159, 2, "3.14", "3.14"},
-                                       {3.14159, 0, "3", "3"},
-                                       {2.5, 2, "2.50", "2.5"},
-                                       {3, 2, "3.00", "3"},
-                                       {-0.001, 2, "0.00", "0"},
-                                       {-2.5, 1, "-2.5", "-2.5"},
-                                       {1E20, 2, "100000000000000000000.00", "100000000000000000000"}}) {
+  for (const Row& r :
+       std::vector<Row>{{3.14159, 2, "3.14", "3.14"},
+                        {3.14159, 0, "3", "3"},
+                        {2.5, 2, "2.50", "2.5"},
+                        {3, 2, "3.00", "3"},
+                        {-0.001, 2, "0.00", "0"},
+                        {-2.5, 1, "-2.5", "-2.5"},
+                        {1E20, 2, "100000000000000000000.00", "100000000000000000000"}}) {
     EXPECT_EQ(toUtf8(displayNumber(r.value, r.decimals)), r.display) << r.value;
     EXPECT_EQ(toUtf8(resultText(r.value, r.decimals)), r.result) << r.value;
   }
