@@ -73,8 +73,10 @@ Text primeFactorsCommand(const Text& input, CommandContext& c) {
   const std::optional<std::vector<long long>> factors = primeFactors(std::llabs(*a), c.keys);
   if (!factors) return kCalculatorError;
   Text result = U"z = ";
-  if (factors->size() < 2) {
-    result += intToText(*a);  // a prime or 1 stands for itself, with its sign
+  // An odd prime and 1 have no divisor below them and stand for themselves, with their sign;
+  // 2 is divided out like every even number's twos.
+  if (factors->empty() || (factors->size() == 1 && factors->front() != 2)) {
+    result += intToText(*a);
   } else {
     for (std::size_t i = 0; i < factors->size(); ++i)
       result += (i > 0 ? U"*" : U"") + intToText((*factors)[i]);
