@@ -118,7 +118,7 @@ Text derivativeCommand(const Text& input, CommandContext& c) {
     return kCalculatorError;
   const std::optional<int> order = derivativeOrder(arguments->numbers.numbers[0]);
   if (!order) return kCalculatorError;
-  FunctionOfX f(arguments->formula, c.variables);
+  ClampedFunctionOfX f(arguments->formula, c.variables);
   const double value = derivative(f, *order, arguments->numbers.numbers[1]);
   if (f.failed() || !std::isfinite(value)) return kCalculatorError;
   return U"z = " + displayNumber(value, c.decimals);
@@ -132,7 +132,7 @@ Text integralCommand(const Text& input, CommandContext& c) {
     c.dialogs.message(arguments->joined + U"..." + intToText(list.parts));
     return kCalculatorError;
   }
-  FunctionOfX f(arguments->formula, c.variables);
+  ClampedFunctionOfX f(arguments->formula, c.variables);
   const std::optional<double> integral = simpson(f, list.numbers[0], list.numbers[1]);
   if (!integral || !std::isfinite(*integral)) return kCalculatorError;
   return U"z = " + displayNumber(*integral, c.decimals);
@@ -145,7 +145,7 @@ Text zeroCommand(const Text& input, CommandContext& c) {
   const std::vector<double>& n = arguments->numbers.numbers;
   const std::optional<int> order = derivativeOrder(n[0]);
   if (!order) return kCalculatorError;
-  FunctionOfX f(arguments->formula, c.variables);
+  ClampedFunctionOfX f(arguments->formula, c.variables);
   std::optional<double> zero;
   {
     BusyCursor busy(c.cursor);
@@ -189,7 +189,7 @@ Text normalCommand(const Text& input, CommandContext& c) {
   if (!argument) return kCalculatorError;
   const std::optional<double> z = readNumber(trim(substituteVariables(*argument, c.variables)));
   if (!z) return kCalculatorError;
-  FunctionOfX density(U"EXP(-X*X/2) / SQRT(2*PI)", c.variables);
+  ClampedFunctionOfX density(U"EXP(-X*X/2) / SQRT(2*PI)", c.variables);
   const std::optional<double> w = simpson(density, 0, *z);
   if (!w || !std::isfinite(*w)) return kCalculatorError;
   return U"w = " + displayNumber(std::fabs(*w), c.decimals);

@@ -19,11 +19,11 @@ constexpr long long kDivisorsPerEscapePoll = 512;
 
 }  // namespace
 
-FunctionOfX::FunctionOfX(const Text& formula, VariableTable& variables)
+ClampedFunctionOfX::ClampedFunctionOfX(const Text& formula, VariableTable& variables)
     // "?" is no character of a formula: a character outside ASCII keeps the formula malformed.
     : formula_(asciiBytes(formula, '?')), variables_(variables) {}
 
-double FunctionOfX::operator()(double x) {
+double ClampedFunctionOfX::operator()(double x) {
   variables_.set('X', x);
   int code = 0;
   const double value = EvaluateFormula(formula_, code, variables_);
@@ -34,7 +34,7 @@ double FunctionOfX::operator()(double x) {
   return std::clamp(value, -kValueClamp, kValueClamp);
 }
 
-double derivative(FunctionOfX& f, int order, double x) {
+double derivative(ClampedFunctionOfX& f, int order, double x) {
   if (order <= 0) return f(x);
   f(x - kProbeOffset);
   f(x);
@@ -46,7 +46,7 @@ double derivative(FunctionOfX& f, int order, double x) {
   return sum / (12 * kStep);
 }
 
-std::optional<double> simpson(FunctionOfX& f, double a, double b) {
+std::optional<double> simpson(ClampedFunctionOfX& f, double a, double b) {
   f.resetStatus();
   const double h = (b - a) / kSimpsonIntervals;
   const double first = f(a);
@@ -62,7 +62,8 @@ std::optional<double> simpson(FunctionOfX& f, double a, double b) {
   return sum * h / 3;
 }
 
-std::optional<double> bisection(FunctionOfX& f, int order, double a, double b, KeyState& keys) {
+std::optional<double> bisection(ClampedFunctionOfX& f, int order, double a, double b,
+                                KeyState& keys) {
   double moving = a;
   double other = b;
   for (int halvings = 0; halvings < kMaxHalvings; ++halvings) {

@@ -22,9 +22,9 @@ inline constexpr double kZeroTolerance = 1E-8;
 
 // f(x) from a formula in which x is the variable X of the evaluator's table; each evaluation
 // stores x there, so X holds the last x evaluated.
-class FunctionOfX {
+class ClampedFunctionOfX {
  public:
-  FunctionOfX(const Text& formula, VariableTable& variables);
+  ClampedFunctionOfX(const Text& formula, VariableTable& variables);
 
   double operator()(double x);
   // Whether an evaluation since the last resetStatus() could not be carried out.
@@ -42,17 +42,18 @@ class FunctionOfX {
 // it has no value, neither has its derivative (the result is then kFailedDerivative). Any
 // evaluation that fails on the way leaves f.failed() set, so the caller never shows a
 // derivative built from a missing value.
-double derivative(FunctionOfX& f, int order, double x);
+double derivative(ClampedFunctionOfX& f, int order, double x);
 
 // Simpson's rule over kSimpsonIntervals intervals from a to b (b < a integrates backwards).
 // Nothing when f cannot be evaluated at a point or changes its sign between two neighbouring
 // points.
-std::optional<double> simpson(FunctionOfX& f, double a, double b);
+std::optional<double> simpson(ClampedFunctionOfX& f, double a, double b);
 
 // A zero of the derivative of the given order between a and b by bisection: the first point
 // whose value is below kZeroTolerance. Nothing when Escape stops it or the interval shrinks
 // below the resolution of a double without reaching one (no sign change).
-std::optional<double> bisection(FunctionOfX& f, int order, double a, double b, KeyState& keys);
+std::optional<double> bisection(ClampedFunctionOfX& f, int order, double a, double b,
+                                KeyState& keys);
 
 // The prime factors of n >= 1 in ascending order, by trial division up to the square root of
 // what is left. Nothing when Escape stops it.
