@@ -7,28 +7,15 @@
 #include "base/numbers.h"
 #include "calculator/calculator.h"
 #include "support/memory_text_editor.h"
+#include "support/test_ports.h"
 
 using namespace korvale;
-
-namespace {
-
-class NoEscape : public KeyState {
- public:
-  bool escapeDown() override { return false; }
-};
-
-class NoCursor : public Cursor {
- public:
-  void set(CursorShape) override {}
-};
-
-}  // namespace
 
 int main() {
   MemoryTextEditor input;
   ScriptedDialogs dialogs([](const std::string& line) { std::cerr << line << '\n'; });
-  NoEscape keys;
-  NoCursor cursor;
+  TestKeyState keys;  // never down
+  TestCursor cursor;
   VariableTable variables;
   Calculator calculator(CalculatorPorts{input, dialogs, keys, cursor, variables, {}, {}, {}});
   calculator.opened();
