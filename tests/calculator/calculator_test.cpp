@@ -130,7 +130,7 @@ TEST_F(CalculatorTest, KeysFollowTheirModifierRules) {
   EXPECT_EQ(input.plainText(), U" Fehler ");
 
   dialogs.text(U"3");
-  calculator.pressKey("F7", {.ctrl = true, .shift = true});
+  calculator.pressKey("F7", {.shift = true, .ctrl = true});
   EXPECT_EQ(calculator.decimals(), 3);
 }
 
