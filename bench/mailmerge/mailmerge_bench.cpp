@@ -121,7 +121,8 @@ void BM_PreviewCommandOnAndOff(benchmark::State& state) {
   NoCursor cursor;
   MailMergeState mailMerge;
   mailMerge.templateInEditor = true;
-  std::string folder, name, extension;
+  Path folder, name;
+  std::string extension;
   Encoding encoding = Encoding::Cp1252;
   Text label;
   MailMergeWindow w{editor,    dialogs,  keys,    cursor,  f.variables, mailMerge,

@@ -59,8 +59,8 @@ BENCHMARK(OpenAndDisplayList)->Unit(benchmark::kMillisecond)->Iterations(5);
 // its database built and the aligned table shown with its fields view.
 void OpenListInGradesEditor(benchmark::State& state) {
   char pattern[] = "/tmp/korvale-bench-XXXXXX";
-  const std::string folder = mkdtemp(pattern);
-  const std::string list = folder + "/gross.csv";
+  const Path folder(mkdtemp(pattern));
+  const Path list = folder.join("gross.csv");
   std::vector<Text> lines = bigList();
   lines.pop_back();  // a stored list has no end marker
   writeFileAtomic(list, writePlainText(joinLines(lines, U"\n")));
@@ -82,25 +82,25 @@ void OpenListInGradesEditor(benchmark::State& state) {
     QCoreApplication::processEvents();
     benchmark::DoNotOptimize(grades.mainText()->lineCount());
   }
-  std::system(("rm -rf '" + folder + "'").c_str());
+  std::system(("rm -rf '" + folder.bytes() + "'").c_str());
 }
 BENCHMARK(OpenListInGradesEditor)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The mail-merge preview of a one-page letter for 2000 records, switched on in the Grades editor.
 void MailMergePreviewInGradesEditor(benchmark::State& state) {
   char pattern[] = "/tmp/korvale-bench-XXXXXX";
-  const std::string folder = mkdtemp(pattern);
+  const Path folder(mkdtemp(pattern));
   std::vector<Text> lines{U"Nummer;Zuname;Vorname;Ort;Note;"};
   for (int r = 1; r <= 2000; ++r)
     lines.push_back(intToText(r) + U";Name" + intToText(r) + U";Kind;Graz;" + intToText(r % 5 + 1) +
                     U";");
-  writeFileAtomic(folder + "/klasse.csv", writePlainText(joinLines(lines, U"\n")));
+  writeFileAtomic(folder.join("klasse.csv"), writePlainText(joinLines(lines, U"\n")));
   std::string letter = "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Times New Roman;}}\\f0\\fs24 ";
   letter += "\\b Sehr geehrte Familie <F2>,\\b0\\par ";
   for (int i = 0; i < 35; ++i)
     letter += "<F3> aus <F4> hat im Fach Deutsch die Note <F5> erhalten.\\par ";
   letter += "Summe: {<F1>+<F5>}\\par }";
-  writeFileAtomic(folder + "/brief.rtf", letter);
+  writeFileAtomic(folder.join("brief.rtf"), letter);
 
   ScriptedDialogs dialogs([](const std::string&) {});
   ScriptKeyState keys;
@@ -116,10 +116,10 @@ void MailMergePreviewInGradesEditor(benchmark::State& state) {
       if (item.menu == name && item.entry == entry) item.action();
   };
   using K = ScriptAnswer::Kind;
-  dialogs.queue(ScriptAnswer::file(folder + "/klasse.csv"));
+  dialogs.queue(ScriptAnswer::file(folder.join("klasse.csv")));
   menu(U"Datei", U"Öffnen (CSV)");
   menu(U"Datenbank", U"Datenbank anzeigen (E/A)");
-  dialogs.queue(ScriptAnswer::file(folder + "/brief.rtf"));
+  dialogs.queue(ScriptAnswer::file(folder.join("brief.rtf")));
   menu(U"Datenbank", U"Einen Serienbrief laden");
   for (auto _ : state) {
     dialogs.queue(ScriptAnswer::of(K::No));   // with page breaks
@@ -139,7 +139,7 @@ void MailMergePreviewInGradesEditor(benchmark::State& state) {
     menu(U"Datenbank", U"Serienbrief Vorschau (E/A)");  // back to the letter
     state.ResumeTiming();
   }
-  std::system(("rm -rf '" + folder + "'").c_str());
+  std::system(("rm -rf '" + folder.bytes() + "'").c_str());
 }
 // Argument 0: the preview alone; 1: the preview and printing every letter.
 BENCHMARK(MailMergePreviewInGradesEditor)

@@ -43,7 +43,7 @@ RichText letters() {
 
 std::string libreOfficeStyle() {
   const auto fixture =
-      readFileBytes(std::string(KORVALE_TEST_DATA) + "/rtf/fixtures/libreoffice_brief.rtf");
+      readFileBytes(Path(std::string(KORVALE_TEST_DATA) + "/rtf/fixtures/libreoffice_brief.rtf"));
   if (!fixture) return {};
   const std::size_t bodyStart = fixture->find("\\pard\\plain");
   const std::size_t bodyEnd = fixture->rfind('}');

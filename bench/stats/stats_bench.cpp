@@ -53,11 +53,8 @@ class NoDialogs : public Dialogs {
   bool confirm(const Text&) override { return false; }
   bool question(const Text&, const Text&, Icon) override { return false; }
   std::optional<Text> input(const Text&, const Text&, const Text&) override { return {}; }
-  std::optional<std::string> openFile(const Text&, const std::string&) override { return {}; }
-  std::optional<std::string> saveFile(const Text&, const std::string&,
-                                      const std::string&) override {
-    return {};
-  }
+  std::optional<Path> openFile(const Text&, const Path&) override { return {}; }
+  std::optional<Path> saveFile(const Text&, const Path&, const Path&) override { return {}; }
   std::optional<FontChoice> font(const FontChoice&) override { return {}; }
   bool print() override { return false; }
   void printerSetup() override {}

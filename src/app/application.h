@@ -16,8 +16,8 @@ namespace korvale {
 class GradesEditor;
 
 struct StartOptions {
-  std::string workingDirectory;
-  std::string tempFolder;
+  Path workingDirectory;
+  Path tempFolder;
   std::string login;
 };
 
@@ -35,7 +35,7 @@ class Application : public WindowHost {
   bool running() const { return running_; }
   const AppPaths& paths() const { return paths_; }
   // Where the file dialogs of the Grades editor and the List tools start.
-  const std::string& workingFolder() const { return workingFolder_; }
+  const Path& workingFolder() const { return workingFolder_; }
   const VariableTable& variables() const { return variables_; }
 
   void openModal(WindowId id) override;
@@ -44,7 +44,7 @@ class Application : public WindowHost {
  private:
   Platform& platform_;
   AppPaths paths_;
-  std::string workingFolder_;
+  Path workingFolder_;
   // The formula variables A to Z, one set for the whole program.
   VariableTable variables_;
   std::vector<std::unique_ptr<Canvas>> canvases_;

@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     case CommandLine::Mode::Eval:
       return korvale::runEvalCommand(cl.rest, std::cout, std::cerr);
     case CommandLine::Mode::Script:
-      return korvale::runScriptProgram(argc, argv, cl.scriptPath, cl.printFolder);
+      return korvale::runScriptProgram(argc, argv, korvale::Path(cl.scriptPath),
+                                       korvale::Path(cl.printFolder));
     case CommandLine::Mode::Program:
       break;
   }

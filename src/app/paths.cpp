@@ -7,7 +7,7 @@
 
 namespace korvale {
 
-std::string temporaryFolder(const char* tmpdirVariable) {
+Path temporaryFolder(const char* tmpdirVariable) {
   std::string folder = tmpdirVariable != nullptr ? tmpdirVariable : "";
   // Blanks around the value are no part of the folder's name.
   const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
@@ -16,7 +16,7 @@ std::string temporaryFolder(const char* tmpdirVariable) {
   while (lead < folder.size() && blank(folder[lead])) ++lead;
   folder.erase(0, lead);
   if (folder.empty()) folder = "/tmp";
-  return stripTrailingSlash(folder);
+  return Path(folder).withoutTrailingSlash();
 }
 
 std::string currentLogin() {
@@ -27,23 +27,23 @@ std::string currentLogin() {
 
 namespace {
 // A folder we may write into: a real directory of our own.
-bool usable(const std::string& folder) {
+bool usable(const Path& folder) {
   return isDirectory(folder) && ownedByCurrentUser(folder);
 }
 }  // namespace
 
-std::optional<AppPaths> setupDataFolders(const std::string& workingDirectory,
-                                         const std::string& tempFolder, const std::string& login,
-                                         Dialogs& dialogs) {
+std::optional<AppPaths> setupDataFolders(const Path& workingDirectory, const Path& tempFolder,
+                                         const std::string& login, Dialogs& dialogs) {
   AppPaths paths;
-  paths.startFolder = stripTrailingSlash(workingDirectory);
+  paths.startFolder = workingDirectory.withoutTrailingSlash();
   paths.tempFolder = tempFolder;
-  paths.dataFolder = joinPath(tempFolder.empty() ? std::string("/") : tempFolder, "LEHRDATEN");
+  paths.dataFolder = (tempFolder.empty() ? Path("/") : tempFolder).join("LEHRDATEN");
   // On a shared machine the common name may be taken by someone else (or planted as a link).
-  if (pathExists(paths.dataFolder) && !usable(paths.dataFolder)) paths.dataFolder += "-" + login;
+  if (pathExists(paths.dataFolder) && !usable(paths.dataFolder))
+    paths.dataFolder = paths.dataFolder + ("-" + login);
 
   const auto fail = [&]() -> std::optional<AppPaths> {
-    dialogs.message(U"Abbruch: Ordner \r" + fromUtf8(paths.dataFolder) + U"\rNICHT angelegt !");
+    dialogs.message(U"Abbruch: Ordner \r" + paths.dataFolder.displayText() + U"\rNICHT angelegt !");
     return std::nullopt;
   };
   if (pathExists(paths.dataFolder)) {
@@ -52,10 +52,10 @@ std::optional<AppPaths> setupDataFolders(const std::string& workingDirectory,
   } else if (!createDirectory(paths.dataFolder)) {
     return fail();
   }
-  paths.demoFolder = joinPath(paths.dataFolder, "DATACOPY");
-  paths.firmaFolder = joinPath(paths.dataFolder, "DATAFIRMA");
+  paths.demoFolder = paths.dataFolder.join("DATACOPY");
+  paths.firmaFolder = paths.dataFolder.join("DATAFIRMA");
   // A sub-folder that cannot be made is not reported here; writing the samples reports it.
-  for (const std::string& sub : {paths.demoFolder, paths.firmaFolder})
+  for (const Path& sub : {paths.demoFolder, paths.firmaFolder})
     if (!pathExists(sub)) createDirectory(sub);
   return paths;
 }

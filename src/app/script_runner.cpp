@@ -369,13 +369,13 @@ class Runner {
       if (rest.empty()) throw CommandError{"dump chart needs a file"};
       const Canvas* chart = w.chartCanvas();
       if (chart == nullptr) throw CommandError{"the window has no chart"};
-      const std::string path = expandScriptPath(rest, c_.app, c_.scriptFolder);
+      const Path path = expandScriptPath(rest, c_.app, c_.scriptFolder);
       if (!c_.savePng || !c_.savePng(*chart, path)) throw CommandError{"cannot write " + rest};
       block(name + " " + rest,
             {std::to_string(chart->width()) + " x " + std::to_string(chart->height())});
     } else if (name == "files") {
       if (rest.empty()) throw CommandError{"dump files needs a folder"};
-      const std::string folder = expandScriptPath(rest, c_.app, c_.scriptFolder);
+      const Path folder = expandScriptPath(rest, c_.app, c_.scriptFolder);
       if (!isDirectory(folder)) throw CommandError{"no such folder: " + rest};
       block(name + " " + rest, sortedFileNames(folder));
     } else {
@@ -404,7 +404,7 @@ class Runner {
 
 namespace {
 // The folders a script names by placeholder, the most specific first.
-std::array<std::pair<const char*, const std::string*>, 4> pathNames(const Application& app) {
+std::array<std::pair<const char*, const Path*>, 4> pathNames(const Application& app) {
   const AppPaths& p = app.paths();
   return {{{"$DEMO", &p.demoFolder},
            {"$DATA", &p.dataFolder},
@@ -413,29 +413,27 @@ std::array<std::pair<const char*, const std::string*>, 4> pathNames(const Applic
 }
 }  // namespace
 
-std::string expandScriptPath(const std::string& path, const Application& app,
-                             const std::string& scriptFolder) {
+Path expandScriptPath(const std::string& path, const Application& app, const Path& scriptFolder) {
   const auto names = pathNames(app);
   for (const auto& [name, folder] : names) {
     const std::string prefix = name;
     if (path == prefix) return *folder;
-    if (path.starts_with(prefix + "/")) return joinPath(*folder, path.substr(prefix.size() + 1));
+    if (path.starts_with(prefix + "/")) return folder->join(Path(path.substr(prefix.size() + 1)));
   }
-  if (!path.empty() && path[0] == '/') return path;
-  return joinPath(scriptFolder, path);
+  if (Path(path).isAbsolute()) return Path(path);
+  return scriptFolder.join(Path(path));
 }
 
-std::string shortenScriptPath(const std::string& path, const Application& app,
-                              const std::string& scriptFolder) {
+std::string shortenScriptPath(const Path& path, const Application& app, const Path& scriptFolder) {
+  const std::string& bytes = path.bytes();
   const auto names = pathNames(app);
   for (const auto& [name, folder] : names) {
     if (folder->empty()) continue;
     if (path == *folder) return name;
-    if (path.starts_with(*folder + "/")) return name + path.substr(folder->size());
+    if (path.isInside(*folder)) return name + bytes.substr(folder->bytes().size());
   }
-  if (!scriptFolder.empty() && path.starts_with(scriptFolder + "/"))
-    return path.substr(scriptFolder.size() + 1);
-  return path;
+  if (path.isInside(scriptFolder)) return bytes.substr(scriptFolder.bytes().size() + 1);
+  return bytes;
 }
 
 ScriptResult runScript(const std::string& scriptText, ScriptContext& context) {

@@ -29,22 +29,20 @@ struct ScriptContext {
   ScriptedDialogs& dialogs;
   ScriptKeyState& keys;
   std::ostream& out;  // the transcript
-  std::string scriptFolder;
+  Path scriptFolder;
   // Lets the toolkit catch up after each command (repaint, deferred events).
   std::function<void()> settle;
   // The jobs printed so far, for "dump printed".
   const std::vector<PrintJob>* printed = nullptr;
   // Writes a chart image as a PNG file, for "dump chart"; false when it cannot.
-  std::function<bool(const Canvas&, const std::string&)> savePng;
+  std::function<bool(const Canvas&, const Path&)> savePng;
 };
 
 // Path placeholders a script may use: $DEMO, $DATA, $TMP, $START; other relative paths are
-// taken from the script's folder.
-std::string expandScriptPath(const std::string& path, const Application& app,
-                             const std::string& scriptFolder);
-// The reverse, for the transcript.
-std::string shortenScriptPath(const std::string& path, const Application& app,
-                              const std::string& scriptFolder);
+// taken from the script's folder. The script names files in UTF-8, as the file system does.
+Path expandScriptPath(const std::string& path, const Application& app, const Path& scriptFolder);
+// The reverse, for the transcript (UTF-8).
+std::string shortenScriptPath(const Path& path, const Application& app, const Path& scriptFolder);
 
 struct ScriptResult {
   int exitCode = 0;

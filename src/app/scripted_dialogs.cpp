@@ -46,8 +46,8 @@ std::string ScriptedDialogs::show(const Text& text) {
   return toUtf8(escaped);
 }
 
-std::string ScriptedDialogs::shortPath(const std::string& path) const {
-  return show(fromUtf8(shorten_ ? shorten_(path) : path));
+std::string ScriptedDialogs::shortPath(const Path& path) const {
+  return show(shorten_ ? fromUtf8(shorten_(path)) : path.displayText());
 }
 
 ScriptAnswer ScriptedDialogs::take(const std::string& dialog,
@@ -105,8 +105,7 @@ std::optional<Text> ScriptedDialogs::input(const Text& title, const Text& prompt
   return value;
 }
 
-std::optional<std::string> ScriptedDialogs::openFile(const Text& filter,
-                                                     const std::string& folder) {
+std::optional<Path> ScriptedDialogs::openFile(const Text& filter, const Path& folder) {
   const std::string line = "[open] " + show(filter) + " | " + shortPath(folder);
   using K = ScriptAnswer::Kind;
   const ScriptAnswer answer = take(line, {K::File, K::Cancel});
@@ -118,10 +117,10 @@ std::optional<std::string> ScriptedDialogs::openFile(const Text& filter,
   return answer.path;
 }
 
-std::optional<std::string> ScriptedDialogs::saveFile(const Text& filter, const std::string& folder,
-                                                     const std::string& fileName) {
+std::optional<Path> ScriptedDialogs::saveFile(const Text& filter, const Path& folder,
+                                              const Path& fileName) {
   const std::string line =
-      "[save] " + show(filter) + " | " + shortPath(folder) + " | " + show(fromUtf8(fileName));
+      "[save] " + show(filter) + " | " + shortPath(folder) + " | " + show(fileName.displayText());
   using K = ScriptAnswer::Kind;
   const ScriptAnswer answer = take(line, {K::File, K::Cancel});
   if (answer.kind == K::Cancel) {

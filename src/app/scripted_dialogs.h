@@ -14,12 +14,12 @@ namespace korvale {
 struct ScriptAnswer {
   enum class Kind { Text, Default, Cancel, Yes, No, Ok, File, Font };
   Kind kind = Kind::Ok;
-  Text text;         // Text: the typed answer
-  std::string path;  // File
-  FontChoice font;   // Font
+  Text text;        // Text: the typed answer
+  Path path;        // File
+  FontChoice font;  // Font
 
   static ScriptAnswer of(Kind kind, Text text = Text()) { return {kind, std::move(text), {}, {}}; }
-  static ScriptAnswer file(std::string path) { return {Kind::File, {}, std::move(path), {}}; }
+  static ScriptAnswer file(Path path) { return {Kind::File, {}, std::move(path), {}}; }
   static ScriptAnswer typed(Text text) { return of(Kind::Text, std::move(text)); }
 };
 
@@ -33,7 +33,7 @@ class ScriptedDialogs : public Dialogs {
   // Each transcript line is UTF-8, without a line break.
   using Sink = std::function<void(const std::string& line)>;
   // Turns a path into the form shown in the transcript.
-  using PathShortener = std::function<std::string(const std::string& path)>;
+  using PathShortener = std::function<std::string(const Path& path)>;
 
   explicit ScriptedDialogs(Sink sink, PathShortener shorten = nullptr);
 
@@ -47,9 +47,9 @@ class ScriptedDialogs : public Dialogs {
   bool question(const Text& caption, const Text& text, Icon icon) override;
   std::optional<Text> input(const Text& title, const Text& prompt,
                             const Text& defaultText) override;
-  std::optional<std::string> openFile(const Text& filter, const std::string& folder) override;
-  std::optional<std::string> saveFile(const Text& filter, const std::string& folder,
-                                      const std::string& fileName) override;
+  std::optional<Path> openFile(const Text& filter, const Path& folder) override;
+  std::optional<Path> saveFile(const Text& filter, const Path& folder,
+                               const Path& fileName) override;
   std::optional<FontChoice> font(const FontChoice& current) override;
   bool print() override;
   void printerSetup() override;
@@ -59,7 +59,7 @@ class ScriptedDialogs : public Dialogs {
 
  private:
   ScriptAnswer take(const std::string& dialog, std::initializer_list<ScriptAnswer::Kind> kinds);
-  std::string shortPath(const std::string& path) const;
+  std::string shortPath(const Path& path) const;
 
   Sink sink_;
   PathShortener shorten_;

@@ -13,7 +13,7 @@
 
 namespace korvale {
 
-std::optional<std::string> readFileBytes(const std::string& path) {
+std::optional<std::string> readFileBytes(const Path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   struct stat st {};
@@ -52,9 +52,9 @@ bool writeAll(int fd, const std::string& bytes) {
 }
 }  // namespace
 
-bool writeFileAtomic(const std::string& path, const std::string& bytes) {
-  const std::string folder = folderOf(path);
-  const std::string dir = folder.empty() ? std::string(".") : folder;
+bool writeFileAtomic(const Path& path, const std::string& bytes) {
+  const Path folder = path.folder();
+  const Path dir = folder.empty() ? Path(".") : folder;
   // A file whose owner write bit is off is read-only, for root as for everyone.
   struct stat st {};
   mode_t mode = 0644;
@@ -66,10 +66,10 @@ bool writeFileAtomic(const std::string& path, const std::string& bytes) {
     }
   }
   static std::mt19937 rng{std::random_device{}()};
-  std::string temp;
+  Path temp;
   int fd = -1;
   for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
-    temp = joinPath(dir, "." + fileNameOf(path) + ".tmp" + std::to_string(rng() % 1000000));
+    temp = dir.join(Path("." + path.fileName().bytes() + ".tmp" + std::to_string(rng() % 1000000)));
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0 && errno != EEXIST) return false;
   }
@@ -82,90 +82,57 @@ bool writeFileAtomic(const std::string& path, const std::string& bytes) {
   return true;
 }
 
-bool pathExists(const std::string& path) {
+bool pathExists(const Path& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0;
 }
 
-bool isDirectory(const std::string& path) {
+bool isDirectory(const Path& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool isRegularFile(const std::string& path) {
+bool isRegularFile(const Path& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool isSymlink(const std::string& path) {
+bool isSymlink(const Path& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
-bool createDirectory(const std::string& path) {
+bool createDirectory(const Path& path) {
   return ::mkdir(path.c_str(), 0700) == 0;
 }
 
-bool ownedByCurrentUser(const std::string& path) {
+bool ownedByCurrentUser(const Path& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0 && st.st_uid == ::geteuid();
 }
 
-bool setReadOnly(const std::string& path, bool readOnly) {
+bool setReadOnly(const Path& path, bool readOnly) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return false;
   const mode_t mode = readOnly ? (st.st_mode & ~S_IWUSR) : (st.st_mode | S_IWUSR);
   return ::chmod(path.c_str(), mode & 07777) == 0;
 }
 
-bool clearReadOnly(const std::string& path) {
+bool clearReadOnly(const Path& path) {
   return setReadOnly(path, false);
 }
 
-std::string currentDirectory() {
+Path currentDirectory() {
   char buffer[PATH_MAX];
-  if (::getcwd(buffer, sizeof buffer) == nullptr) return std::string();
-  return buffer;
+  if (::getcwd(buffer, sizeof buffer) == nullptr) return Path();
+  return Path(buffer);
 }
 
-bool changeDirectory(const std::string& path) {
+bool changeDirectory(const Path& path) {
   return ::chdir(path.c_str()) == 0;
 }
 
-std::string stripTrailingSlash(const std::string& path) {
-  if (path.size() > 1 && path.back() == '/') return path.substr(0, path.size() - 1);
-  return path;
-}
-
-std::string folderOf(const std::string& path) {
-  const std::size_t p = path.rfind('/');
-  if (p == std::string::npos) return std::string();
-  if (p == 0) return "/";
-  return path.substr(0, p);
-}
-
-std::string fileNameOf(const std::string& path) {
-  const std::size_t p = path.rfind('/');
-  return p == std::string::npos ? path : path.substr(p + 1);
-}
-
-std::string extensionOf(const std::string& path) {
-  const std::string name = fileNameOf(path);
-  const std::size_t p = name.rfind('.');
-  if (p == std::string::npos) return std::string();
-  std::string extension = name.substr(p);
-  for (char& c : extension)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return extension;
-}
-
-std::string joinPath(const std::string& folder, const std::string& name) {
-  if (folder.empty()) return name;
-  if (folder.back() == '/') return folder + name;
-  return folder + "/" + name;
-}
-
-std::vector<std::string> sortedFileNames(const std::string& folder) {
+std::vector<std::string> sortedFileNames(const Path& folder) {
   std::vector<std::string> names;
   DIR* dir = ::opendir(folder.c_str());
   if (dir == nullptr) return names;

@@ -1,42 +1,34 @@
-// File and folder access. Paths are bytes with "/" separators; no stored folder ends in "/".
+// File and folder access. No stored folder ends in "/".
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "base/text.h"
+#include "base/path.h"
 
 namespace korvale {
 
-std::optional<std::string> readFileBytes(const std::string& path);
+std::optional<std::string> readFileBytes(const Path& path);
 
 // Writes a temporary file beside the target, flushes it and renames it over the target, so a
 // failed write leaves the old file as it was. A symlink at the target is replaced, never
 // followed.
-bool writeFileAtomic(const std::string& path, const std::string& bytes);
+bool writeFileAtomic(const Path& path, const std::string& bytes);
 
-bool pathExists(const std::string& path);
-bool isDirectory(const std::string& path);  // a real folder, not a link to one
-bool isRegularFile(const std::string& path);
-bool isSymlink(const std::string& path);
-bool createDirectory(const std::string& path);  // one level; false when it fails
-bool ownedByCurrentUser(const std::string& path);
+bool pathExists(const Path& path);
+bool isDirectory(const Path& path);  // a real folder, not a link to one
+bool isRegularFile(const Path& path);
+bool isSymlink(const Path& path);
+bool createDirectory(const Path& path);  // one level; false when it fails
+bool ownedByCurrentUser(const Path& path);
 // The read-only attribute is the owner's write permission.
-bool clearReadOnly(const std::string& path);
-bool setReadOnly(const std::string& path, bool readOnly);
+bool clearReadOnly(const Path& path);
+bool setReadOnly(const Path& path, bool readOnly);
 
-std::string currentDirectory();
-bool changeDirectory(const std::string& path);
+Path currentDirectory();
+bool changeDirectory(const Path& path);
 
-// Removes one final "/" (but keeps the root "/" itself).
-std::string stripTrailingSlash(const std::string& path);
-std::string folderOf(const std::string& path);
-std::string fileNameOf(const std::string& path);
-// Extension in lower case with its dot, "" when the name has none.
-std::string extensionOf(const std::string& path);
-std::string joinPath(const std::string& folder, const std::string& name);
-
-std::vector<std::string> sortedFileNames(const std::string& folder);
+std::vector<std::string> sortedFileNames(const Path& folder);
 
 }  // namespace korvale

@@ -93,7 +93,7 @@ Status readHeader(Reader& reader, Dimensions& dimensions) {
 
 // At most `limit` bytes of a regular file; a FIFO or device planted under the name would block
 // or never end, so only regular files are read.
-std::optional<std::string> readFilePrefix(const std::string& path, std::size_t limit) {
+std::optional<std::string> readFilePrefix(const Path& path, std::size_t limit) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
   struct stat st {};
@@ -178,19 +178,19 @@ Status decodeCells(std::string_view bytes, TextGrid& grid) {
   return Status::Ok;
 }
 
-Status saveGrid(const std::string& path, const TextGrid& grid) {
+Status saveGrid(const Path& path, const TextGrid& grid) {
   std::string bytes;
   if (const Status status = encodeGrid(grid, bytes); status != Status::Ok) return status;
   return writeFileAtomic(path, bytes) ? Status::Ok : Status::CannotWrite;
 }
 
-Status readGridDimensions(const std::string& path, Dimensions& dimensions) {
+Status readGridDimensions(const Path& path, Dimensions& dimensions) {
   const std::optional<std::string> bytes = readFilePrefix(path, 4);
   if (!bytes) return Status::CannotOpen;
   return decodeDimensions(*bytes, dimensions);
 }
 
-Status loadGridCells(const std::string& path, TextGrid& grid) {
+Status loadGridCells(const Path& path, TextGrid& grid) {
   const std::optional<std::string> bytes = readFilePrefix(path, kMaxFileBytes);
   if (!bytes) return Status::CannotOpen;
   return decodeCells(*bytes, grid);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/path.h"
 #include "base/text.h"
 
 namespace korvale {
@@ -72,9 +73,9 @@ Status decodeDimensions(std::string_view bytes, Dimensions& dimensions);
 Status decodeCells(std::string_view bytes, TextGrid& grid);
 
 // The same on a file. A save replaces the file atomically, so a failed save keeps the old one.
-Status saveGrid(const std::string& path, const TextGrid& grid);
-Status readGridDimensions(const std::string& path, Dimensions& dimensions);
-Status loadGridCells(const std::string& path, TextGrid& grid);
+Status saveGrid(const Path& path, const TextGrid& grid);
+Status readGridDimensions(const Path& path, Dimensions& dimensions);
+Status loadGridCells(const Path& path, TextGrid& grid);
 
 }  // namespace GridFile_u
 }  // namespace korvale

@@ -39,9 +39,9 @@ std::optional<int> fontSizeAnswer(const Text& answer) {
 }
 
 // A field may name a document beside the list, never a program or a file elsewhere.
-bool isDocumentHere(const std::string& folder, const Text& name) {
+bool isDocumentHere(const Path& folder, const Text& name) {
   if (name.empty() || name == U"." || name == U".." || name.find('/') != Text::npos) return false;
-  const std::string path = joinPath(folder, toUtf8(name));
+  const Path path = folder.join(Path::fromText(name));
   if (!isRegularFile(path)) return false;
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) return false;
@@ -160,9 +160,9 @@ void GradesEditor::textRightClicked() {
   updateStatus();
   const TextPos at = s_.editor.markStart();
   const Text name = fieldUnderCaret(s_.editor.line(at.line), at.column);
-  const std::string folder = currentDirectory();
+  const Path folder = currentDirectory();
   // Missing files and a desktop that cannot open them are passed over in silence.
-  if (isDocumentHere(folder, name)) s_.shell.openDocument(joinPath(folder, toUtf8(name)));
+  if (isDocumentHere(folder, name)) s_.shell.openDocument(folder.join(Path::fromText(name)));
   notify();
 }
 

@@ -85,7 +85,7 @@ std::vector<Text> GradesEditor::fieldsViewLines() const {
   const FieldTable& table = list_.table;
   std::vector<Text> lines{
       U" ",
-      U" Datenbank  : " + fromUtf8(databaseName_),
+      U" Datenbank  : " + databaseName_.displayText(),
       U" Datensätze : " + intToText(table.recordLineCount - 1),
       U" Datenfelder: " + intToText(table.fieldCount()),
       U" Separator  : " + separatorName(list_.listSeparator),

@@ -44,7 +44,7 @@ class GradesEditor : public Window {
     // The chart panel's drawing surface.
     Canvas& chart;
     // Where the file dialogs start; shared with the List tools.
-    std::string& workingFolder;
+    Path& workingFolder;
     Screen screen;
   };
 
@@ -91,7 +91,7 @@ class GradesEditor : public Window {
   bool chartShown() const { return stats_.chart.panelVisible; }
   Canvas& chart() { return s_.chart; }
   const Canvas* chartCanvas() const override { return &s_.chart; }
-  const std::string& fileName() const { return fileName_; }
+  const Path& fileName() const { return fileName_; }
   Text rulerText() const { return ruler_; }
   const Screen& screen() const { return s_.screen; }
 
@@ -145,7 +145,7 @@ class GradesEditor : public Window {
   void buildMenu();
   void open(bool asText);
   // Reads the chosen file into the editor; false when it could not be read.
-  bool loadIntoEditor(const std::string& path);
+  bool loadIntoEditor(const Path& path);
   // The separator appended, the end marker added: the editor shows a list as loaded.
   void prepareLoadedList();
   void takeDatabaseFromEditor();
@@ -162,7 +162,7 @@ class GradesEditor : public Window {
                                      const StatsContext&);
   void evaluate(EvaluationCommand command);
   RichText markedOrWholeText() const;
-  void setFileLabel() { fileLabel_ = U" Datei: " + fromUtf8(fileName_); }
+  void setFileLabel() { fileLabel_ = U" Datei: " + fileName_.displayText(); }
   void removeTrailingEmptyLines();
   CharFormat textFont() const { return textFont_; }
 
@@ -177,11 +177,11 @@ class GradesEditor : public Window {
   bool showHint_ = false;
   bool fieldsViewShown_ = false;
   bool helpShown_ = false;
-  std::string fileName_;
+  Path fileName_;
   std::string fileExtension_;
   // What the file was read in, and so what a save as text writes.
   Encoding fileEncoding_ = Encoding::Cp1252;
-  std::string databaseName_;
+  Path databaseName_;
   int tableFontSize_ = 10;
   CharFormat textFont_;  // "Arial", regular, 14
   int currentField_ = 0;

@@ -39,10 +39,10 @@ void GradesEditor::open(bool asText) {
                              : U"ANSI-Textdateien (*.csv)|*.csv|ANSI-Textdateien (*.dat)|*.dat|"
                                U"Alle Dateien (*.*)|*.*";
   if (const auto path = s_.dialogs.openFile(filter, s_.workingFolder)) {
-    s_.workingFolder = folderOf(*path);
+    s_.workingFolder = path->folder();
     changeDirectory(s_.workingFolder);
-    fileName_ = fileNameOf(*path);
-    fileExtension_ = extensionOf(*path);
+    fileName_ = path->fileName();
+    fileExtension_ = path->extension();
     if (!loadIntoEditor(*path)) {
       showDataError(s_.dialogs);
     } else if (isListExtension(fileExtension_)) {
@@ -83,7 +83,7 @@ void GradesEditor::open(bool asText) {
   notify();
 }
 
-bool GradesEditor::loadIntoEditor(const std::string& path) {
+bool GradesEditor::loadIntoEditor(const Path& path) {
   const auto doc = loadDocument(path, fileExtension_ == ".rtf", textFont(), &fileEncoding_);
   if (!doc) return false;
   s_.editor.setRichText(*doc);
@@ -152,7 +152,7 @@ void GradesEditor::save() {
     s_.dialogs.message(U" Abbruch - Kein Text im Editor !");
     return;
   }
-  const Text lowerName = lowerAscii(fromUtf8(fileName_));
+  const Text lowerName = lowerAscii(fileName_.displayText());
   Text filter =
       U"RTF-Textdateien (*.rtf)|*.rtf|ANSI-Textdateien (*.txt)|*.txt|CSV-Textdateien "
       U"(*.csv)|*.csv|DAT-Textdateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*";
@@ -165,10 +165,10 @@ void GradesEditor::save() {
   }
   auto chosen = s_.dialogs.saveFile(filter, s_.workingFolder, fileName_);
   if (!chosen) return;
-  std::string path = *chosen;
-  if (extensionOf(path).empty()) path += defaultExtension;
+  Path path = *chosen;
+  if (path.extension().empty()) path = path + (defaultExtension);
 
-  const std::string extension = extensionOf(path);
+  const std::string extension = path.extension();
   bool written = false;
   if (extension == ".rtf") {
     written = saveUserDocument(path, s_.editor.richText(), true, fileEncoding_, s_.dialogs);
@@ -179,9 +179,9 @@ void GradesEditor::save() {
   }
   caretTo(1, 1);
   if (written) {
-    s_.workingFolder = folderOf(path);
+    s_.workingFolder = path.folder();
     changeDirectory(s_.workingFolder);
-    fileName_ = fileNameOf(path);
+    fileName_ = path.fileName();
     fileExtension_ = extension;
   } else {
     // Nothing was saved: the label keeps naming the file the text came from.

@@ -59,7 +59,7 @@ std::vector<RichText> GradesEditor::pagesToPrint() const {
 
 void GradesEditor::print() {
   if (!s_.dialogs.print()) return;
-  const Text title = fileName_.empty() ? Text(U"TABULON") : U"TABULON - " + fromUtf8(fileName_);
+  const Text title = fileName_.empty() ? Text(U"TABULON") : U"TABULON - " + fileName_.displayText();
   const std::vector<RichText> pages = pagesToPrint();
   bool printed = true;
   for (std::size_t i = 0; i < pages.size(); ++i) {

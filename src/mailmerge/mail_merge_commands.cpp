@@ -32,11 +32,22 @@ bool templateMayChange(MailMergeWindow& w) {
   return true;
 }
 
-void rememberTemplateFile(MailMergeWindow& w, const std::string& path) {
-  w.workingFolder = folderOf(path);
-  w.fileName = toUtf8(trim(fromUtf8(fileNameOf(path))));
-  w.fileExtension = extensionOf(path);
-  w.fileLabel = U"Datei: " + fromUtf8(w.fileName);
+// The file name without blanks around it; trimmed as bytes, so a name that is no UTF-8 stays the
+// name on disk.
+Path trimmedFileName(const Path& path) {
+  std::string_view name = path.fileName().bytes();
+  while (!name.empty() && isTrimmable(static_cast<unsigned char>(name.front())))
+    name.remove_prefix(1);
+  while (!name.empty() && isTrimmable(static_cast<unsigned char>(name.back())))
+    name.remove_suffix(1);
+  return Path(std::string(name));
+}
+
+void rememberTemplateFile(MailMergeWindow& w, const Path& path) {
+  w.workingFolder = path.folder();
+  w.fileName = trimmedFileName(path);
+  w.fileExtension = path.extension();
+  w.fileLabel = U"Datei: " + w.fileName.displayText();
   w.state.templateInEditor = true;
 }
 
@@ -98,7 +109,7 @@ void loadTemplateCommand(MailMergeWindow& w) {
   unlock(w);
   const auto path = w.dialogs.openFile(kTemplateFilter, w.workingFolder);
   if (!path) return;
-  w.workingFolder = folderOf(*path);
+  w.workingFolder = path->folder();
   Encoding encoding = Encoding::Cp1252;
   const auto doc = loadDocument(*path, true, w.editor.typingFormat(), &encoding);
   if (!doc) {
@@ -126,8 +137,8 @@ void saveTemplateCommand(MailMergeWindow& w) {
   }
   const auto chosen = w.dialogs.saveFile(kTemplateFilter, w.workingFolder, w.fileName);
   if (!chosen) return;
-  std::string path = *chosen;
-  if (extensionOf(path).empty()) path += ".rtf";
+  Path path = *chosen;
+  if (path.extension().empty()) path = path + ".rtf";
   if (!saveDocument(path, w.editor.richText(), true)) {
     showDataError(w.dialogs);
     return;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/encoding.h"
+#include "base/path.h"
 #include "base/text.h"
 #include "csvlist/list_state.h"
 #include "formula/variable_table.h"
@@ -42,8 +43,8 @@ struct MailMergeWindow {
 
   // The window's file state: the template's folder, name and extension are remembered like a
   // document's, and the file label names it.
-  std::string& workingFolder;
-  std::string& fileName;
+  Path& workingFolder;
+  Path& fileName;
   std::string& fileExtension;
   Encoding& fileEncoding;
   Text& fileLabel;

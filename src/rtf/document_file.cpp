@@ -14,8 +14,8 @@ bool looksLikeRtf(std::string_view bytes) {
   return bytes.substr(0, 5) == "{\\rtf";
 }
 
-std::optional<RichText> loadDocument(const std::string& path, bool asRtf,
-                                     const CharFormat& plainFormat, Encoding* encoding) {
+std::optional<RichText> loadDocument(const Path& path, bool asRtf, const CharFormat& plainFormat,
+                                     Encoding* encoding) {
   const auto bytes = readFileBytes(path);
   if (!bytes) return std::nullopt;
   Encoding found = Encoding::Cp1252;
@@ -28,7 +28,7 @@ std::optional<RichText> loadDocument(const std::string& path, bool asRtf,
   return doc;
 }
 
-bool saveDocument(const std::string& path, const RichText& doc, bool asRtf, Encoding& encoding) {
+bool saveDocument(const Path& path, const RichText& doc, bool asRtf, Encoding& encoding) {
   if (asRtf) return writeFileAtomic(path, writeRtf(doc));
   Encoding written = encoding;
   if (!writeFileAtomic(path, writePlainText(doc.text, written))) return false;
@@ -36,12 +36,12 @@ bool saveDocument(const std::string& path, const RichText& doc, bool asRtf, Enco
   return true;
 }
 
-bool saveDocument(const std::string& path, const RichText& doc, bool asRtf) {
+bool saveDocument(const Path& path, const RichText& doc, bool asRtf) {
   Encoding encoding = Encoding::Cp1252;
   return saveDocument(path, doc, asRtf, encoding);
 }
 
-bool saveUserDocument(const std::string& path, const RichText& doc, bool asRtf, Encoding& encoding,
+bool saveUserDocument(const Path& path, const RichText& doc, bool asRtf, Encoding& encoding,
                       Dialogs& dialogs) {
   const bool lacking = !asRtf && encoding == Encoding::Cp1252 && !fitsCp1252(doc.text);
   if (!saveDocument(path, doc, asRtf, encoding)) return false;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/encoding.h"
+#include "base/path.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/rich_text.h"
 
@@ -19,20 +20,20 @@ bool looksLikeRtf(std::string_view bytes);
 // named .rtf) loads as plain text, as rich-text controls do. Plain text takes `plainFormat`.
 // `encoding` learns what a plain text was read in; RTF counts as code page 1252, the start of a
 // new text file.
-std::optional<RichText> loadDocument(const std::string& path, bool asRtf,
-                                     const CharFormat& plainFormat, Encoding* encoding = nullptr);
+std::optional<RichText> loadDocument(const Path& path, bool asRtf, const CharFormat& plainFormat,
+                                     Encoding* encoding = nullptr);
 
 // Writes RTF or plain text (CR LF after every line) atomically: a failed save leaves the old
 // file as it was and returns false. Plain text is written in `encoding` (see encode(), which
 // may change it to UTF-8 with BOM); RTF is always written in code page 1252 with \uN.
-bool saveDocument(const std::string& path, const RichText& doc, bool asRtf, Encoding& encoding);
+bool saveDocument(const Path& path, const RichText& doc, bool asRtf, Encoding& encoding);
 // A new file: code page 1252 where it can hold the text.
-bool saveDocument(const std::string& path, const RichText& doc, bool asRtf);
+bool saveDocument(const Path& path, const RichText& doc, bool asRtf);
 
 // How a user's list, document or letter is saved: saveDocument, and when the text holds a
 // character that code page 1252 lacks while the file was to be written in it, one message says
 // that it was saved as UTF-8. Failures are left to the caller, who reports them.
-bool saveUserDocument(const std::string& path, const RichText& doc, bool asRtf, Encoding& encoding,
+bool saveUserDocument(const Path& path, const RichText& doc, bool asRtf, Encoding& encoding,
                       Dialogs& dialogs);
 
 }  // namespace korvale

@@ -24,7 +24,7 @@ class ScriptRunnerTest : public ::testing::Test {
   }
 
   TempFolder temp;
-  std::string dir = temp.path();
+  Path dir = temp.path();
   TestPlatform platform;
   Application app{platform};
   ScriptKeyState keys;
@@ -99,7 +99,7 @@ TEST(ScriptPaths, PlaceholdersBothWays) {
   TestPlatform platform;
   Application app(platform);
   TempFolder temp;
-  const std::string dir = temp.path();
+  const Path dir = temp.path();
   ASSERT_TRUE(app.start({dir + "/", dir, "anna"}));
   EXPECT_EQ(expandScriptPath("$DEMO/demodat.csv", app, "/s"),
             dir + "/LEHRDATEN/DATACOPY/demodat.csv");
@@ -123,7 +123,7 @@ TEST(ScriptedDialogsTest, TranscriptLines) {
   EXPECT_TRUE(d.confirm(U"Expand OHNE Zusatz-Blank ?"));
   EXPECT_EQ(d.input(U"Ordnerwechsel", U" <1>\r <2>", U"2"), Text(U"3"));
   EXPECT_EQ(d.input(U"T", U"P", U"D"), std::nullopt);
-  EXPECT_EQ(d.openFile(U"CSV (*.csv)|*.csv", "/x"), std::string("/x/a.csv"));
+  EXPECT_EQ(d.openFile(U"CSV (*.csv)|*.csv", "/x"), Path("/x/a.csv"));
   EXPECT_TRUE(d.print());
   d.printerSetup();
   EXPECT_EQ(lines, (std::vector<std::string>{

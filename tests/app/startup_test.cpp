@@ -17,7 +17,7 @@ namespace {
 class TempDir : public ::testing::Test {
  protected:
   TempFolder temp;
-  std::string dir = temp.path();
+  Path dir = temp.path();
 };
 
 TEST(Paths, TemporaryFolder) {
@@ -69,8 +69,8 @@ TEST_F(DataFolders, FailureEndsTheProgramWithItsMessage) {
   TestDialogs dialogs;
   EXPECT_FALSE(setupDataFolders(dir, dir + "/missing", "anna", dialogs));
   ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0],
-            "[message] Abbruch: Ordner \\r" + dir + "/missing/LEHRDATEN\\rNICHT angelegt !");
+  EXPECT_EQ(dialogs.shown[0], "[message] Abbruch: Ordner \\r" + dir.bytes() +
+                                  "/missing/LEHRDATEN\\rNICHT angelegt !");
 }
 
 TEST(Scaling, StartWindowFactor) {

@@ -147,9 +147,9 @@ TEST(GridFileDamaged, RefusedWithCellsReadSoFarKept) {
 
 class GridFileOnDisk : public ::testing::Test {
  protected:
-  std::string path(const std::string& name) const { return joinPath(dir, name); }
+  Path path(const std::string& name) const { return dir.join(Path(name)); }
   TempFolder temp;
-  std::string dir = temp.path();
+  Path dir = temp.path();
 };
 
 TEST_F(GridFileOnDisk, SavedPlanReadsBack) {

@@ -13,7 +13,7 @@ TEST_F(GradesEditorTest, FolderSwitchAnswers) {
       "[input] Ordnerwechsel |  <1> = DEMO-Ordner      \\r <2> = AKTUELLER Ordner \\r  | 2 -> ";
   struct Row {
     const char* answer;  // nullptr: cancelled
-    std::string folder;
+    Path folder;
     std::vector<std::string> shown;
   } rows[] = {
       {" 1 ", dir + "/demo", {prompt + " 1 "}},

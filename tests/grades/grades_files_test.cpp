@@ -19,7 +19,7 @@ TEST_F(GradesEditorTest, OpeningAListShowsItAlignedLockedWithTheHint) {
             (std::vector<std::string>{
                 "[open] ANSI-Textdateien (*.csv)|*.csv|ANSI-Textdateien (*.dat)|*.dat|Alle "
                 "Dateien (*.*)|*.* | " +
-                    dir + " -> " + dir + "/liste.csv",
+                    dir.bytes() + " -> " + dir.bytes() + "/liste.csv",
                 "[message] Weiter mit <Mathematik - Statistik>\\roder zurück zu <Datenbank>  . . "
                 ".  "}));
   EXPECT_EQ(editor.lines(), kShown);
@@ -187,7 +187,7 @@ TEST_F(GradesEditorTest, SavingWritesTheListAsLoaded) {
   EXPECT_EQ(dialogs.shown.back(),
             "[save] CSV-Textdateien (*.csv)|*.csv|DAT-Textdateien (*.dat)|*.dat|Alle Dateien "
             "(*.*)|*.* | " +
-                dir + " | in.csv -> " + dir + "/out.csv");
+                dir.bytes() + " | in.csv -> " + dir.bytes() + "/out.csv");
   EXPECT_EQ(grades.controls()[2].caption, U" Datei: out.csv");
 }
 
@@ -208,8 +208,8 @@ TEST_F(GradesEditorTest, SaveFiltersFollowTheFileName) {
     dialogs.shown.clear();
     dialogs.cancel();
     menu(U"Datei > Speichern");
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"[save] " + r.filter + " | " + dir + " | " +
-                                                      r.name + " -> cancel"});
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"[save] " + r.filter + " | " + dir.bytes() +
+                                                      " | " + r.name + " -> cancel"});
   }
 }
 
@@ -263,7 +263,7 @@ TEST_F(GradesEditorTest, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(readFileBytes(dir + "/fest/liste.csv"), old);
   }
   dialogs.shown.clear();
-  const std::string folderBefore = workingFolder;
+  const Path folderBefore = workingFolder;
   dialogs.file(dir + "/nirgends/liste.csv");
   menu(U"Datei > Speichern");
   EXPECT_EQ(dialogs.shown.back(), "[error] Problem | Daten-Fehler");
@@ -305,7 +305,7 @@ TEST_F(GradesEditorTest, TextFilesAndListsOpenedAsText) {
   EXPECT_EQ(dialogs.shown.front(),
             "[open] RTF-Textdateien  (*.rtf)|*.rtf|ANSI-Textdateien (*.txt)|*.txt|Alle Dateien "
             "(*.*)|*.* | " +
-                dir + " -> " + dir + "/liste.csv");
+                dir.bytes() + " -> " + dir.bytes() + "/liste.csv");
 
   // A document stays unlocked.
   dialogs.file(write("brief.txt", "Liebe Eltern,\r\n"));

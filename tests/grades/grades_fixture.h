@@ -30,7 +30,7 @@ class GradesEditorTest : public ::testing::Test {
   void SetUp() override {
     char pattern[] = "/tmp/korvale-grades-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
+    dir = Path(pattern);
     paths.startFolder = dir;
     paths.demoFolder = dir + "/missing-demo";
     workingFolder = dir;
@@ -39,16 +39,17 @@ class GradesEditorTest : public ::testing::Test {
   void TearDown() override {
     // Opening and saving made the folder the current one.
     changeDirectory("/");
-    std::system(("chmod -R u+w '" + dir + "' 2>/dev/null; rm -rf '" + dir + "'").c_str());
+    std::system(
+        ("chmod -R u+w '" + dir.bytes() + "' 2>/dev/null; rm -rf '" + dir.bytes() + "'").c_str());
   }
 
-  std::string write(const std::string& name, const std::string& bytes) {
-    const std::string path = joinPath(dir, name);
+  Path write(const std::string& name, const std::string& bytes) {
+    const Path path = dir.join(Path(name));
     EXPECT_TRUE(writeFileAtomic(path, bytes));
     return path;
   }
   std::string read(const std::string& name) {
-    return readFileBytes(joinPath(dir, name)).value_or("<none>");
+    return readFileBytes(dir.join(Path(name))).value_or("<none>");
   }
 
   void menu(const Text& path) {
@@ -75,7 +76,7 @@ class GradesEditorTest : public ::testing::Test {
     FAIL() << "no button " << toUtf8(caption);
   }
   // Opens a list file through "Öffnen (CSV)"; the hint is expected and dropped.
-  void openList(const std::string& path) {
+  void openList(const Path& path) {
     dialogs.file(path);
     menu(U"Datei > Öffnen (CSV)");
     dialogs.shown.clear();
@@ -85,9 +86,9 @@ class GradesEditorTest : public ::testing::Test {
     grades.textClicked();
   }
 
-  std::string dir;
+  Path dir;
   AppPaths paths;
-  std::string workingFolder;
+  Path workingFolder;
   MemoryTextEditor editor;
   TestDialogs dialogs;
   TestKeyState keys;

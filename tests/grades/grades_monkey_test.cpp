@@ -10,7 +10,7 @@ namespace {
 // Answers every dialog at random from a small stock of plausible answers and files.
 class RandomDialogs : public Dialogs {
  public:
-  RandomDialogs(std::mt19937& random, std::vector<std::string> files)
+  RandomDialogs(std::mt19937& random, std::vector<Path> files)
       : random_(random), files_(std::move(files)) {}
 
   void message(const Text&) override {}
@@ -29,11 +29,8 @@ class RandomDialogs : public Dialogs {
         return fromUtf8(answers[pick(std::size(answers))]);
     }
   }
-  std::optional<std::string> openFile(const Text&, const std::string&) override { return file(); }
-  std::optional<std::string> saveFile(const Text&, const std::string&,
-                                      const std::string&) override {
-    return file();
-  }
+  std::optional<Path> openFile(const Text&, const Path&) override { return file(); }
+  std::optional<Path> saveFile(const Text&, const Path&, const Path&) override { return file(); }
   std::optional<FontChoice> font(const FontChoice& current) override {
     if (coin()) return std::nullopt;
     return FontChoice{U"Times New Roman", 8 + static_cast<int>(pick(20)), coin(), coin()};
@@ -47,17 +44,17 @@ class RandomDialogs : public Dialogs {
   std::size_t pick(std::size_t n) {
     return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
   }
-  std::optional<std::string> file() {
+  std::optional<Path> file() {
     if (pick(6) == 0) return std::nullopt;
     return files_[pick(files_.size())];
   }
 
   std::mt19937& random_;
-  std::vector<std::string> files_;
+  std::vector<Path> files_;
 };
 
 TEST_F(GradesEditorTest, RandomUseKeepsTheWindowSound) {
-  const std::vector<std::string> files = {
+  const std::vector<Path> files = {
       write("noten.csv", "NAMEN;M1;M2;ZUSATZ;\r\nAnna;1;0;x;\r\nBen;0;3;;\r\nCem;2;a;y;\r\n"),
       write("orte.dat", "Nr,Ort,Gewicht\r\n1,Bremen,61\r\n12,Kiel,7.5\r\n"),
       write("leer.csv", "A;B;\r\n"),

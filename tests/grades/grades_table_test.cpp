@@ -123,7 +123,7 @@ TEST_F(GradesTableTest, HeaderSortedInLosesNoLine) {
                                U"Nr;Ort;Gewicht;", U"3;greiz ;100.5;", U"#"}));
   EXPECT_TRUE(grades.statisticsHeaderChoice());
   // Saved, every record and the header with its full names are in the file.
-  dialogs.file(joinPath(dir, "sortiert.csv"));
+  dialogs.file(dir.join("sortiert.csv"));
   menu(U"Datei > Speichern");
   const std::string saved = read("sortiert.csv");
   for (const char* line : {"1;Bremen;", "2;Gotha ;", "3;greiz ;", "4;Kiel  ;", "Nr;Ort;Gewicht;"})

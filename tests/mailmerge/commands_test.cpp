@@ -218,11 +218,11 @@ class TemplateFileTest : public MailMergeTest {
   void SetUp() override {
     char pattern[] = "/tmp/korvale-mailmerge-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
+    dir = Path(pattern);
     loadList(kList);
   }
-  void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
-  std::string dir;
+  void TearDown() override { std::system(("rm -rf '" + dir.bytes() + "'").c_str()); }
+  Path dir;
 };
 
 TEST_F(TemplateFileTest, SavedTemplateLoadsBackWithItsFormats) {
@@ -235,9 +235,10 @@ TEST_F(TemplateFileTest, SavedTemplateLoadsBackWithItsFormats) {
   dialogs.file(dir + "/neu");
   auto w = window();
   saveTemplateCommand(w);
-  EXPECT_EQ(dialogs.shown,
-            (std::vector<std::string>{
-                "[save] RTF-Textdateien (*.rtf)|*.rtf | /tmp | brief.rtf -> " + dir + "/neu"}));
+  EXPECT_EQ(
+      dialogs.shown,
+      (std::vector<std::string>{"[save] RTF-Textdateien (*.rtf)|*.rtf | /tmp | brief.rtf -> " +
+                                dir.bytes() + "/neu"}));
   EXPECT_EQ(readFileBytes(dir + "/neu.rtf"), writeRtf(doc));
   EXPECT_EQ(fileName, "neu.rtf");
   EXPECT_EQ(fileExtension, ".rtf");
@@ -253,7 +254,7 @@ TEST_F(TemplateFileTest, SavedTemplateLoadsBackWithItsFormats) {
   auto again = window();
   loadTemplateCommand(again);
   EXPECT_EQ(dialogs.shown.back(),
-            "[open] RTF-Textdateien (*.rtf)|*.rtf | /tmp -> " + dir + "/neu.rtf");
+            "[open] RTF-Textdateien (*.rtf)|*.rtf | /tmp -> " + dir.bytes() + "/neu.rtf");
   EXPECT_EQ(editor.richText(), doc);
   EXPECT_TRUE(state.templateInEditor);
   EXPECT_EQ(fileLabel, U"Datei: neu.rtf");

@@ -86,8 +86,8 @@ class MailMergeTest : public ::testing::Test {
   bool databaseDisplayed = false;
   std::vector<Text> database;
   ListState list;
-  std::string workingFolder = "/tmp";
-  std::string fileName;
+  Path workingFolder = "/tmp";
+  Path fileName;
   std::string fileExtension;
   Encoding fileEncoding = Encoding::Cp1252;
   Text fileLabel = U"Datei: ";

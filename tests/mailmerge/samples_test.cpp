@@ -10,7 +10,7 @@
 namespace korvale {
 namespace {
 
-const std::string kSamples = KORVALE_SAMPLES;
+const Path kSamples = KORVALE_SAMPLES;
 
 class SampleLettersTest : public MailMergeTest {
  protected:
@@ -25,7 +25,7 @@ class SampleLettersTest : public MailMergeTest {
   }
 
   void loadSample(const std::string& name) {
-    dialogs.file(kSamples + "/" + name);
+    dialogs.file(kSamples.join(Path(name)));
     auto w = window();
     loadTemplateCommand(w);
     ASSERT_TRUE(state.templateInEditor);

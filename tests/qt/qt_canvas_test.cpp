@@ -23,11 +23,11 @@ Distribution marks(std::vector<int> counts) {
 }
 
 // Where the charts are written for a look: $KORVALE_CHART_DIR, else the temporary folder.
-std::string chartFile(const std::string& name) {
+Path chartFile(const std::string& name) {
   const char* dir = std::getenv("KORVALE_CHART_DIR");
   const std::filesystem::path folder =
       dir ? std::filesystem::path(dir) : std::filesystem::temp_directory_path();
-  return (folder / ("korvale-" + name + ".png")).string();
+  return Path((folder / ("korvale-" + name + ".png")).string());
 }
 
 TEST(QtCanvas, FloodFillStopsAtTheBorderOnly) {

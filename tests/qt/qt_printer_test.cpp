@@ -12,9 +12,9 @@
 namespace korvale {
 namespace {
 
-std::string pdfText(const std::string& pdf) {
+std::string pdfText(const Path& pdf) {
   std::string text;
-  FILE* pipe = popen(("pdftotext -layout '" + pdf + "' - 2>/dev/null").c_str(), "r");
+  FILE* pipe = popen(("pdftotext -layout '" + pdf.bytes() + "' - 2>/dev/null").c_str(), "r");
   if (pipe == nullptr) return text;
   char buffer[4096];
   while (const std::size_t got = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, got);
@@ -49,8 +49,8 @@ TEST(QtPrinterTest, JobsBecomePdfFilesAndLongLinesWrap) {
 namespace korvale {
 namespace {
 
-int pdfPages(const std::string& pdf) {
-  FILE* pipe = popen(("pdfinfo '" + pdf + "' 2>/dev/null").c_str(), "r");
+int pdfPages(const Path& pdf) {
+  FILE* pipe = popen(("pdfinfo '" + pdf.bytes() + "' 2>/dev/null").c_str(), "r");
   if (pipe == nullptr) return -1;
   char line[512];
   int pages = -1;

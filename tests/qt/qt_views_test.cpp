@@ -29,11 +29,11 @@ class QtViews : public ::testing::Test {
   void SetUp() override {
     char pattern[] = "/tmp/korvale-qt-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
+    dir = Path(pattern);
     platform.attach(app);
     ASSERT_TRUE(app.start({dir, dir, "anna"}));
   }
-  void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
+  void TearDown() override { std::system(("rm -rf '" + dir.bytes() + "'").c_str()); }
 
   QWidget* view(const char* objectName) {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -41,7 +41,7 @@ class QtViews : public ::testing::Test {
     return nullptr;
   }
 
-  std::string dir;
+  Path dir;
   TestDialogs dialogs;
   TestKeyState keys;
   QtPlatform platform{&dialogs, &keys, true};

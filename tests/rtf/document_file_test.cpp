@@ -14,10 +14,10 @@ namespace {
 
 class DocumentFileTest : public ::testing::Test {
  protected:
-  std::string path(const std::string& name) const { return dir_ + "/" + name; }
+  Path path(const std::string& name) const { return dir_.join(Path(name)); }
 
   TempFolder temp_;
-  std::string dir_ = temp_.path();
+  Path dir_ = temp_.path();
   const CharFormat plain_{U"Arial", 14, false, false, false, 0};
 };
 
@@ -76,7 +76,7 @@ TEST_F(DocumentFileTest, FailuresAreReported) {
 
   // A save that fails leaves the old file as it was.
   ASSERT_TRUE(writeFileAtomic(path("alt.txt"), "alt\r\n"));
-  std::filesystem::create_directory(path("alt.txt.dir"));
+  std::filesystem::create_directory(path("alt.txt.dir").bytes());
   EXPECT_FALSE(saveDocument(path("alt.txt.dir"), sampleDocument(), false));
   EXPECT_EQ(readFileBytes(path("alt.txt")), "alt\r\n");
 }

@@ -9,7 +9,7 @@ namespace korvale {
 namespace {
 
 RichText fixture(const std::string& name) {
-  const auto bytes = readFileBytes(std::string(KORVALE_TEST_DATA) + "/rtf/fixtures/" + name);
+  const auto bytes = readFileBytes(Path(std::string(KORVALE_TEST_DATA) + "/rtf/fixtures/" + name));
   EXPECT_TRUE(bytes) << name;
   const auto doc = readRtf(bytes.value_or(""));
   EXPECT_TRUE(doc) << name;

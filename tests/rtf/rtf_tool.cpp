@@ -58,8 +58,9 @@ int usage() {
 int main(int argc, char** argv) {
   if (argc != 3) return usage();
   const std::string command = argv[1];
-  if (command == "sample") return writeFileAtomic(argv[2], writeRtf(sampleDocument())) ? 0 : 1;
-  const auto bytes = readFileBytes(argv[2]);
+  if (command == "sample")
+    return writeFileAtomic(Path(argv[2]), writeRtf(sampleDocument())) ? 0 : 1;
+  const auto bytes = readFileBytes(Path(argv[2]));
   if (!bytes) return 1;
   const auto doc = readRtf(*bytes);
   if (!doc) return 1;

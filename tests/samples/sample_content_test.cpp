@@ -317,7 +317,7 @@ bool installed(const std::string& tool) {
 TEST(SampleMedia, WhatTheSystemToolsSee) {
   if (!installed("file")) GTEST_SKIP() << "file(1) is not installed";
   TempFolder temp;
-  const std::string folder = temp.path();
+  const Path folder = temp.path();
   TestDialogs dialogs;
   writeSampleFiles(folder, dialogs);
 
@@ -334,11 +334,11 @@ TEST(SampleMedia, WhatTheSystemToolsSee) {
       {"sbrief1.rtf", {"Rich Text Format"}},
   };
   for (const auto& [name, parts] : expected) {
-    const std::string seen = run("file -b '" + joinPath(folder, name) + "'");
+    const std::string seen = run("file -b '" + folder.join(Path(name)).bytes() + "'");
     for (const std::string& part : parts) EXPECT_NE(seen.find(part), std::string::npos) << seen;
   }
   if (installed("pdfinfo")) {
-    const std::string info = run("pdfinfo '" + joinPath(folder, "gedicht.pdf") + "'");
+    const std::string info = run("pdfinfo '" + folder.join("gedicht.pdf").bytes() + "'");
     const std::size_t at = info.find("\nPages:");
     ASSERT_NE(at, std::string::npos) << info;
     EXPECT_EQ(trim(fromUtf8(info.substr(at + 8, info.find('\n', at + 1) - at - 8))), U"1") << info;

@@ -28,20 +28,20 @@ std::vector<std::string> sampleNames() {
 class WriteSamples : public ::testing::Test {
  protected:
   void SetUp() override {
-    demo = joinPath(root, "DATACOPY");
+    demo = root.join(Path("DATACOPY"));
     ASSERT_TRUE(createDirectory(demo));
   }
 
-  std::string path(const std::string& name) const { return joinPath(demo, name); }
+  Path path(const std::string& name) const { return demo.join(Path(name)); }
   bool holdsSample(std::size_t index) const { return holdsSample(demo, index); }
-  static bool holdsSample(const std::string& folder, std::size_t index) {
-    const std::string file = joinPath(folder, sampleFiles()[index].name);
+  static bool holdsSample(const Path& folder, std::size_t index) {
+    const Path file = folder.join(Path(sampleFiles()[index].name));
     return isRegularFile(file) && readFileBytes(file) == bytesOf(sampleFiles()[index]);
   }
 
   TempFolder temp;
-  std::string root = temp.path();
-  std::string demo;
+  Path root = temp.path();
+  Path demo;
 };
 
 TEST(SampleTable, NamesInWritingOrder) {
@@ -59,7 +59,7 @@ TEST(SampleTable, EmbeddedBytesAreTheCommittedFiles) {
   for (const SampleFile& file : sampleFiles()) {
     SCOPED_TRACE(file.name);
     const auto onDisk =
-        readFileBytes(std::string(KORVALE_TEST_DATA) + "/../assets/samples/" + file.name);
+        readFileBytes(Path(std::string(KORVALE_TEST_DATA) + "/../assets/samples/" + file.name));
     ASSERT_TRUE(onDisk.has_value());
     EXPECT_EQ(*onDisk, bytesOf(file));
     EXPECT_GT(file.size, 0u);
@@ -92,10 +92,10 @@ TEST_F(WriteSamples, OwnFilesSurviveAndChangedSamplesComeBack) {
 
 TEST_F(WriteSamples, MissingOrLinkedFolderIsLeftAlone) {
   TestDialogs dialogs;
-  writeSampleFiles(joinPath(root, "missing"), dialogs);
-  EXPECT_FALSE(pathExists(joinPath(root, "missing")));
+  writeSampleFiles(root.join(Path("missing")), dialogs);
+  EXPECT_FALSE(pathExists(root.join(Path("missing"))));
 
-  const std::string link = joinPath(root, "link");
+  const Path link = root.join(Path("link"));
   ASSERT_EQ(symlink(demo.c_str(), link.c_str()), 0);
   writeSampleFiles(link, dialogs);
   EXPECT_TRUE(sortedFileNames(demo).empty());
@@ -118,9 +118,9 @@ TEST_F(WriteSamples, FirstFailureStopsTheRest) {
   int run = 0;
   for (const BlockedCase& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::string folder = joinPath(root, "run" + std::to_string(++run));
+    const Path folder = root.join(Path("run" + std::to_string(++run)));
     ASSERT_TRUE(createDirectory(folder));
-    const std::string blocked = joinPath(folder, sampleFiles()[c.blocked].name);
+    const Path blocked = folder.join(Path(sampleFiles()[c.blocked].name));
     if (c.asFolder) {
       ASSERT_TRUE(createDirectory(blocked));
     } else {
@@ -135,15 +135,15 @@ TEST_F(WriteSamples, FirstFailureStopsTheRest) {
       EXPECT_EQ(readFileBytes(blocked), "old marks");
     }
     for (std::size_t i = c.blocked + 1; i < sampleFiles().size(); ++i)
-      EXPECT_FALSE(pathExists(joinPath(folder, sampleFiles()[i].name))) << i;
+      EXPECT_FALSE(pathExists(folder.join(Path(sampleFiles()[i].name)))) << i;
   }
 }
 
 TEST_F(WriteSamples, PlantedLinksAreReplacedNotFollowed) {
-  const std::string victim = joinPath(root, "victim.txt");
+  const Path victim = root.join(Path("victim.txt"));
   ASSERT_TRUE(writeFileAtomic(victim, "precious"));
   ASSERT_EQ(symlink(victim.c_str(), path("demodat.csv").c_str()), 0);
-  const std::string nowhere = joinPath(root, "created-through-link");
+  const Path nowhere = root.join(Path("created-through-link"));
   ASSERT_EQ(symlink(nowhere.c_str(), path("sbrief1.rtf").c_str()), 0);
 
   TestDialogs dialogs;

@@ -7,28 +7,32 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/path.h"
+
 namespace korvale {
 
 class TempFolder {
  public:
   TempFolder() {
     char pattern[] = "/tmp/korvale-test-XXXXXX";
-    if (mkdtemp(pattern) != nullptr) path_ = pattern;
+    if (mkdtemp(pattern) != nullptr) path_ = Path(pattern);
     EXPECT_FALSE(path_.empty()) << "no temporary folder";
   }
   ~TempFolder() {
     // Write bits first: tests make files and folders read-only.
     if (!path_.empty())
-      std::system(("chmod -R u+rwx '" + path_ + "' 2>/dev/null; rm -rf '" + path_ + "'").c_str());
+      std::system(
+          ("chmod -R u+rwx '" + path_.bytes() + "' 2>/dev/null; rm -rf '" + path_.bytes() + "'")
+              .c_str());
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+  const Path& path() const { return path_; }
+  Path operator/(const std::string& name) const { return path_.join(Path(name)); }
 
  private:
-  std::string path_;
+  Path path_;
 };
 
 }  // namespace korvale

@@ -28,7 +28,7 @@ class TestDialogs : public ScriptedDialogs {
     queue(ScriptAnswer::typed(typed));
     return *this;
   }
-  TestDialogs& file(const std::string& path) {
+  TestDialogs& file(const Path& path) {
     queue(ScriptAnswer::file(path));
     return *this;
   }

@@ -22,6 +22,6 @@ const std::vector<SampleFile>& sampleFiles();
 // Writes every sample file into the demo folder, replacing files of the same names and leaving
 // all others alone. Does nothing when the folder is missing (or is not a real folder). At the
 // first file that cannot be written it shows " DataStore- Error " and writes no more.
-void writeSampleFiles(const std::string& demoFolder, Dialogs& dialogs);
+void writeSampleFiles(const Path& demoFolder, Dialogs& dialogs);
 
 }  // namespace korvale

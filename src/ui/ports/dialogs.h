@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "base/path.h"
 #include "base/text.h"
 #include "ui/ports/rich_text.h"
 
@@ -34,9 +35,9 @@ class Dialogs {
   // One-line input; nothing when cancelled.
   virtual std::optional<Text> input(const Text& title, const Text& prompt,
                                     const Text& defaultText) = 0;
-  virtual std::optional<std::string> openFile(const Text& filter, const std::string& folder) = 0;
-  virtual std::optional<std::string> saveFile(const Text& filter, const std::string& folder,
-                                              const std::string& fileName) = 0;
+  virtual std::optional<Path> openFile(const Text& filter, const Path& folder) = 0;
+  virtual std::optional<Path> saveFile(const Text& filter, const Path& folder,
+                                       const Path& fileName) = 0;
   virtual std::optional<FontChoice> font(const FontChoice& current) = 0;
   // The print dialog; true when the user chose to print.
   virtual bool print() = 0;

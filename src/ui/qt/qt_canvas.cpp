@@ -37,7 +37,7 @@ QtCanvas::QtCanvas(int width, int height)
   pen_.setWidth(1);
 }
 
-bool QtCanvas::savePng(const std::string& path) const {
+bool QtCanvas::savePng(const Path& path) const {
   return image_.save(pathToQt(path), "PNG");
 }
 

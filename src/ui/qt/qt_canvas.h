@@ -5,8 +5,8 @@
 #include <QFont>
 #include <QImage>
 #include <QPen>
-#include <string>
 
+#include "base/path.h"
 #include "ui/ports/canvas.h"
 
 namespace korvale {
@@ -17,7 +17,7 @@ class QtCanvas : public Canvas {
 
   const QImage& image() const { return image_; }
   // Writes the image as a PNG file; false when it could not be written.
-  bool savePng(const std::string& path) const;
+  bool savePng(const Path& path) const;
 
   int width() const override { return image_.width(); }
   int height() const override { return image_.height(); }

@@ -34,8 +34,8 @@ void QtClipboard::clear() {
   QGuiApplication::clipboard()->clear();
 }
 
-bool QtShell::openDocument(const std::string& path) {
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+bool QtShell::openDocument(const Path& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(pathToQt(path)));
 }
 
 }  // namespace korvale

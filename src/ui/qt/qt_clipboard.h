@@ -19,7 +19,7 @@ class QtClipboard : public Clipboard {
 // Opens documents with the desktop's program for their type.
 class QtShell : public Shell {
  public:
-  bool openDocument(const std::string& path) override;
+  bool openDocument(const Path& path) override;
 };
 
 }  // namespace korvale

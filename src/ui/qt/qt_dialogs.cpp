@@ -87,16 +87,16 @@ std::optional<Text> QtDialogs::input(const Text& title, const Text& prompt,
   return fromQt(answer);
 }
 
-std::optional<std::string> QtDialogs::openFile(const Text& filter, const std::string& folder) {
+std::optional<Path> QtDialogs::openFile(const Text& filter, const Path& folder) {
   const QString path = QFileDialog::getOpenFileName(parent(), QStringLiteral("Öffnen"),
                                                     pathToQt(folder), qtFileFilter(filter));
   if (path.isEmpty()) return std::nullopt;
   return pathFromQt(path);
 }
 
-std::optional<std::string> QtDialogs::saveFile(const Text& filter, const std::string& folder,
-                                               const std::string& fileName) {
-  const QString start = pathToQt(fileName.empty() ? folder : folder + "/" + fileName);
+std::optional<Path> QtDialogs::saveFile(const Text& filter, const Path& folder,
+                                        const Path& fileName) {
+  const QString start = pathToQt(fileName.empty() ? folder : folder.join(fileName));
   const QString path = QFileDialog::getSaveFileName(parent(), QStringLiteral("Speichern unter"),
                                                     start, qtFileFilter(filter));
   if (path.isEmpty()) return std::nullopt;

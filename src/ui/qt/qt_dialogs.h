@@ -21,9 +21,9 @@ class QtDialogs : public Dialogs {
   bool question(const Text& caption, const Text& text, Icon icon) override;
   std::optional<Text> input(const Text& title, const Text& prompt,
                             const Text& defaultText) override;
-  std::optional<std::string> openFile(const Text& filter, const std::string& folder) override;
-  std::optional<std::string> saveFile(const Text& filter, const std::string& folder,
-                                      const std::string& fileName) override;
+  std::optional<Path> openFile(const Text& filter, const Path& folder) override;
+  std::optional<Path> saveFile(const Text& filter, const Path& folder,
+                               const Path& fileName) override;
   std::optional<FontChoice> font(const FontChoice& current) override;
   bool print() override;
   void printerSetup() override;

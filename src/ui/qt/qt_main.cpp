@@ -52,14 +52,14 @@ void setWindowIcon() {
 // A script shows what would be opened instead of starting the desktop's programs.
 class TranscriptShell : public Shell {
  public:
-  explicit TranscriptShell(std::function<void(const std::string&)> sink) : sink_(std::move(sink)) {}
-  bool openDocument(const std::string& path) override {
+  explicit TranscriptShell(std::function<void(const Path&)> sink) : sink_(std::move(sink)) {}
+  bool openDocument(const Path& path) override {
     sink_(path);
     return true;
   }
 
  private:
-  std::function<void(const std::string&)> sink_;
+  std::function<void(const Path&)> sink_;
 };
 
 StartOptions startOptions() {
@@ -79,8 +79,7 @@ int runProgram(int argc, char** argv) {
   return QApplication::exec();
 }
 
-int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
-                     const std::string& printFolder) {
+int runScriptProgram(int argc, char** argv, const Path& scriptPath, const Path& printFolder) {
   const auto script = readFileBytes(scriptPath);
   if (!script) {
     std::cerr << "korvale: cannot read " << scriptPath << "\n";
@@ -90,14 +89,13 @@ int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
   QApplication qt(argc, argv);
   setUpApplication(qt);
   keepNumbersInC();
-  std::string folder = folderOf(scriptPath);
-  if (folder.empty()) folder = currentDirectory();
-  if (folder[0] != '/') folder = joinPath(currentDirectory(), folder);
+  Path folder = scriptPath.folder();
+  if (!folder.isAbsolute()) folder = currentDirectory().join(folder);
 
   Application* appPtr = nullptr;
   ScriptedDialogs dialogs([](const std::string& line) { std::cout << line << "\n"; },
-                          [&](const std::string& path) {
-                            return appPtr ? shortenScriptPath(path, *appPtr, folder) : path;
+                          [&](const Path& path) {
+                            return appPtr ? shortenScriptPath(path, *appPtr, folder) : path.bytes();
                           });
   ScriptKeyState keys;
   // With --print-to every job is also written as a PDF file there.
@@ -105,10 +103,10 @@ int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
   QtPrinter pdfPrinter(pdf, printFolder);
   RecordingPrinter printer(printFolder.empty() ? nullptr : &pdfPrinter);
   MemoryClipboard clipboard;
-  TranscriptShell shell([&](const std::string& path) {
+  TranscriptShell shell([&](const Path& path) {
     std::cout << "[shell] "
               << ScriptedDialogs::show(
-                     fromUtf8(appPtr ? shortenScriptPath(path, *appPtr, folder) : path))
+                     fromUtf8(appPtr ? shortenScriptPath(path, *appPtr, folder) : path.bytes()))
               << "\n";
   });
   QtPlatform platform(&dialogs, &keys, true, &printer, &clipboard, &shell);
@@ -129,7 +127,7 @@ int runScriptProgram(int argc, char** argv, const std::string& scriptPath,
                           platform.refreshAll();
                         },
                         &printer.jobs,
-                        [](const Canvas& chart, const std::string& path) {
+                        [](const Canvas& chart, const Path& path) {
                           const auto* image = dynamic_cast<const QtCanvas*>(&chart);
                           return image != nullptr && image->savePng(path);
                         }};

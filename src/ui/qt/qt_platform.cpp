@@ -50,7 +50,7 @@ QtPlatform::QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows, Print
   clipboard_ = clipboard != nullptr ? clipboard : ownClipboard_.get();
   if (shell == nullptr) ownShell_ = std::make_unique<QtShell>();
   shell_ = shell != nullptr ? shell : ownShell_.get();
-  if (printer == nullptr) ownPrinter_ = std::make_unique<QtPrinter>(printer_, std::string());
+  if (printer == nullptr) ownPrinter_ = std::make_unique<QtPrinter>(printer_, Path());
   printerPort_ = printer != nullptr ? printer : ownPrinter_.get();
   if (dialogs == nullptr) ownDialogs_ = std::make_unique<QtDialogs>(printer_);
   if (keys == nullptr) ownKeys_ = std::make_unique<QtKeyState>();

@@ -15,7 +15,7 @@
 
 namespace korvale {
 
-QtPrinter::QtPrinter(QPrinter& printer, std::string pdfFolder)
+QtPrinter::QtPrinter(QPrinter& printer, Path pdfFolder)
     : printer_(printer), pdfFolder_(std::move(pdfFolder)) {}
 
 bool QtPrinter::print(const PrintJob& job) {
@@ -24,7 +24,7 @@ bool QtPrinter::print(const PrintJob& job) {
     char name[32];
     std::snprintf(name, sizeof name, "job-%03d.pdf", ++count_);
     printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(QString::fromStdString(joinPath(pdfFolder_, name)));
+    printer_.setOutputFileName(pathToQt(pdfFolder_.join(name)));
   }
   printer_.setDocName(toQt(job.title));
   printer_.setPageOrientation(job.orientation == Orientation::Landscape ? QPageLayout::Landscape

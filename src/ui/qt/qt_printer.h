@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QPrinter>
-#include <string>
 
+#include "base/path.h"
 #include "ui/ports/printer.h"
 
 namespace korvale {
@@ -11,12 +11,12 @@ namespace korvale {
 class QtPrinter : public Printer {
  public:
   // `pdfFolder` empty: print on the printer the print dialogs set up.
-  QtPrinter(QPrinter& printer, std::string pdfFolder);
+  QtPrinter(QPrinter& printer, Path pdfFolder);
   bool print(const PrintJob& job) override;
 
  private:
   QPrinter& printer_;
-  std::string pdfFolder_;
+  Path pdfFolder_;
   int count_ = 0;
 };
 

@@ -1,8 +1,10 @@
 // The one place where the program's text meets Qt's strings, character for character.
 #pragma once
 
+#include <QFile>
 #include <QString>
 
+#include "base/path.h"
 #include "base/text.h"
 
 namespace korvale {
@@ -15,11 +17,12 @@ inline Text fromQt(const QString& text) {
 }
 // Message texts break their lines with CR; Qt wants LF.
 QString toQtMessage(const Text& text);
-inline QString pathToQt(const std::string& path) {
-  return QString::fromStdString(path);
+// File names go through the system's encoding of names, as Qt's own file classes do.
+inline QString pathToQt(const Path& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path.bytes()));
 }
-inline std::string pathFromQt(const QString& path) {
-  return path.toStdString();
+inline Path pathFromQt(const QString& path) {
+  return Path(QFile::encodeName(path).toStdString());
 }
 
 }  // namespace korvale
