@@ -37,6 +37,15 @@ Path Path::withoutTrailingSlash() const {
   return *this;
 }
 
+Path Path::trimmed() const {
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  std::size_t begin = 0;
+  std::size_t end = bytes_.size();
+  while (begin < end && blank(bytes_[begin])) ++begin;
+  while (end > begin && blank(bytes_[end - 1])) --end;
+  return Path(bytes_.substr(begin, end - begin));
+}
+
 bool Path::isInside(const Path& folder) const {
   return !folder.empty() && bytes_.size() > folder.bytes_.size() &&
          bytes_.starts_with(folder.bytes_) && bytes_[folder.bytes_.size()] == '/';

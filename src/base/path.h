@@ -39,6 +39,9 @@ class Path {
   std::string extension() const;
   // Removes one final "/" (but keeps the root "/" itself).
   Path withoutTrailingSlash() const;
+  // Without blanks and control characters at either end (bytes below 33, never part of a
+  // longer UTF-8 character).
+  Path trimmed() const;
   // True for a path below `folder` (not the folder itself).
   bool isInside(const Path& folder) const;
 

@@ -54,7 +54,7 @@ void cellDoubleClicked(ClassContext& cx, int column, int row);
 // The list gets the focus: caret at its very start, nothing marked.
 void focusList(ClassContext& cx);
 // Where the plan of the current list is stored: list folder + name up to its first "." + ".tab".
-std::string gridFilePath(const ClassContext& cx);
+Path gridFilePath(const ClassContext& cx);
 // The count an answer of "Spalten" or "Zeilen" gives: a whole number 1 ... 8, anything else 8.
 int planCountFromAnswer(const std::optional<Text>& answer);
 

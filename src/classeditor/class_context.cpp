@@ -2,11 +2,10 @@
 
 namespace korvale {
 
-ClassContext::ClassContext(const ClassPorts& ports, int planWidth, int planHeight,
-                           std::string startFolder)
+ClassContext::ClassContext(const ClassPorts& ports, int planWidth, int planHeight, Path startFolder)
     : ClassPorts(ports),
       plan(planWidth, planHeight),
-      file{std::move(startFolder), std::string(), Encoding::Cp1252} {
+      file{std::move(startFolder), Path(), Encoding::Cp1252} {
   CharFormat format = list.typingFormat();
   format.font = U"Times New Roman";
   format.size = kListFontSize;

@@ -26,15 +26,15 @@ struct ClassPorts {
 
 // The list file last chosen in a file dialog; the plan is stored beside it.
 struct ListFile {
-  std::string folder;
-  std::string name;  // with its extension
+  Path folder;
+  Path name;  // with its extension
   // How the list was read, so that it is written back the same way.
   Encoding encoding = Encoding::Cp1252;
 };
 
 struct ClassContext : ClassPorts {
   // The plan's pixel size on the screen; file dialogs start in `startFolder`.
-  ClassContext(const ClassPorts& ports, int planWidth, int planHeight, std::string startFolder);
+  ClassContext(const ClassPorts& ports, int planWidth, int planHeight, Path startFolder);
 
   SeatingPlan plan;
   ListFile file;

@@ -19,25 +19,25 @@ CharFormat listFormat(const ClassContext& cx) {
 }
 
 // The chosen file becomes the list file; its plan is looked for beside it from now on.
-void takeListFile(ClassContext& cx, const std::string& path) {
-  cx.file.folder = folderOf(path);
-  cx.file.name = fileNameOf(path);
+void takeListFile(ClassContext& cx, const Path& path) {
+  cx.file.folder = path.folder();
+  cx.file.name = path.fileName();
 }
 
-std::string listPath(const ClassContext& cx) {
-  return joinPath(cx.file.folder, cx.file.name);
+Path listPath(const ClassContext& cx) {
+  return cx.file.folder.join(cx.file.name);
 }
 
 // The list file's text: RTF when it is named and written so, else plain text in whatever
 // encoding it came, which the next save writes again.
 std::optional<RichText> readListFile(ClassContext& cx) {
-  const std::string path = listPath(cx);
-  return loadDocument(path, extensionOf(path) == ".rtf", listFormat(cx), &cx.file.encoding);
+  const Path path = listPath(cx);
+  return loadDocument(path, path.extension() == ".rtf", listFormat(cx), &cx.file.encoding);
 }
 
 // The plan beside the list; a missing file leaves the cells as they are.
 void reloadPlan(ClassContext& cx) {
-  const std::string path = gridFilePath(cx);
+  const Path path = gridFilePath(cx);
   const bool stored = isRegularFile(path);
   GridFile_u::Status status = GridFile_u::Status::Ok;
   int columns = cx.plan.columns();
@@ -61,8 +61,8 @@ void reloadPlan(ClassContext& cx) {
 // A list name without a point shares the plan file ".tab" with every other such list, so an
 // existing one is replaced only when the user says so.
 void storePlan(ClassContext& cx) {
-  const std::string path = gridFilePath(cx);
-  if (fileNameOf(path) == ".tab" && pathExists(path) &&
+  const Path path = gridFilePath(cx);
+  if (path.fileName() == ".tab" && pathExists(path) &&
       !cx.dialogs.confirm(U"Die Datei \".tab\" im Listenordner enthält schon einen Sitzplan.\r"
                           U"Überschreiben ?"))
     return;
@@ -72,12 +72,12 @@ void storePlan(ClassContext& cx) {
 
 }  // namespace
 
-std::string gridFilePath(const ClassContext& cx) {
-  const std::string& name = cx.file.name;
+Path gridFilePath(const ClassContext& cx) {
+  const std::string& name = cx.file.name.bytes();
   const std::size_t point = name.find('.');
   // A name without a point has an empty base name.
-  return joinPath(cx.file.folder,
-                  (point == std::string::npos ? "" : name.substr(0, point)) + ".tab");
+  return cx.file.folder.join(
+      Path((point == std::string::npos ? "" : name.substr(0, point)) + ".tab"));
 }
 
 void focusList(ClassContext& cx) {
@@ -107,7 +107,7 @@ void loadList(ClassContext& cx) {
     cx.list.clear();
     if (auto doc = readListFile(cx)) {
       cx.list.setRichText(*doc);
-      cx.nameBox = fromUtf8(cx.file.name);
+      cx.nameBox = cx.file.name.displayText();
     } else {
       showDataError(cx.dialogs);
     }
@@ -123,7 +123,7 @@ void appendList(ClassContext& cx) {
     // An RTF file adds its words, not its codes.
     if (const auto doc = readListFile(cx)) {
       for (Text& line : doc->lines()) lines.push_back(std::move(line));
-      cx.nameBox = fromUtf8(cx.file.name);
+      cx.nameBox = cx.file.name.displayText();
     } else {
       showDataError(cx.dialogs);
     }
@@ -138,7 +138,7 @@ void saveList(ClassContext& cx) {
     const RichText plain = RichText::fromLines(cx.list.lines(), listFormat(cx));
     cx.list.setRichText(plain);
     if (saveUserDocument(listPath(cx), plain, false, cx.file.encoding, cx.dialogs))
-      cx.nameBox = fromUtf8(cx.file.name);
+      cx.nameBox = cx.file.name.displayText();
     else
       showDataError(cx.dialogs);
   }
@@ -150,7 +150,7 @@ void printList(ClassContext& cx) {
   if (!cx.dialogs.print()) return;
   const Text doubleRule = U"  " + repeatChar(80, U'=');
   const Text rule = U"  " + repeatChar(80, U'-');
-  std::vector<Text> lines{doubleRule, U"  " + fromUtf8(cx.file.name), doubleRule};
+  std::vector<Text> lines{doubleRule, U"  " + cx.file.name.displayText(), doubleRule};
   int number = 0;
   for (const Text& line : cx.list.lines()) {
     lines.push_back(U"  " + intToText(++number) + U". " + line + U":  ");
@@ -182,7 +182,7 @@ void printPlan(ClassContext& cx, Canvas& picture) {
 
 void openSpreadsheet(ClassContext& cx) {
   if (const auto chosen = cx.dialogs.openFile(kSpreadsheetFilter, cx.file.folder)) {
-    const std::string path = toUtf8(trim(fromUtf8(*chosen)));
+    const Path path = chosen->trimmed();
     // Only a document goes to the desktop, never a program.
     if (!isRegularFile(path) || !cx.shell.openDocument(path))
       cx.dialogs.message(U"Externer File-Error !");

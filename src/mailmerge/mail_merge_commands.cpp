@@ -32,20 +32,9 @@ bool templateMayChange(MailMergeWindow& w) {
   return true;
 }
 
-// The file name without blanks around it; trimmed as bytes, so a name that is no UTF-8 stays the
-// name on disk.
-Path trimmedFileName(const Path& path) {
-  std::string_view name = path.fileName().bytes();
-  while (!name.empty() && isTrimmable(static_cast<unsigned char>(name.front())))
-    name.remove_prefix(1);
-  while (!name.empty() && isTrimmable(static_cast<unsigned char>(name.back())))
-    name.remove_suffix(1);
-  return Path(std::string(name));
-}
-
 void rememberTemplateFile(MailMergeWindow& w, const Path& path) {
   w.workingFolder = path.folder();
-  w.fileName = trimmedFileName(path);
+  w.fileName = path.fileName().trimmed();
   w.fileExtension = path.extension();
   w.fileLabel = U"Datei: " + w.fileName.displayText();
   w.state.templateInEditor = true;

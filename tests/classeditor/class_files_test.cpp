@@ -109,7 +109,7 @@ TEST_F(ClassEditorTest, GridFileNameIsTheListNameUpToItsFirstPoint) {
                         {"", ".tab"},
                         {".txt", ".tab"}};
   for (const Case& c : cases) {
-    cx.file.name = c.listName;
+    cx.file.name = Path(c.listName);
     EXPECT_EQ(gridFilePath(cx), folder / c.grid) << c.listName;
   }
 }
@@ -132,7 +132,7 @@ TEST_F(ClassEditorTest, ANamelessPlanReplacesAnotherOnlyWhenTheUserSaysSo) {
   const std::string save =
       "[save] ANSI-Textdateien (*.txt)|*.txt|RTF-Textdateien (*.rtf)|*.rtf|CSV-Textdateien "
       "(*.csv)|*.csv | " +
-      folder.path() + " |  -> cancel";
+      folder.path().bytes() + " |  -> cancel";
   EXPECT_EQ(dialogs.shown,
             (std::vector<std::string>{save, save, confirm + "no", save, confirm + "yes"}));
 }
@@ -236,11 +236,11 @@ TEST_F(ClassEditorTest, PrintedPlanIsALandscapePictureOfPlanAndList) {
 }
 
 TEST_F(ClassEditorTest, TheSpreadsheetGoesToTheDesktopOnlyAsAnExistingFile) {
-  const std::string sheet = write("noten.xls", "x");
+  const Path sheet = write("noten.xls", "x");
   ASSERT_EQ(::mkdir((folder / "ordner.xls").c_str(), 0755), 0);
   dialogs.file(sheet).file(folder / "fehlt.xls").file(folder / "ordner.xls").cancel();
   for (int i = 0; i < 4; ++i) openSpreadsheet(cx);
-  EXPECT_EQ(shell.opened, (std::vector<std::string>{sheet}));
+  EXPECT_EQ(shell.opened, (std::vector<Path>{sheet}));
   EXPECT_EQ(
       std::count(dialogs.shown.begin(), dialogs.shown.end(), "[message] Externer File-Error !"), 2);
 }

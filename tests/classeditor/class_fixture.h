@@ -29,8 +29,8 @@ class ClassEditorTest : public ::testing::Test {
   static constexpr int kPlanWidth = 784;
   static constexpr int kPlanHeight = 660;
 
-  std::string write(const std::string& name, const std::string& bytes) {
-    const std::string path = folder / name;
+  Path write(const std::string& name, const std::string& bytes) {
+    const Path path = folder / name;
     EXPECT_TRUE(writeFileAtomic(path, bytes));
     return path;
   }
@@ -38,7 +38,7 @@ class ClassEditorTest : public ::testing::Test {
     return readFileBytes(folder / name).value_or("<missing>");
   }
   void answerFont(const FontChoice& font) {
-    dialogs.queue({ScriptAnswer::Kind::Font, Text(), std::string(), font});
+    dialogs.queue({ScriptAnswer::Kind::Font, Text(), Path(), font});
   }
   void setList(std::initializer_list<Text> lines) { list.setLines(std::vector<Text>(lines)); }
   // Marks a whole line of the list and releases the mouse over it.
