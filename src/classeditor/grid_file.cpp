@@ -42,9 +42,11 @@ namespace GridFile_u {
 namespace {
 
 // A cell is code page 1252 as the program always wrote it; a name that code page cannot hold is
-// kept in UTF-8, which is told apart by the same rule as a file's bytes.
+// kept in UTF-8, which is told apart by the same rule as a file's bytes. So is a cp1252 text
+// whose bytes that rule would take for UTF-8 ("Ã©"): every cell reads back as it was written.
 std::string encodeCell(const Text& text) {
-  if (auto bytes = encodeCp1252(text)) return std::move(*bytes);
+  if (auto bytes = encodeCp1252(text); bytes && detectEncoding(*bytes) != Encoding::Utf8)
+    return std::move(*bytes);
   return encodeUtf8(text);
 }
 

@@ -47,6 +47,10 @@ TEST(GridFileEncoding, ByteLayouts) {
       {"empty 8 x 8", TextGrid(8, 8), empty8x8},
       {"umlauts stay single bytes", gridOf(1, 1, {U"Größe"}),
        bytesOf({0, 0, 0, 0, 5, 0, 'G', 'r', 0xF6, 0xDF, 'e'})},
+      {"a name cp1252 lacks is kept in UTF-8", gridOf(1, 1, {U"Ayşe"}),
+       bytesOf({0, 0, 0, 0, 5, 0, 'A', 'y', 0xC5, 0x9F, 'e'})},
+      {"cp1252 bytes that would read as UTF-8 are written as UTF-8", gridOf(1, 1, {U"Ã©"}),
+       bytesOf({0, 0, 0, 0, 4, 0, 0xC3, 0x83, 0xC2, 0xA9})},
   };
   for (const EncodeCase& c : cases) {
     SCOPED_TRACE(c.what);

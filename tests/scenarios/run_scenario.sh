@@ -16,3 +16,8 @@ fi
 if [ $code -ne 0 ]; then
   echo "korvale script exited with $code"; cat "$work/stderr"; exit 1
 fi
+# NAME.check beside the script, when there is one, checks the files the scenario left behind.
+check=${script%.kvs}.check
+if [ -x "$check" ] && ! "$check" "$work"; then
+  echo "$check failed"; exit 1
+fi
