@@ -34,7 +34,6 @@ class FunctionOfX {
   FunctionPoint point(double x);
 
  private:
-
   Text formula_;
   VariableTable& variables_;
 };

@@ -40,8 +40,8 @@ std::optional<FunctionTableRequest> readFunctionTableLine(const Text& line,
   return r;
 }
 
-std::vector<Text> functionTableRows(const FunctionTableRequest& request,
-                                    VariableTable& variables, int decimals, KeyState& keys) {
+std::vector<Text> functionTableRows(const FunctionTableRequest& request, VariableTable& variables,
+                                    int decimals, KeyState& keys) {
   FunctionOfX f(request.formula, variables);
   std::vector<Text> rows;
   rows.reserve(static_cast<std::size_t>(request.rows));

@@ -34,7 +34,7 @@ std::optional<FunctionTableRequest> readFunctionTableLine(const Text& line,
 
 // "x  /  y" per row, "*****" for y where F fails. Escape held down stops before the next row.
 // X holds the last x afterwards.
-std::vector<Text> functionTableRows(const FunctionTableRequest& request,
-                                    VariableTable& variables, int decimals, KeyState& keys);
+std::vector<Text> functionTableRows(const FunctionTableRequest& request, VariableTable& variables,
+                                    int decimals, KeyState& keys);
 
 }  // namespace korvale

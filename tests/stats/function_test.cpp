@@ -35,8 +35,7 @@ TEST_F(FunctionTableTest, RowsFromAToTheFirstXThatReachesB) {
       {U"x,0,d,1", {U"0.00  /  0.00", U"1.00  /  1.00", U"2.00  /  2.00", U"3.00  /  3.00"}},
       {U"2*x,0,1,0.4", {U"0.00  /  0.00", U"0.40  /  0.80", U"0.80  /  1.60", U"1.20  /  2.40"}},
       // Steps of 0.1 that add up to 0.9999999999999999 must not get a row 1.10.
-      {U"x,0.7,1,0.1",
-       {U"0.70  /  0.70", U"0.80  /  0.80", U"0.90  /  0.90", U"1.00  /  1.00"}},
+      {U"x,0.7,1,0.1", {U"0.70  /  0.70", U"0.80  /  0.80", U"0.90  /  0.90", U"1.00  /  1.00"}},
       // 1E37 is beyond what a point may be; the evaluator's value of 10^37 is not shown.
       {U"10^(37*x),0,1,1", {U"0.00  /  1.00", U"1.00  /  *****"}},
   };
@@ -54,7 +53,7 @@ TEST_F(FunctionTableTest, RowsFromAToTheFirstXThatReachesB) {
 
 TEST_F(FunctionTableTest, RefusedLinesLeaveTheTextAlone) {
   const Text refused[] = {
-      U"x,0,1,-1",          U"x,1,1,1",     U"x,0,1",  U"x,0,1,1,1", U"x,0,,1", U"",
+      U"x,0,1,-1",         U"x,1,1,1", U"x,0,1", U"x,0,1,1,1", U"x,0,,1", U"",
       U"x,0,1E3,1",         // the exponent letter is taken for a variable
       U"x,0,abc,1",         // no number at all
       U"x,0,1E9,0.000001",  // far too many rows to be read
@@ -132,9 +131,9 @@ TEST(GraphFrame, PixelsAndBack) {
 TEST(GraphFrame, HalfWidthOfALine) {
   VariableTable variables;
   variables.set('b', -3.4);
-  const std::pair<Text, int> rows[] = {{U"x,5", 5},      {U"x,-7.5", 8},   {U"x,6.5", 6},
-                                       {U"x", 10},       {U"x,0.4", 10},   {U"x,b", 3},
-                                       {U"x,zz", 10},    {U"x,1E3", 10},   {U"x,10000000000", 10},
+  const std::pair<Text, int> rows[] = {{U"x,5", 5},    {U"x,-7.5", 8}, {U"x,6.5", 6},
+                                       {U"x", 10},     {U"x,0.4", 10}, {U"x,b", 3},
+                                       {U"x,zz", 10},  {U"x,1E3", 10}, {U"x,10000000000", 10},
                                        {U"x, 2 5", 25}};
   for (const auto& [line, h] : rows) EXPECT_EQ(graphHalfWidth(line, variables), h) << toUtf8(line);
 }
@@ -144,15 +143,16 @@ TEST_F(FunctionGraphTest, AxesLabelsCurveAndFrame) {
   EXPECT_TRUE(chart.panelVisible);
   EXPECT_FALSE(chart.drawAxes);
   EXPECT_EQ(chart.halfWidth, 5);
-  for (const Text& label : {U"0", U" 5 ", U" -5 ", U" 1 "}) EXPECT_NE(canvas.findText(label), nullptr);
+  for (const Text& label : {U"0", U" 5 ", U" -5 ", U" 1 "})
+    EXPECT_NE(canvas.findText(label), nullptr);
   // The unit tick one unit right of the centre, 3 pixels above and below the axis.
   const auto lines = canvas.all(CanvasOp::Kind::Line);
-  EXPECT_NE(std::find_if(lines.begin(), lines.end(),
-                         [](const CanvasOp& op) {
-                           return op.args == std::vector<int>{256, 211, 256, 217} &&
-                                  op.penColor == kBlue;
-                         }),
-            lines.end());
+  EXPECT_NE(
+      std::find_if(lines.begin(), lines.end(),
+                   [](const CanvasOp& op) {
+                     return op.args == std::vector<int>{256, 211, 256, 217} && op.penColor == kBlue;
+                   }),
+      lines.end());
   // sin in degrees is nearly flat: one red line per pixel column, all near the x axis.
   const auto red = curve();
   ASSERT_EQ(red.size(), 428u);
