@@ -95,7 +95,7 @@ TEST_F(MarkedNumbersTest, HowTheMarkedTextIsRead) {
        {U"4", U"1;2"},
        {std::nullopt, false},
        {U"Anzahl = 2", U"Minimum = 4.00", U"Maximum = 99.11", U"Schwankung = 95.11",
-        U"Summe = 103.11", U"Mittelwert = 51.56", U"Streuung = 47.55"}},
+        U"Summe = 103.11", U"Mittelwert = 51.55", U"Streuung = 47.55"}},
       // A text that is no number counts as the missing-value marker.
       {"a counts",
        {U"a"},
