@@ -1,0 +1,59 @@
+// What every List tools command works with: the state, the list view and the platform's dialogs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "base/text.h"
+#include "listtools/list_tools_state.h"
+#include "ui/ports/dialogs.h"
+#include "ui/ports/key_state.h"
+#include "ui/ports/text_editor.h"
+
+namespace korvale {
+
+// The two folders the button "Ordner" offers.
+struct FolderChoice {
+  std::string demoFolder;
+  std::string startFolder;
+};
+
+struct ListToolsContext {
+  ListToolsState& state;
+  TextEditor& listView;
+  Dialogs& dialogs;
+  Cursor& cursor;
+  // Where the file dialogs start; shared with the Grades editor.
+  std::string& workingFolder;
+  FolderChoice folders;
+};
+
+// The controls that can hold the input focus besides the list view (whose name is empty).
+namespace listfocus {
+inline std::string maskEdit(int field) {
+  return "mask" + std::to_string(field);
+}
+inline const std::string kHeaderEditor = "headerEditor";
+inline const std::string kFieldCount = "newListCount";
+inline const std::string kFieldName = "newListName";
+inline const std::string kFieldLength = "newListLength";
+inline const std::string kFieldType = "newListType";
+inline const std::string kAccept = "newListAccept";
+inline const std::string kSelectField = "selectField";
+inline const std::string kSelectOperator = "selectOperator";
+inline const std::string kSelectTerm = "selectTerm";
+inline const std::string kSelectRun = "selectRun";
+}  // namespace listfocus
+
+// The records as the list view holds them, and the list view filled with records. Filling keeps
+// the caret where it was, inside the new text.
+std::vector<Text> recordLines(const ListToolsContext& c);
+void setRecordLines(ListToolsContext& c, const std::vector<Text>& lines);
+
+// The records as they stand become what Restore brings back.
+void takeBackup(ListToolsContext& c);
+
+// Bold "Courier New" in the window's size: every text of the window, so padded fields line up.
+CharFormat listFormat(const ListSettings& settings);
+
+}  // namespace korvale
