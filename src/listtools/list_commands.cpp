@@ -59,10 +59,18 @@ void stripNavigate(ListToolsContext& c, MaskStep step) {
   const int last = c.listView.lineCount() - 1;
   int line = at.line;
   switch (step) {
-    case MaskStep::First: line = 0; break;
-    case MaskStep::Previous: line = std::max(at.line - 1, 0); break;
-    case MaskStep::Next: line = std::min(at.line + 1, last); break;
-    case MaskStep::Last: line = last; break;
+    case MaskStep::First:
+      line = 0;
+      break;
+    case MaskStep::Previous:
+      line = std::max(at.line - 1, 0);
+      break;
+    case MaskStep::Next:
+      line = std::min(at.line + 1, last);
+      break;
+    case MaskStep::Last:
+      line = last;
+      break;
   }
   c.state.mask.current = line;
   goTo(c, at.column + 1, line + 1);
@@ -80,9 +88,9 @@ void deleteRecord(ListToolsContext& c) {
   if (!c.dialogs.confirm(U"Einen Datensatz löschen ?")) return;
   const int count = c.listView.lineCount();
   // Cancel deletes nothing: taking the default here would delete the caret's line.
-  const auto answer =
-      c.dialogs.input(U"Datenzeile löschen (0 = Abbrechen)", U"Zeile 1, 2, 3, ... " + intToText(count),
-                      intToText(c.listView.caret().line + 1));
+  const auto answer = c.dialogs.input(U"Datenzeile löschen (0 = Abbrechen)",
+                                      U"Zeile 1, 2, 3, ... " + intToText(count),
+                                      intToText(c.listView.caret().line + 1));
   if (!answer) return;
   const int line = leadingDigits(trim(*answer));
   if (line < 1 || line > count) {

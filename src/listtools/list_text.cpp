@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 #include "base/numbers.h"
 #include "base/text_routines.h"
 #include "csvlist/layout.h"

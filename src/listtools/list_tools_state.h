@@ -29,15 +29,15 @@ struct ListSettings {
 
 // The list that is loaded or being made, apart from its records.
 struct ListDocument {
-  Text headerString;         // the header line as last read or set
-  Text headerEditor;         // its editable copy; the structure analysis reads the names here
-  Text headerStrip;          // the names padded to the field lengths, above the list view
-  std::string fileName;      // without folder; "newfile.csv" for a new list
-  std::string extension;     // of the last file opened or saved
+  Text headerString;      // the header line as last read or set
+  Text headerEditor;      // its editable copy; the structure analysis reads the names here
+  Text headerStrip;       // the names padded to the field lengths, above the list view
+  std::string fileName;   // without folder; "newfile.csv" for a new list
+  std::string extension;  // of the last file opened or saved
   Encoding encoding = Encoding::Cp1252;  // the file is written back in it
-  std::vector<Text> backup;  // the records Restore brings back
-  char32_t backupSeparator = U';';  // the separator they were taken with
-  bool present = false;      // a list was loaded or entered
+  std::vector<Text> backup;              // the records Restore brings back
+  char32_t backupSeparator = U';';       // the separator they were taken with
+  bool present = false;                  // a list was loaded or entered
   bool expanded = false;
   bool compressed = false;
 

@@ -79,10 +79,18 @@ void maskNavigate(ListToolsContext& c, MaskStep step) {
   const int last = std::max(c.listView.lineCount() - 1, 0);
   int& current = c.state.mask.current;
   switch (step) {
-    case MaskStep::First: current = 0; break;
-    case MaskStep::Previous: current = std::max(current - 1, 0); break;
-    case MaskStep::Next: current = std::min(current + 1, last); break;
-    case MaskStep::Last: current = last; break;
+    case MaskStep::First:
+      current = 0;
+      break;
+    case MaskStep::Previous:
+      current = std::max(current - 1, 0);
+      break;
+    case MaskStep::Next:
+      current = std::min(current + 1, last);
+      break;
+    case MaskStep::Last:
+      current = last;
+      break;
   }
   c.listView.setCaret({current, 0});
   showRecord(c, current);

@@ -73,7 +73,8 @@ void analyseStructure(ListToolsContext& c) {
   st.longestNameLength = 0;
   for (const Text& name : splitFields(s.list.headerString, sep)) {
     fields.push_back({trim(name), 'T', 0});
-    st.longestNameLength = std::max(st.longestNameLength, static_cast<int>(fields.back().name.size()));
+    st.longestNameLength =
+        std::max(st.longestNameLength, static_cast<int>(fields.back().name.size()));
   }
   // Lengths and types stay as they were until the records are read.
   for (std::size_t i = 0; i < fields.size() && i < st.fields.size(); ++i) {
@@ -131,15 +132,18 @@ void refreshPosition(ListToolsContext& c) {
   ListToolsState& s = c.state;
   const TextPos at = c.listView.caret();
   const Text line = c.listView.line(at.line);
-  const auto before = static_cast<std::size_t>(std::clamp(at.column, 0, static_cast<int>(line.size())));
+  const auto before =
+      static_cast<std::size_t>(std::clamp(at.column, 0, static_cast<int>(line.size())));
   const int field =
       static_cast<int>(std::count(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(before),
-                                  s.settings.separator)) + 1;
+                                  s.settings.separator)) +
+      1;
   s.view.currentColumn = field;
   const std::vector<Text> names = splitFields(s.list.headerEditor, s.settings.separator);
-  const Text name = field <= static_cast<int>(names.size()) ? names[static_cast<std::size_t>(field - 1)] : Text();
-  s.view.positionLabel = U"Zeile: " + intToText(at.line + 1) + U" / Spalte: " + intToText(field) +
-                         U" / " + name;
+  const Text name =
+      field <= static_cast<int>(names.size()) ? names[static_cast<std::size_t>(field - 1)] : Text();
+  s.view.positionLabel =
+      U"Zeile: " + intToText(at.line + 1) + U" / Spalte: " + intToText(field) + U" / " + name;
 }
 
 void goTo(ListToolsContext& c, int column, int line) {
@@ -156,7 +160,8 @@ void goTo(ListToolsContext& c, int column, int line) {
 
 std::vector<Text> structureText(const ListToolsState& s, int records) {
   const auto fieldCount = static_cast<long long>(
-      s.list.headerEditor.empty() ? 0 : splitFields(s.list.headerEditor, s.settings.separator).size());
+      s.list.headerEditor.empty() ? 0
+                                  : splitFields(s.list.headerEditor, s.settings.separator).size());
   std::vector<Text> out = {Text(),
                            U" -----------------------",
                            U" Struktur der CSV-Liste:",
@@ -174,17 +179,18 @@ std::vector<Text> structureText(const ListToolsState& s, int records) {
 }
 
 std::vector<Text> newListStructureText(const ListToolsState& s) {
-  std::vector<Text> out = {Text(),
-                           U" -----------------------",
-                           U" Struktur der CSV-Liste ",
-                           U" -----------------------",
-                           Text(),
-                           U" Datei = \"newfile.csv\"",
-                           U" Separator = " + separatorShown(s.settings.separator),
-                           U" Datenfelder = " + intToText(static_cast<long long>(s.newList.fields.size())),
-                           U" Datensätze  = 0",
-                           U" Schulnoten  = " + Text(s.structure.gradesMode ? U"ja" : U"nein"),
-                           Text()};
+  std::vector<Text> out = {
+      Text(),
+      U" -----------------------",
+      U" Struktur der CSV-Liste ",
+      U" -----------------------",
+      Text(),
+      U" Datei = \"newfile.csv\"",
+      U" Separator = " + separatorShown(s.settings.separator),
+      U" Datenfelder = " + intToText(static_cast<long long>(s.newList.fields.size())),
+      U" Datensätze  = 0",
+      U" Schulnoten  = " + Text(s.structure.gradesMode ? U"ja" : U"nein"),
+      Text()};
   appendFieldLines(out, s.newList.fields);
   appendClosing(out);
   return out;

@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "list_tools_fixture.h"
 #include "listtools/list_commands.h"
 #include "listtools/list_keys.h"
 #include "listtools/structure.h"
-#include "list_tools_fixture.h"
 
 namespace korvale {
 namespace {

@@ -52,8 +52,8 @@ class ListToolsTest : public ::testing::Test {
   MemoryTextEditor editor;
   TestDialogs dialogs;
   TestCursor cursor;
-  ListToolsContext c{state, editor, dialogs, cursor, workingFolder,
-                     {folder.path() + "/demo", folder.path()}};
+  ListToolsContext c{state,  editor,        dialogs,
+                     cursor, workingFolder, {folder.path() + "/demo", folder.path()}};
 };
 
 }  // namespace korvale

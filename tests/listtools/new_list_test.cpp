@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "list_tools_fixture.h"
 #include "listtools/record_mask.h"
 #include "listtools/structure.h"
-#include "list_tools_fixture.h"
 
 namespace korvale {
 namespace {
@@ -107,7 +107,8 @@ TEST_F(NewListTest, ANewListFilledThroughTheMaskIsSavedAndReopensByteExact) {
   EXPECT_EQ(state.list.headerEditor, U"NAME;ALTER;GEWICHT;");
   EXPECT_EQ(state.list.fileName, "newfile.csv");
   maskExit(c);  // refused: the first record is still to be written
-  const Lines records[] = {{U"Anna", U"12", U"41.5"}, {U"Bert", U"13", U"44"}, {U"Cleo", U"12", U"39.75"}};
+  const Lines records[] = {
+      {U"Anna", U"12", U"41.5"}, {U"Bert", U"13", U"44"}, {U"Cleo", U"12", U"39.75"}};
   for (std::size_t i = 0; i < 3; ++i) {
     if (i > 0) maskNew(c);
     state.mask.edits = records[i];
@@ -126,7 +127,8 @@ TEST_F(NewListTest, ANewListFilledThroughTheMaskIsSavedAndReopensByteExact) {
   dialogs.file(folder / "newfile.csv");
   saveList(c);
   const std::string bytes =
-      "NAME;ALTER;GEWICHT;\r\nAnna    ; 12; 41.50;\r\nBert    ; 13; 44.00;\r\nCleo    ; 12; 39.75;\r\n";
+      "NAME;ALTER;GEWICHT;\r\nAnna    ; 12; 41.50;\r\nBert    ; 13; 44.00;\r\nCleo    ; 12; "
+      "39.75;\r\n";
   EXPECT_EQ(readFile("newfile.csv"), bytes);
   dialogs.file(folder / "newfile.csv");
   loadList(c);

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "list_tools_fixture.h"
 #include "listtools/list_commands.h"
 #include "listtools/structure.h"
-#include "list_tools_fixture.h"
 
 namespace korvale {
 namespace {
@@ -73,11 +73,12 @@ TEST_F(RecordMaskTest, NewAndWriteAppendARecordAndALongValueWidensItsColumn) {
   EXPECT_EQ(shownDialogs(), std::vector<std::string>(6, kWriteFirst));
   fill({U"", U"  ", U""});
   maskWrite(c);
-  EXPECT_EQ(shownDialogs(), (std::vector<std::string>{"[message] Leere Records sind NICHT erlaubt !"}));
+  EXPECT_EQ(shownDialogs(),
+            (std::vector<std::string>{"[message] Leere Records sind NICHT erlaubt !"}));
   fill({U"3", U"Christiane", U"70"});
   maskWrite(c);
-  EXPECT_EQ(view(), (Lines{U"1;Anna      ; 52.5;", U"2;Bert      ;61.25;",
-                           U"3;Christiane;70.00;"}));
+  EXPECT_EQ(view(),
+            (Lines{U"1;Anna      ; 52.5;", U"2;Bert      ;61.25;", U"3;Christiane;70.00;"}));
   EXPECT_EQ(state.list.backup, view());
   EXPECT_EQ(state.view.countLabel, U"Sätze = 3 / Felder = 3 / l.csv");
   maskExit(c);
@@ -155,8 +156,9 @@ TEST_F(RecordMaskTest, StripAppendsAndDeletesRecords) {
     std::vector<std::string> shown = shownDialogs();
     ASSERT_GE(shown.size(), 2u);
     EXPECT_EQ(shown[0], "[confirm] Einen Datensatz löschen ? -> yes");
-    EXPECT_EQ(shown[1], "[input] Datenzeile löschen (0 = Abbrechen) | Zeile 1, 2, 3, ... 3 | 3 -> " +
-                            (r.answer == "cancel" ? "cancel" : r.answer));
+    EXPECT_EQ(shown[1],
+              "[input] Datenzeile löschen (0 = Abbrechen) | Zeile 1, 2, 3, ... 3 | 3 -> " +
+                  (r.answer == "cancel" ? "cancel" : r.answer));
     EXPECT_EQ(std::vector<std::string>(shown.begin() + 2, shown.end()), r.shown) << r.answer;
     EXPECT_EQ(editor.lineCount(), r.lines);
   }
