@@ -7,6 +7,7 @@
 #include "csvlist/table_text.h"
 #include "listtools/list_text.h"
 #include "listtools/structure.h"
+#include "rtf/document_file.h"
 
 namespace korvale {
 
@@ -100,17 +101,11 @@ void saveList(ListToolsContext& c) {
   if (auto chosen = c.dialogs.saveFile(kListFilter, c.workingFolder, s.list.fileName)) {
     std::string path = toUtf8(trim(fromUtf8(*chosen)));
     if (extensionOf(path).empty()) path += ".csv";
-    Encoding encoding = s.list.encoding;
-    const std::string bytes = writePlainText(joinLines(lines, U"\n"), encoding);
-    if (writeFileAtomic(path, bytes)) {
+    const RichText doc = RichText::fromLines(lines, listFormat(s.settings));
+    if (saveUserDocument(path, doc, false, s.list.encoding, c.dialogs)) {
       c.workingFolder = folderOf(path);
       s.list.fileName = fileNameOf(path);
       s.list.extension = extensionOf(path);
-      if (encoding != s.list.encoding && s.list.encoding == Encoding::Cp1252)
-        c.dialogs.message(
-            U"Die Datei enthält Zeichen, die der Zeichensatz Windows-1252 nicht kennt.\r"
-            U"Sie wurde deshalb im Format UTF-8 gespeichert.");
-      s.list.encoding = encoding;
     } else {
       showDataError(c.dialogs);
     }
