@@ -50,8 +50,8 @@ void loadList(ListToolsContext& c) {
   if (!listCommandsFree(s)) return;
   const auto chosen = c.dialogs.openFile(kListFilter, c.workingFolder);
   if (!chosen) return;
-  const std::string path = toUtf8(trim(fromUtf8(*chosen)));
-  c.workingFolder = folderOf(path);
+  const Path& path = *chosen;
+  c.workingFolder = path.folder();
   const auto bytes = readFileBytes(path);
   if (!bytes) {
     showDataError(c.dialogs);
@@ -71,8 +71,8 @@ void loadList(ListToolsContext& c) {
   }
 
   forgetList(c);
-  s.list.fileName = fileNameOf(path);
-  s.list.extension = extensionOf(path);
+  s.list.fileName = path.fileName();
+  s.list.extension = path.extension();
   s.list.encoding = encoding;
   s.list.headerString = s.list.headerEditor = lines.front();
   lines.erase(lines.begin());
@@ -99,13 +99,13 @@ void saveList(ListToolsContext& c) {
   lines.insert(lines.begin(), trim(s.list.headerEditor));
 
   if (auto chosen = c.dialogs.saveFile(kListFilter, c.workingFolder, s.list.fileName)) {
-    std::string path = toUtf8(trim(fromUtf8(*chosen)));
-    if (extensionOf(path).empty()) path += ".csv";
+    Path path = *chosen;
+    if (path.extension().empty()) path = path + ".csv";
     const RichText doc = RichText::fromLines(lines, listFormat(s.settings));
     if (saveUserDocument(path, doc, false, s.list.encoding, c.dialogs)) {
-      c.workingFolder = folderOf(path);
-      s.list.fileName = fileNameOf(path);
-      s.list.extension = extensionOf(path);
+      c.workingFolder = path.folder();
+      s.list.fileName = path.fileName();
+      s.list.extension = path.extension();
     } else {
       showDataError(c.dialogs);
     }

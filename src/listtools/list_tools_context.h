@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/path.h"
 #include "base/text.h"
 #include "listtools/list_tools_state.h"
 #include "ui/ports/dialogs.h"
@@ -14,8 +15,8 @@ namespace korvale {
 
 // The two folders the button "Ordner" offers.
 struct FolderChoice {
-  std::string demoFolder;
-  std::string startFolder;
+  Path demoFolder;
+  Path startFolder;
 };
 
 struct ListToolsContext {
@@ -24,7 +25,7 @@ struct ListToolsContext {
   Dialogs& dialogs;
   Cursor& cursor;
   // Where the file dialogs start; shared with the Grades editor.
-  std::string& workingFolder;
+  Path& workingFolder;
   FolderChoice folders;
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/encoding.h"
+#include "base/path.h"
 #include "base/text.h"
 #include "ui/ports/rich_text.h"
 
@@ -32,7 +33,7 @@ struct ListDocument {
   Text headerString;      // the header line as last read or set
   Text headerEditor;      // its editable copy; the structure analysis reads the names here
   Text headerStrip;       // the names padded to the field lengths, above the list view
-  std::string fileName;   // without folder; "newfile.csv" for a new list
+  Path fileName;          // without folder; "newfile.csv" for a new list
   std::string extension;  // of the last file opened or saved
   Encoding encoding = Encoding::Cp1252;  // the file is written back in it
   std::vector<Text> backup;              // the records Restore brings back

@@ -125,7 +125,7 @@ void refreshCountLabel(ListToolsContext& c) {
   const ListToolsState& s = c.state;
   c.state.view.countLabel = U"Sätze = " + intToText(s.structure.recordCount) + U" / Felder = " +
                             intToText(s.structure.fieldCount()) + U" / " +
-                            fromUtf8(s.list.fileName);
+                            s.list.fileName.displayText();
 }
 
 void refreshPosition(ListToolsContext& c) {
@@ -167,7 +167,7 @@ std::vector<Text> structureText(const ListToolsState& s, int records) {
                            U" Struktur der CSV-Liste:",
                            U" -----------------------",
                            Text(),
-                           U" Datei = " + fromUtf8(s.list.fileName),
+                           U" Datei = " + s.list.fileName.displayText(),
                            U" Separator   = " + separatorShown(s.settings.separator),
                            U" Datenfelder = " + intToText(fieldCount),
                            U" Datensätze  = " + intToText(records),

@@ -23,8 +23,8 @@ class ListToolsTest : public ::testing::Test {
   ListToolsTest() { openWindow(c); }
 
   // Writes a file (UTF-8 text turned into cp1252 bytes where it fits) into the test's folder.
-  std::string writeFile(const std::string& name, const std::string& utf8) {
-    const std::string path = folder / name;
+  Path writeFile(const std::string& name, const std::string& utf8) {
+    const Path path = folder / name;
     const auto bytes = encodeCp1252(fromUtf8(utf8));
     EXPECT_TRUE(writeFileAtomic(path, bytes ? *bytes : utf8));
     return path;
@@ -47,13 +47,13 @@ class ListToolsTest : public ::testing::Test {
   }
 
   TempFolder folder;
-  std::string workingFolder = folder.path();
+  Path workingFolder = folder.path();
   ListToolsState state;
   MemoryTextEditor editor;
   TestDialogs dialogs;
   TestCursor cursor;
   ListToolsContext c{state,  editor,        dialogs,
-                     cursor, workingFolder, {folder.path() + "/demo", folder.path()}};
+                     cursor, workingFolder, {folder / "demo", folder.path()}};
 };
 
 }  // namespace korvale
