@@ -50,7 +50,7 @@ void loadList(ListToolsContext& c) {
   if (!listCommandsFree(s)) return;
   const auto chosen = c.dialogs.openFile(kListFilter, c.workingFolder);
   if (!chosen) return;
-  const Path& path = *chosen;
+  const Path path = chosen->trimmed();
   c.workingFolder = path.folder();
   const auto bytes = readFileBytes(path);
   if (!bytes) {
@@ -99,7 +99,7 @@ void saveList(ListToolsContext& c) {
   lines.insert(lines.begin(), trim(s.list.headerEditor));
 
   if (auto chosen = c.dialogs.saveFile(kListFilter, c.workingFolder, s.list.fileName)) {
-    Path path = *chosen;
+    Path path = chosen->trimmed();
     if (path.extension().empty()) path = path + ".csv";
     const RichText doc = RichText::fromLines(lines, listFormat(s.settings));
     if (saveUserDocument(path, doc, false, s.list.encoding, c.dialogs)) {
