@@ -5,6 +5,7 @@ target_compile_definitions(korvale_app PRIVATE KORVALE_VERSION="${PROJECT_VERSIO
 if(NOT KORVALE_WITH_QT)
   return()
 endif()
+target_compile_definitions(korvale_qt PRIVATE KORVALE_VERSION="${PROJECT_VERSION}")
 
 set(data ${CMAKE_SOURCE_DIR}/data)
 set(generated ${CMAKE_BINARY_DIR}/desktop)

@@ -18,6 +18,23 @@ if [ -n "$words$names" ]; then
   echo "References to the requirements document in the sources:"; echo "$words$names"; status=1
 fi
 
+# Libraries point downwards only: no cycle among them, and none links the program's assembly.
+edges=$(find src -name CMakeLists.txt -exec cat {} + | tr '\n' ' ' |
+        grep -oE 'target_link_libraries\([^)]*\)' | sed -E 's/target_link_libraries\(//; s/\)//' |
+        while read -r target rest; do
+          for dep in $rest; do
+            case $dep in korvale_*) echo "$target $dep" ;; esac
+          done
+        done)
+onapp=$(echo "$edges" | awk '$1 ~ /^korvale_/ && $2 == "korvale_app" { print $1 }')
+if [ -n "$onapp" ]; then
+  echo "Libraries that link korvale_app:"; echo "$onapp"; status=1
+fi
+loop=$(echo "$edges" | tsort 2>&1 >/dev/null)
+if [ -n "$loop" ]; then
+  echo "A cycle among the libraries:"; echo "$loop"; status=1
+fi
+
 if command -v clang-format-14 >/dev/null || command -v clang-format >/dev/null; then
   cf=$(command -v clang-format-14 || command -v clang-format)
   unformatted=$(echo "$files" | grep -E '\.(h|cpp)$' | while read -r f; do

@@ -4,12 +4,12 @@
 
 #include <vector>
 
-#include "app/scripted_dialogs.h"
 #include "base/numbers.h"
 #include "csvlist/field_table.h"
 #include "mailmerge/mail_merge_commands.h"
 #include "mailmerge/merge.h"
 #include "support/memory_text_editor.h"
+#include "ui/ports/scripted_dialogs.h"
 
 namespace korvale {
 namespace {

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
-#include "app/placeholder_window.h"
-#include "app/start_window.h"
-#include "grades/grades_editor.h"
+#include "app/samples/sample_files.h"
 
 namespace korvale {
 
-Application::Application(Platform& platform) : platform_(platform) {}
+Application::Application(Platform& platform, void (*windows)(WindowRegistry&))
+    : platform_(platform) {
+  windows(registry_);
+  platform_.setHost(*this);
+}
 Application::~Application() = default;
 
 bool Application::start(const StartOptions& options) {
@@ -16,37 +18,35 @@ bool Application::start(const StartOptions& options) {
                                       platform_.dialogs());
   if (!paths) return false;
   paths_ = *paths;
-  workingFolder_ = paths_.startFolder;
+  workingFolder_.path = paths_.startFolder;
+  writeSampleFiles(paths_.demoFolder, platform_.dialogs());
 
-  windows_.push_back(std::make_unique<StartWindow>(*this));
-  windows_.push_back(std::make_unique<PlaceholderWindow>(
-      WindowId::ClassEditor, "TForm1", U"SITZO - Editor für Namensliste und Sitzplan", 0x647896));
-  editors_.push_back(platform_.createEditor());
-  canvases_.push_back(platform_.createCanvas());
-  windows_.push_back(std::make_unique<GradesEditor>(GradesEditor::Services{
-      *editors_.back(), platform_.dialogs(), platform_.keys(), platform_.cursor(), *this, paths_,
-      platform_.printer(), platform_.clipboard(), platform_.shell(), variables_, *canvases_.back(),
-      workingFolder_, platform_.screen()}));
-  windows_.push_back(std::make_unique<PlaceholderWindow>(
-      WindowId::ListTools, "TForm23", U"LISTWERK - Werkzeuge zur Verarbeitung von CSV-Listen",
-      0x506478));
-  windows_.push_back(std::make_unique<PlaceholderWindow>(WindowId::Calculator, "TForm13",
-                                                         U"RECHNIX, Calculator", 0xDCDCF0));
+  for (const WindowType& type : registry_.types()) windows_[type.id] = type.create(*this);
   running_ = true;
   open_.push_back(WindowId::Start);
   platform_.windowShown(window(WindowId::Start));
   return true;
 }
 
-Window& Application::window(WindowId id) {
-  return *windows_.at(static_cast<std::size_t>(id));
+TextEditor& Application::newEditor() {
+  editors_.push_back(platform_.createEditor());
+  return *editors_.back();
+}
+
+Canvas& Application::newCanvas() {
+  canvases_.push_back(platform_.createCanvas());
+  return *canvases_.back();
+}
+
+Window& Application::window(const WindowId& id) {
+  return *windows_.at(id);
 }
 
 Window& Application::current() {
   return window(open_.empty() ? WindowId::Start : open_.back());
 }
 
-void Application::openModal(WindowId id) {
+void Application::openModal(const WindowId& id) {
   if (std::find(open_.begin(), open_.end(), id) != open_.end()) return;
   open_.push_back(id);
   Window& w = window(id);
@@ -54,7 +54,7 @@ void Application::openModal(WindowId id) {
   platform_.windowShown(w);
 }
 
-void Application::close(WindowId id) {
+void Application::close(const WindowId& id) {
   const auto it = std::find(open_.begin(), open_.end(), id);
   if (it == open_.end()) return;
   // Windows opened above it close with it.

@@ -1,19 +1,20 @@
-// The program: its folders, its five windows (created once, in a fixed order) and the stack of
-// open windows.
+// The program: its folders, the windows of the registry (created once, in the order of their
+// registration) and the stack of open windows.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "app/paths.h"
-#include "app/platform.h"
-#include "app/window.h"
+#include "app/window_list.h"
 #include "formula/variable_table.h"
+#include "window/platform.h"
+#include "window/registry.h"
+#include "window/window.h"
 
 namespace korvale {
-
-class GradesEditor;
 
 struct StartOptions {
   Path workingDirectory;
@@ -21,35 +22,45 @@ struct StartOptions {
   std::string login;
 };
 
-class Application : public WindowHost {
+class Application : public WindowHost, public WindowServices {
  public:
-  explicit Application(Platform& platform);
+  // `windows` registers the windows the program builds; the tests may give their own.
+  explicit Application(Platform& platform, void (*windows)(WindowRegistry&) = registerWindows);
   ~Application() override;
 
-  // Prepares the folders and creates the windows; false when the program must end at once.
+  // Prepares the folders, writes the sample files and creates the windows; false when the
+  // program must end at once.
   bool start(const StartOptions& options);
 
-  Window& window(WindowId id);
+  Window& window(const WindowId& id);
   // The topmost open window (the Start window when nothing else is open).
   Window& current();
   bool running() const { return running_; }
-  const AppPaths& paths() const { return paths_; }
+  const AppPaths& paths() const override { return paths_; }
   // Where the file dialogs of the Grades editor and the List tools start.
-  const Path& workingFolder() const { return workingFolder_; }
+  const Path& workingFolder() const { return workingFolder_.path; }
   const VariableTable& variables() const { return variables_; }
 
-  void openModal(WindowId id) override;
-  void close(WindowId id) override;
+  void openModal(const WindowId& id) override;
+  void close(const WindowId& id) override;
+
+  // What the windows it builds are given.
+  Platform& platform() override { return platform_; }
+  WindowHost& host() override { return *this; }
+  WorkingFolder& workingFolder() override { return workingFolder_; }
+  VariableTable& variables() override { return variables_; }
+  TextEditor& newEditor() override;
+  Canvas& newCanvas() override;
 
  private:
   Platform& platform_;
+  WindowRegistry registry_;
   AppPaths paths_;
-  Path workingFolder_;
-  // The formula variables A to Z, one set for the whole program.
+  WorkingFolder workingFolder_;
   VariableTable variables_;
   std::vector<std::unique_ptr<Canvas>> canvases_;
   std::vector<std::unique_ptr<TextEditor>> editors_;
-  std::vector<std::unique_ptr<Window>> windows_;  // in WindowId order
+  std::map<WindowId, std::unique_ptr<Window>> windows_;
   std::vector<WindowId> open_;
   bool running_ = false;
 };

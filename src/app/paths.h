@@ -6,16 +6,9 @@
 
 #include "base/path.h"
 #include "ui/ports/dialogs.h"
+#include "window/folders.h"
 
 namespace korvale {
-
-struct AppPaths {
-  Path startFolder;
-  Path tempFolder;
-  Path dataFolder;
-  Path demoFolder;
-  Path firmaFolder;
-};
 
 // The user's temporary folder: $TMPDIR when set, else /tmp; trimmed, without a final "/".
 Path temporaryFolder(const char* tmpdirVariable);

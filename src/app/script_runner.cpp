@@ -114,7 +114,7 @@ class Runner {
     } else if (command == "key") {
       const KeyPress key = parseKey(arg);
       if (!w.focus().empty()) {
-        keyInControl(w, key);
+        w.keyInControl(w.focus(), key);
       } else if (!w.keyPressed(key)) {
         TextEditor* editor = w.mainText();
         if (key.name == "Enter" && !key.ctrl && editor != nullptr && !editor->readOnly())
@@ -139,6 +139,20 @@ class Runner {
       text(w).setSelection({v[0] - 1, v[1] - 1}, {v[2] - 1, v[3] - 1});
       w.setFocus(std::string());
       w.textClicked();
+    } else if (command == "cell" || command == "dblcell") {
+      const auto v = numbers(arg, 2);
+      const Panel& plan = panelOfKind(w, Panel::Kind::Grid, "plan");
+      if (v[0] < 0 || v[0] >= plan.columns || v[1] < 0 || v[1] >= plan.rows)
+        throw CommandError{"no such cell: " + arg};
+      if (command == "cell")
+        w.cellPressed(plan.name, v[0], v[1]);
+      else
+        w.cellDoubleClicked(plan.name, v[0], v[1]);
+    } else if (command == "chartclick") {
+      const auto v = numbers(arg, 2);
+      w.canvasPressed(panelOfKind(w, Panel::Kind::Canvas, "chart").name, v[0], v[1]);
+    } else if (command == "dblpanel") {
+      w.panelDoubleClicked(panelTitled(w, fromUtf8(arg)).name);
     } else if (command == "answer") {
       answer(arg);
     } else if (command == "escape") {
@@ -208,19 +222,33 @@ class Runner {
     w.setFocus(target->name);
   }
 
-  // A key in a focused edit or button; Enter on a button presses it, as on the desktop.
-  void keyInControl(Window& w, const KeyPress& key) {
-    const std::string focused = w.focus();
-    if (w.controlKeyPressed(focused, key)) return;
-    if (key.name != "Enter") return;
-    for (const Control& control : w.controls()) {
-      if (control.name == focused && control.kind == Control::Kind::Button && control.action &&
-          control.visible && control.enabled) {
-        const auto action = control.action;
-        action();
-        return;
-      }
+  // The first visible panel of a kind: the plan of cells, the chart.
+  Panel panelOfKind(Window& w, Panel::Kind kind, const std::string& what) {
+    for (Panel& panel : w.panels())
+      if (panel.kind == kind && panel.visible) return panel;
+    throw CommandError{"the window shows no " + what};
+  }
+
+  Panel panelTitled(Window& w, const Text& title) {
+    for (Panel& panel : w.panels()) {
+      if (panel.title != title) continue;
+      if (!panel.visible) throw CommandError{"'" + toUtf8(title) + "' is not available"};
+      return panel;
     }
+    throw CommandError{"no such panel: " + toUtf8(title)};
+  }
+
+  // The lines of a panel while it is shown; nothing while it is hidden.
+  static std::vector<Text> panelLines(Window& w, const std::string& name) {
+    for (const Panel& panel : w.panels())
+      if (panel.name == name && panel.visible) return panel.lines;
+    return {};
+  }
+
+  static const Canvas* chartOf(Window& w) {
+    for (const Panel& panel : w.panels())
+      if (panel.kind == Panel::Kind::Canvas && panel.canvas != nullptr) return panel.canvas;
+    return nullptr;
   }
 
   void invokeMenu(Window& w, const Text& path) {
@@ -315,7 +343,7 @@ class Runner {
       }
       block(name, lines);
     } else if (name == "fields") {
-      block(name, shown(w.fieldsView()));
+      block(name, shown(panelLines(w, "fieldsView")));
     } else if (name == "file") {
       // A file's characters line by line, line ends shown as \r and \n, so a save can be
       // checked; a file that is not code page 1252 names its encoding.
@@ -367,7 +395,7 @@ class Runner {
       block(name, lines);
     } else if (name == "chart") {
       if (rest.empty()) throw CommandError{"dump chart needs a file"};
-      const Canvas* chart = w.chartCanvas();
+      const Canvas* chart = chartOf(w);
       if (chart == nullptr) throw CommandError{"the window has no chart"};
       const Path path = expandScriptPath(rest, c_.app, c_.scriptFolder);
       if (!c_.savePng || !c_.savePng(*chart, path)) throw CommandError{"cannot write " + rest};

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/scripted_dialogs.h"
 #include "ui/ports/key_state.h"
 #include "ui/ports/printer.h"
+#include "ui/ports/scripted_dialogs.h"
 
 namespace korvale {
 

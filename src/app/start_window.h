@@ -1,7 +1,7 @@
 // The Start window: three panels that open the two editors or end the program.
 #pragma once
 
-#include "app/window.h"
+#include "window/window.h"
 
 namespace korvale {
 
@@ -14,9 +14,6 @@ class StartWindow : public Window {
   Text caption() const override { return U"KORVALE - Version 51.0"; }
   std::uint32_t background() const override { return 0x506478; }
   std::vector<Control> controls() const override;
-
-  static constexpr int kPanelWidth = 250;
-  static constexpr int kPanelHeight = 80;
 
  private:
   WindowHost& host_;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/samples/sample_files.h"
 #include "base/files.h"
 #include "base/numbers.h"
 #include "base/text_routines.h"
@@ -11,6 +10,8 @@
 #include "csvlist/layout.h"
 #include "csvlist/sorting.h"
 #include "csvlist/table_text.h"
+#include "grades/help_text.h"
+#include "grades/screen_fit.h"
 #include "stats/stats_commands.h"
 
 namespace korvale {
@@ -29,7 +30,85 @@ GradesEditor::GradesEditor(Services services) : s_(services) {
   textFont_ = s_.editor.typingFormat();
   textFont_.bold = textFont_.italic = textFont_.underline = false;
   buildMenu();
-  writeSampleFiles(s_.paths.demoFolder, s_.dialogs);
+  buildKeys();
+}
+
+std::unique_ptr<Window> makeGradesEditor(WindowServices& s) {
+  Platform& p = s.platform();
+  return std::make_unique<GradesEditor>(GradesEditor::Services{
+      s.newEditor(), p.dialogs(), p.keys(), p.cursor(), s.host(), s.paths(), p.printer(),
+      p.clipboard(), p.shell(), s.variables(), s.newCanvas(), s.workingFolder().path, p.screen()});
+}
+
+void GradesEditor::buildKeys() {
+  TextEditor& e = s_.editor;
+  const auto unlocked = [this] { return !locked_; };
+  keys_ = {
+      {"F3", Modifiers::Any, nullptr, [this, &e] { searchAgain(e, search_); }},
+      // A locked text swallows them unchanged.
+      {"Enter", Modifiers::Ctrl, nullptr,
+       [&e, unlocked] {
+         if (unlocked()) e.replaceMarked(U"\u00B6\n");
+       }},
+      {"Y", Modifiers::Ctrl, nullptr,
+       [&e, unlocked] {
+         if (unlocked()) e.deleteLine(e.caret().line);
+       }},
+  };
+  // Enter walks the selection panel's fields on to its button.
+  const std::pair<const char*, const char*> next[] = {{"selectionField", "selectionOperator"},
+                                                      {"selectionOperator", "selectionTerm"},
+                                                      {"selectionTerm", "selectionRun"}};
+  for (const auto& [from, to] : next) {
+    const std::string target = to;
+    keys_.push_back({"Enter", Modifiers::NoneOrShift, [this] { return selectionPanelShown_; },
+                     [this, target] {
+                       setFocus(target);
+                       notify();
+                     },
+                     from});
+  }
+}
+
+void GradesEditor::afterKey() {
+  updateStatus();
+  notify();
+}
+
+int GradesEditor::fontSize() const {
+  // The toolkit scales point sizes to the screen's resolution itself, so only its size counts.
+  Screen screen = s_.screen;
+  screen.dpi = 96;
+  return gradesScreenFit(screen).windowFontSize;
+}
+
+std::vector<Panel> GradesEditor::panels() const {
+  using K = Panel::Kind;
+  Screen screen = s_.screen;
+  screen.dpi = 96;
+  const GradesScreenFit fit = gradesScreenFit(screen);
+  // Its names are padded to line up.
+  const FontSpec fixed{U"Courier New", fit.panelFontSize, false};
+  Panel fields{K::Lines, "fieldsView", U"Datenfelder", !fieldsView().empty(), true, fixed};
+  fields.width = fit.fieldsViewWidth;
+  fields.lines = fieldsView();
+  Panel help{K::Lines,   "help", U"Hilfe",
+             helpShown_, false,  {U"Courier New", fit.panelFontSize, true}};
+  help.background = 0xF0F0FA;
+  help.lines = gradesHelpText();
+  Panel chart{K::Canvas, "chart", U"Grafik", chartShown(), true};
+  chart.canvas = &s_.chart;
+  Panel selection{K::Edits, "selectionPanel", U"Datenselektion", selectionPanelShown_, true};
+  selection.rowsOfControls = {{"selectionTitle"},
+                              {"selectionFieldLabel", "selectionField"},
+                              {"selectionOperatorLabel", "selectionOperator"},
+                              {"selectionTermLabel", "selectionTerm"},
+                              {"selectionRun", "selectionCancel"}};
+  return {help, fields, chart, selection};
+}
+
+void GradesEditor::panelDoubleClicked(const std::string& panel) {
+  if (panel == "help") printHelp();
 }
 
 void GradesEditor::buildMenu() {
@@ -105,7 +184,16 @@ std::vector<Control> GradesEditor::controls() const {
   GradesEditor* self = const_cast<GradesEditor*>(this);
   const bool panel = selectionPanelShown_;
   return {
-      {K::Label, "ruler", ruler_, true, true, nullptr},
+      // Its blanks end where an A4 page ends; it must not widen the window.
+      {K::Label,
+       "ruler",
+       ruler_,
+       true,
+       true,
+       nullptr,
+       nullptr,
+       Control::Place::Top,
+       {U"Arial", 12, false}},
       {K::Label, "status", statusLine_, true, true, nullptr},
       {K::Label, "file", fileLabel_, true, true, nullptr},
       {K::Button, "first", U"|<<", true, true, [self] { self->caretTo(1, 1); }},
@@ -276,24 +364,6 @@ void GradesEditor::updateStatus() {
       U"Zei/Spa: " + intToText(at.line + 1) + U" / " + intToText(at.column + 1) + U" / " + field;
 }
 
-bool GradesEditor::keyPressed(const KeyPress& key) {
-  const bool ctrlAlone = key.ctrl && !key.shift && !key.alt;
-  if (key.name == "F3") {
-    searchAgain(s_.editor, search_);
-  } else if (ctrlAlone && key.name == "Enter") {
-    if (!locked_) s_.editor.replaceMarked(U"\u00B6\n");
-  } else if (ctrlAlone && key.name == "Y") {
-    if (!locked_) s_.editor.deleteLine(s_.editor.caret().line);
-  } else {
-    updateStatus();
-    notify();
-    return false;
-  }
-  updateStatus();
-  notify();
-  return true;
-}
-
 void GradesEditor::sort() {
   const int field = currentField_;
   const Text header = s_.editor.isEmpty() ? Text() : s_.editor.line(0);
@@ -330,23 +400,6 @@ void GradesEditor::showSelectionPanel() {
 void GradesEditor::hideSelectionPanel() {
   selectionPanelShown_ = false;
   setFocus(std::string());
-}
-
-bool GradesEditor::controlKeyPressed(const std::string& control, const KeyPress& key) {
-  if (key.name != "Enter" || key.ctrl || key.alt) return false;
-  // Enter walks the panel's fields on to its button.
-  static const std::pair<const char*, const char*> next[] = {
-      {"selectionField", "selectionOperator"},
-      {"selectionOperator", "selectionTerm"},
-      {"selectionTerm", "selectionRun"}};
-  for (const auto& [from, to] : next) {
-    if (control == from && selectionPanelShown_) {
-      setFocus(to);
-      notify();
-      return true;
-    }
-  }
-  return false;
 }
 
 void GradesEditor::runSelectionPanel() {

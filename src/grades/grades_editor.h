@@ -3,12 +3,10 @@
 // aligned, closed by the end marker "#" and locked.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/paths.h"
-#include "app/scaling.h"
-#include "app/window.h"
 #include "base/encoding.h"
 #include "csvlist/list_state.h"
 #include "csvlist/search.h"
@@ -24,6 +22,10 @@
 #include "ui/ports/printer.h"
 #include "ui/ports/shell.h"
 #include "ui/ports/text_editor.h"
+#include "window/folders.h"
+#include "window/registry.h"
+#include "window/scaling.h"
+#include "window/window.h"
 
 namespace korvale {
 
@@ -48,7 +50,6 @@ class GradesEditor : public Window {
     Screen screen;
   };
 
-  // Writes the sample files into the demo folder.
   explicit GradesEditor(Services services);
 
   WindowId id() const override { return WindowId::GradesEditor; }
@@ -57,16 +58,19 @@ class GradesEditor : public Window {
     return U"TABULON  -  Editor zur Auswertung von CSV-Listen (Statistik und Serienbriefe)";
   }
   std::uint32_t background() const override { return 0x506478; }
+  int fontSize() const override;
   std::vector<Control> controls() const override;
+  // The fields view, the help text, the chart and the selection panel.
+  std::vector<Panel> panels() const override;
   TextEditor* mainText() override { return &s_.editor; }
   Text status() const override { return statusLine_; }
   // The fields view while it is shown; nothing while it is hidden.
-  std::vector<Text> fieldsView() const override;
+  std::vector<Text> fieldsView() const;
 
   void opened() override;
   void closed() override;
-  bool keyPressed(const KeyPress& key) override;
-  bool controlKeyPressed(const std::string& control, const KeyPress& key) override;
+  // A double click on the help text prints it.
+  void panelDoubleClicked(const std::string& panel) override;
   void textClicked() override;
   // Opens the file named in the field under the caret.
   void textRightClicked() override;
@@ -90,7 +94,6 @@ class GradesEditor : public Window {
   const MailMergeState& mailMerge() const { return mm_; }
   bool chartShown() const { return stats_.chart.panelVisible; }
   Canvas& chart() { return s_.chart; }
-  const Canvas* chartCanvas() const override { return &s_.chart; }
   const Path& fileName() const { return fileName_; }
   Text rulerText() const { return ruler_; }
   const Screen& screen() const { return s_.screen; }
@@ -143,6 +146,8 @@ class GradesEditor : public Window {
 
  private:
   void buildMenu();
+  void buildKeys();
+  void afterKey() override;
   void open(bool asText);
   // Reads the chosen file into the editor; false when it could not be read.
   bool loadIntoEditor(const Path& path);
@@ -204,5 +209,8 @@ class GradesEditor : public Window {
   Text ruler_;
   std::vector<Text> fieldsViewText_;
 };
+
+// The Grades editor on the program's ports, folders and shared variables.
+std::unique_ptr<Window> makeGradesEditor(WindowServices& services);
 
 }  // namespace korvale

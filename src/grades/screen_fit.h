@@ -3,7 +3,7 @@
 // beside the editor and the width of the fields view.
 #pragma once
 
-#include "app/scaling.h"
+#include "window/scaling.h"
 
 namespace korvale {
 

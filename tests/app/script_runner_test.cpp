@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "base/files.h"
+#include "support/app/test_platform.h"
 #include "support/temp_folder.h"
-#include "support/test_platform.h"
 
 namespace korvale {
 namespace {
@@ -57,6 +57,9 @@ TEST_F(ScriptRunnerTest, FailuresStopWithExitTwoAndTheLine) {
       {"open Noten-Editor\ncaret 1 x\n", "line 2: not a number: x"},
       {"dump nothing\n", "line 1: unknown dump: nothing"},
       {"open Programmende\ndump labels\n", "line 2: the program has ended"},
+      {"open Noten-Editor\ncell 0 0\n", "line 2: the window shows no plan"},
+      {"open Noten-Editor\nchartclick 3 4\n", "line 2: the window shows no chart"},
+      {"open Noten-Editor\ndblpanel Hilfe\n", "line 2: 'Hilfe' is not available"},
   };
   for (const auto& r : rows) {
     TestPlatform platform2;

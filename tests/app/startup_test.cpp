@@ -6,10 +6,10 @@
 
 #include "app/application.h"
 #include "app/paths.h"
-#include "app/scaling.h"
 #include "base/files.h"
+#include "support/app/test_platform.h"
 #include "support/temp_folder.h"
-#include "support/test_platform.h"
+#include "window/scaling.h"
 
 namespace korvale {
 namespace {

@@ -8,19 +8,19 @@
 #include <string>
 #include <vector>
 
-#include "app/window.h"
 #include "base/files.h"
 #include "grades/grades_editor.h"
 #include "support/memory_text_editor.h"
 #include "support/recording_canvas.h"
 #include "support/test_ports.h"
+#include "window/window.h"
 
 namespace korvale {
 
 class RecordingHost : public WindowHost {
  public:
-  void openModal(WindowId) override { ++opened; }
-  void close(WindowId) override { ++closed; }
+  void openModal(const WindowId&) override { ++opened; }
+  void close(const WindowId&) override { ++closed; }
   int opened = 0;
   int closed = 0;
 };

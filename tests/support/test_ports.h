@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/scripted_dialogs.h"
 #include "ui/ports/key_state.h"
+#include "ui/ports/scripted_dialogs.h"
 
 namespace korvale {
 

@@ -63,6 +63,10 @@ class Canvas {
   virtual void text(Point at, const Text& text) = 0;
   virtual int textWidth(const Text& text) = 0;
   virtual int textHeight(const Text& text) = 0;
+
+  // The toolkit's own image behind the surface, for its views and printer; nullptr for a surface
+  // of another kind.
+  virtual const void* nativeImage() const { return nullptr; }
 };
 
 }  // namespace korvale

@@ -34,6 +34,7 @@ class QtCanvas : public Canvas {
   void text(Point at, const Text& text) override;
   int textWidth(const Text& text) override;
   int textHeight(const Text& text) override;
+  const void* nativeImage() const override { return &image_; }
 
  private:
   QImage image_;
@@ -41,5 +42,10 @@ class QtCanvas : public Canvas {
   QBrush brush_;
   QFont font_;
 };
+
+// The image of a surface drawn by a QtCanvas; nullptr for any other.
+inline const QImage* imageOf(const Canvas* canvas) {
+  return canvas == nullptr ? nullptr : static_cast<const QImage*>(canvas->nativeImage());
+}
 
 }  // namespace korvale

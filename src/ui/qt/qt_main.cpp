@@ -6,17 +6,11 @@
 #include <QLocale>
 #include <QTranslator>
 #include <clocale>
-#include <cstdlib>
-#include <functional>
-#include <iostream>
 
-#include "app/application.h"
-#include "app/command_line.h"
-#include "app/script_runner.h"
-#include "base/files.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/qt_printer.h"
+#include "ui/qt/qt_text.h"
 
 namespace korvale {
 
@@ -30,7 +24,7 @@ void keepNumbersInC() {
 // where no translation exists); the desktop matches the windows to our menu entry and icon.
 void setUpApplication(QApplication& qt) {
   QApplication::setApplicationName(QStringLiteral("korvale"));
-  QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+  QApplication::setApplicationVersion(QStringLiteral(KORVALE_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral("de.korvale.Korvale"));
   auto* translator = new QTranslator(&qt);
   if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -49,92 +43,56 @@ void setWindowIcon() {
   QApplication::setWindowIcon(icon);
 }
 
-// A script shows what would be opened instead of starting the desktop's programs.
-class TranscriptShell : public Shell {
- public:
-  explicit TranscriptShell(std::function<void(const Path&)> sink) : sink_(std::move(sink)) {}
-  bool openDocument(const Path& path) override {
-    sink_(path);
-    return true;
-  }
-
- private:
-  std::function<void(const Path&)> sink_;
-};
-
-StartOptions startOptions() {
-  return {currentDirectory(), temporaryFolder(std::getenv("TMPDIR")), currentLogin()};
+// Qt reads the platform from the environment while it starts.
+bool requestOffscreen(bool offscreen) {
+  if (offscreen) qputenv("QT_QPA_PLATFORM", "offscreen");
+  return offscreen;
 }
 }  // namespace
 
-int runProgram(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  setUpApplication(qt);
-  setWindowIcon();
+struct QtProgram::Parts {
+  Parts(int& argc, char** argv, bool offscreen)
+      : offscreen(requestOffscreen(offscreen)), qt(argc, argv) {}
+  bool offscreen;
+  QApplication qt;
+  std::unique_ptr<QtPlatform> platform;
+  QPrinter pdf{QPrinter::HighResolution};
+  std::unique_ptr<QtPrinter> pdfPrinter;
+};
+
+QtProgram::QtProgram(int& argc, char** argv, bool offscreen)
+    : parts_(std::make_unique<Parts>(argc, argv, offscreen)) {
+  setUpApplication(parts_->qt);
+  if (!offscreen) setWindowIcon();
   keepNumbersInC();
-  QtPlatform platform(nullptr, nullptr, true);
-  Application app(platform);
-  platform.attach(app);
-  if (!app.start(startOptions())) return 1;
-  return QApplication::exec();
 }
 
-int runScriptProgram(int argc, char** argv, const Path& scriptPath, const Path& printFolder) {
-  const auto script = readFileBytes(scriptPath);
-  if (!script) {
-    std::cerr << "korvale: cannot read " << scriptPath << "\n";
-    return 2;
-  }
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication qt(argc, argv);
-  setUpApplication(qt);
-  keepNumbersInC();
-  Path folder = scriptPath.folder();
-  if (!folder.isAbsolute()) folder = currentDirectory().join(folder);
+QtProgram::~QtProgram() = default;
 
-  Application* appPtr = nullptr;
-  ScriptedDialogs dialogs([](const std::string& line) { std::cout << line << "\n"; },
-                          [&](const Path& path) {
-                            return appPtr ? shortenScriptPath(path, *appPtr, folder) : path.bytes();
-                          });
-  ScriptKeyState keys;
-  // With --print-to every job is also written as a PDF file there.
-  QPrinter pdf(QPrinter::HighResolution);
-  QtPrinter pdfPrinter(pdf, printFolder);
-  RecordingPrinter printer(printFolder.empty() ? nullptr : &pdfPrinter);
-  MemoryClipboard clipboard;
-  TranscriptShell shell([&](const Path& path) {
-    std::cout << "[shell] "
-              << ScriptedDialogs::show(
-                     fromUtf8(appPtr ? shortenScriptPath(path, *appPtr, folder) : path.bytes()))
-              << "\n";
-  });
-  QtPlatform platform(&dialogs, &keys, true, &printer, &clipboard, &shell);
-  Application app(platform);
-  appPtr = &app;
-  platform.attach(app);
-  if (!app.start(startOptions())) {
-    std::cerr << scriptPath << ": the program ended at start-up\n";
-    return 2;
-  }
-  ScriptContext context{app,
-                        dialogs,
-                        keys,
-                        std::cout,
-                        folder,
-                        [&platform] {
-                          QCoreApplication::processEvents();
-                          platform.refreshAll();
-                        },
-                        &printer.jobs,
-                        [](const Canvas& chart, const Path& path) {
-                          const auto* image = dynamic_cast<const QtCanvas*>(&chart);
-                          return image != nullptr && image->savePng(path);
-                        }};
-  const ScriptResult result = runScript(*script, context);
-  std::cout.flush();
-  if (result.exitCode != 0) std::cerr << scriptPath << ": " << result.error << "\n";
-  return result.exitCode;
+Platform& QtProgram::platform(const Ports& p) {
+  if (!parts_->platform)
+    parts_->platform =
+        std::make_unique<QtPlatform>(p.dialogs, p.keys, true, p.printer, p.clipboard, p.shell);
+  return *parts_->platform;
+}
+
+Printer& QtProgram::pdfPrinter(const Path& folder) {
+  if (!parts_->pdfPrinter) parts_->pdfPrinter = std::make_unique<QtPrinter>(parts_->pdf, folder);
+  return *parts_->pdfPrinter;
+}
+
+void QtProgram::settle() {
+  QCoreApplication::processEvents();
+  if (parts_->platform) parts_->platform->refreshAll();
+}
+
+bool QtProgram::savePng(const Canvas& chart, const Path& path) {
+  const QImage* image = imageOf(&chart);
+  return image != nullptr && image->save(pathToQt(path), "PNG");
+}
+
+int QtProgram::exec() {
+  return QApplication::exec();
 }
 
 }  // namespace korvale

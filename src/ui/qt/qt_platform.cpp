@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "app/start_window.h"
-#include "ui/qt/grades_editor_view.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_clipboard.h"
 #include "ui/qt/qt_dialogs.h"
@@ -78,6 +76,15 @@ std::unique_ptr<Canvas> QtPlatform::createCanvas() {
   return std::make_unique<QtCanvas>();
 }
 
+std::map<WindowId, ViewFactory> specialViews() {
+  // The Start window is the main window, its panels placed by the screen's size.
+  return {{WindowId::Start, [](Window& window, ViewContext context, const Screen& screen) {
+             auto* start = new StartWindowView(window, std::move(context));
+             start->setScale(startWindowScale(screen));
+             return static_cast<WindowView*>(start);
+           }}};
+}
+
 WindowView* QtPlatform::viewFor(Window& window) {
   auto it = views_.find(window.id());
   if (it != views_.end()) return it->second;
@@ -86,17 +93,13 @@ WindowView* QtPlatform::viewFor(Window& window) {
     for (QtTextEditor* candidate : pendingEditors_)
       if (candidate == text) editor = candidate;
   }
-  auto after = [this] { refreshAll(); };
+  ViewContext context{*host_, editor, [this] { refreshAll(); }};
+  static const std::map<WindowId, ViewFactory> special = specialViews();
   WindowView* view = nullptr;
-  if (window.id() == WindowId::Start) {
-    auto* start = new StartWindowView(window, *app_, editor, after);
-    start->setScale(startWindowScale(screen()));
-    view = start;
-  } else if (window.id() == WindowId::GradesEditor) {
-    view = new GradesEditorView(window, *app_, editor, after);
-    view->setWindowModality(Qt::ApplicationModal);
+  if (const auto maker = special.find(window.id()); maker != special.end()) {
+    view = maker->second(window, std::move(context), screen());
   } else {
-    view = new WindowView(window, *app_, editor, after);
+    view = new WindowView(window, std::move(context));
     view->setWindowModality(Qt::ApplicationModal);
   }
   views_[window.id()] = view;

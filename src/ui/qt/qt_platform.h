@@ -3,16 +3,21 @@
 
 #include <QObject>
 #include <QPrinter>
+#include <functional>
 #include <map>
 #include <memory>
 
-#include "app/application.h"
-#include "app/platform.h"
+#include "window/platform.h"
 
 namespace korvale {
 
 class WindowView;
 class QtTextEditor;
+struct ViewContext;
+
+// The views of windows whose widgets are special; every other window gets the generic view.
+using ViewFactory = std::function<WindowView*(Window&, ViewContext, const Screen&)>;
+std::map<WindowId, ViewFactory> specialViews();
 
 // Tracks whether Escape is held down, for long loops that poll it.
 class QtKeyState : public QObject, public KeyState {
@@ -43,7 +48,8 @@ class QtPlatform : public Platform {
              Clipboard* clipboard = nullptr, Shell* shell = nullptr);
   ~QtPlatform() override;
 
-  void attach(Application& app) { app_ = &app; }
+  void attach(WindowHost& host) { host_ = &host; }
+  void setHost(WindowHost& host) override { attach(host); }
   Dialogs& dialogs() override { return *dialogs_; }
   KeyState& keys() override { return *keys_; }
   Cursor& cursor() override { return cursor_; }
@@ -76,7 +82,7 @@ class QtPlatform : public Platform {
   KeyState* keys_;
   QtCursor cursor_;
   bool showWindows_;
-  Application* app_ = nullptr;
+  WindowHost* host_ = nullptr;
   std::vector<QtTextEditor*> pendingEditors_;  // created, not yet shown in a window
   std::map<WindowId, WindowView*> views_;
 };

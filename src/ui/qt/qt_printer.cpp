@@ -31,12 +31,12 @@ bool QtPrinter::print(const PrintJob& job) {
                                                                         : QPageLayout::Portrait);
   if (job.picture != nullptr) {
     // A chart fills the page inside the margins, keeping its proportions.
-    const auto* canvas = dynamic_cast<const QtCanvas*>(job.picture);
+    const QImage* image = imageOf(job.picture);
     QPainter painter;
-    if (canvas == nullptr || !painter.begin(&printer_)) return false;
+    if (image == nullptr || !painter.begin(&printer_)) return false;
     const QRect page = printer_.pageLayout().paintRectPixels(printer_.resolution());
-    const QSize size = canvas->image().size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(QPoint(0, 0), size), canvas->image());
+    const QSize size = image->size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(QPoint(0, 0), size), *image);
     painter.end();
   } else {
     // The editor port turns the formatted text into a document the way the screen shows it.

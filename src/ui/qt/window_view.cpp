@@ -2,41 +2,65 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <set>
 
-#include "app/start_window.h"
+#include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_text_editor.h"
+#include "window/scaling.h"
 
 namespace korvale {
+
+namespace {
+
+QColor qtColor(Color c) {
+  return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+}
+
+QFont fontFor(const FontSpec& spec, const QFont& fallback) {
+  QFont f = spec.family.empty() ? fallback : QFont(toQt(spec.family));
+  if (spec.size > 0) f.setPointSize(spec.size);
+  f.setBold(spec.bold);
+  return f;
+}
+
+}  // namespace
 
 void PanelLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && clicked)
     clicked();
 }
 
-WindowView::WindowView(Window& window, Application& app, QtTextEditor* editor,
-                       std::function<void()> afterEvent)
-    : window_(window), app_(app), editor_(editor), afterEvent_(std::move(afterEvent)) {
+WindowView::WindowView(Window& window, ViewContext context)
+    : window_(window), context_(std::move(context)), editor_(context_.editor) {
   setObjectName(QString::fromStdString(window.objectName()));
   setWindowTitle(toQt(window.caption()));
   QPalette pal = palette();
-  const std::uint32_t bg = window.background();
-  pal.setColor(QPalette::Window, QColor((bg >> 16) & 0xFF, (bg >> 8) & 0xFF, bg & 0xFF));
+  pal.setColor(QPalette::Window, qtColor(window.background()));
   setPalette(pal);
   setAutoFillBackground(true);
+  if (window.fontSize() > 0) {
+    QFont windowFont = font();
+    windowFont.setPointSize(window.fontSize());
+    setFont(windowFont);
+  }
 
   auto* central = new QWidget(this);
   setCentralWidget(central);
   buildMenus();
   buildControls(central);
+  buildPanels(central);
   window_.changed = [this] { refresh(); };
 }
 
@@ -63,20 +87,26 @@ void WindowView::buildMenus() {
 }
 
 void WindowView::buildControls(QWidget* host) {
+  // Controls gathered in a panel stand there, not in the row below the main text.
+  std::set<std::string> inPanels;
+  for (const Panel& panel : window_.panels())
+    for (const auto& names : panel.rowsOfControls) inPanels.insert(names.begin(), names.end());
+
   auto* column = new QVBoxLayout(host);
+  middle_ = new QHBoxLayout();
+  row_ = new QHBoxLayout();
   if (editor_ != nullptr) {
     QTextEdit* edit = editor_->widget();
     edit->setParent(host);
     edit->viewport()->installEventFilter(this);
     edit->installEventFilter(this);
-    column->addWidget(edit, 1);
+    middle_->addWidget(edit, 1);
   }
-  auto* row = new QHBoxLayout();
   for (const Control& control : window_.controls()) {
     QWidget* widget = nullptr;
+    const std::string name = control.name;
     if (control.kind == Control::Kind::Button) {
       auto* button = new QPushButton(toQt(control.caption), host);
-      const std::string name = control.name;
       button->installEventFilter(this);
       connect(button, &QPushButton::clicked, this, [this, name] {
         for (const Control& c : window_.controls())
@@ -94,7 +124,6 @@ void WindowView::buildControls(QWidget* host) {
       face.setColor(QPalette::Window, QColor(240, 240, 240));
       face.setColor(QPalette::WindowText, QColor(0, 0, 0));
       panel->setPalette(face);
-      const std::string name = control.name;
       panel->clicked = [this, name] {
         for (const Control& c : window_.controls())
           if (c.name == name && c.action) run(c.action);
@@ -102,14 +131,12 @@ void WindowView::buildControls(QWidget* host) {
       widget = panel;
     } else if (control.kind == Control::Kind::Edit) {
       auto* edit = new QLineEdit(toQt(control.caption), host);
-      const std::string name = control.name;
       connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
         for (const Control& c : window_.controls())
           if (c.name == name && c.edited) run([&] { c.edited(fromQt(text)); });
       });
-      connect(edit, &QLineEdit::returnPressed, this, [this, name] {
-        run([&] { window_.controlKeyPressed(name, KeyPress{"Enter", false, false, false}); });
-      });
+      connect(edit, &QLineEdit::returnPressed, this,
+              [this, name] { run([&] { window_.keyInControl(name, KeyPress{"Enter"}); }); });
       edit->installEventFilter(this);
       widget = edit;
     } else {
@@ -117,12 +144,143 @@ void WindowView::buildControls(QWidget* host) {
       label->setAutoFillBackground(true);
       widget = label;
     }
-    widget->setObjectName(QString::fromStdString(control.name));
-    controls_[control.name] = widget;
-    if (control.kind != Control::Kind::Panel) row->addWidget(widget);
+    widget->setObjectName(QString::fromStdString(name));
+    if (!control.font.family.empty() || control.font.size > 0)
+      widget->setFont(fontFor(control.font, font()));
+    controls_[name] = widget;
+    if (control.kind == Control::Kind::Panel || inPanels.count(name) > 0) continue;
+    if (control.place == Control::Place::Top) {
+      widget->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+      column->addWidget(widget);
+    } else {
+      row_->addWidget(widget);
+    }
   }
-  row->addStretch(1);
-  column->addLayout(row);
+  row_->addStretch(1);
+  column->addLayout(middle_, 1);
+  column->addLayout(row_);
+}
+
+QWidget* WindowView::buildPanelContent(const Panel& panel, QWidget* host) {
+  const std::string name = panel.name;
+  switch (panel.kind) {
+    case Panel::Kind::Lines: {
+      auto* memo = new QPlainTextEdit(host);
+      memo->setReadOnly(true);
+      memo->setFont(fontFor(panel.font, font()));
+      if (panel.width > 0) memo->setFixedWidth(panel.width);
+      memo->setPalette(QPalette(qtColor(panel.background)));
+      memo->viewport()->installEventFilter(this);
+      return memo;
+    }
+    case Panel::Kind::Canvas: {
+      auto* chart = new QLabel(host);
+      chart->setAlignment(Qt::AlignTop);
+      chart->installEventFilter(this);
+      return chart;
+    }
+    case Panel::Kind::Grid: {
+      auto* grid = new QTableWidget(host);
+      grid->horizontalHeader()->hide();
+      grid->verticalHeader()->hide();
+      grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+      grid->setFont(fontFor(panel.font, font()));
+      connect(grid, &QTableWidget::cellPressed, this, [this, name](int row, int column) {
+        run([&] { window_.cellPressed(name, column, row); });
+      });
+      connect(grid, &QTableWidget::cellDoubleClicked, this, [this, name](int row, int column) {
+        run([&] { window_.cellDoubleClicked(name, column, row); });
+      });
+      return grid;
+    }
+    case Panel::Kind::Edits: {
+      auto* frame = new QFrame(host);
+      frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+      frame->setLineWidth(2);
+      frame->setAutoFillBackground(true);
+      frame->setPalette(QPalette(qtColor(panel.background)));
+      auto* grid = new QGridLayout(frame);
+      int line = 0;
+      for (const auto& names : panel.rowsOfControls) {
+        int column = 0;
+        for (const std::string& control : names) {
+          const auto it = controls_.find(control);
+          if (it == controls_.end()) continue;
+          it->second->setParent(frame);
+          if (names.size() == 1)
+            grid->addWidget(it->second, line, 0, 1, 2);
+          else
+            grid->addWidget(it->second, line, column++);
+        }
+        ++line;
+      }
+      return frame;
+    }
+  }
+  return nullptr;
+}
+
+void WindowView::buildPanels(QWidget* host) {
+  for (const Panel& panel : window_.panels()) {
+    PanelWidgets widgets;
+    widgets.kind = panel.kind;
+    widgets.content = buildPanelContent(panel, host);
+    widgets.content->setObjectName(QString::fromStdString(panel.name));
+    if (panel.draggable) {
+      // The user may drag it by its title bar to another place, or off the window; closing it is
+      // the controller's business, through its menu entries and buttons.
+      auto* dock = new QDockWidget(toQt(panel.title), this);
+      dock->setObjectName(QString::fromStdString(panel.name + "Dock"));
+      dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+      dock->setWidget(widgets.content);
+      addDockWidget(Qt::RightDockWidgetArea, dock);
+      widgets.holder = dock;
+    } else {
+      // The fixed panels stand to the left of the main text.
+      middle_->insertWidget(middle_->count() - (editor_ != nullptr ? 1 : 0), widgets.content, 1);
+      widgets.holder = widgets.content;
+    }
+    widgets.holder->hide();
+    panels_[panel.name] = widgets;
+  }
+}
+
+void WindowView::refreshPanel(const Panel& panel, PanelWidgets& widgets) {
+  bool shown = panel.visible;
+  if (panel.kind == Panel::Kind::Lines) {
+    if (widgets.lines != panel.lines) {
+      QStringList lines;
+      for (const Text& line : panel.lines) lines << toQt(line);
+      static_cast<QPlainTextEdit*>(widgets.content)->setPlainText(lines.join(QLatin1Char('\n')));
+      widgets.lines = panel.lines;
+    }
+  } else if (panel.kind == Panel::Kind::Canvas) {
+    const QImage* image = imageOf(panel.canvas);
+    shown = shown && image != nullptr;
+    if (shown) static_cast<QLabel*>(widgets.content)->setPixmap(QPixmap::fromImage(*image));
+  } else if (panel.kind == Panel::Kind::Grid) {
+    auto* grid = static_cast<QTableWidget*>(widgets.content);
+    grid->setColumnCount(panel.columns);
+    grid->setRowCount(panel.rows);
+    for (int c = 0; c < panel.columns && c < static_cast<int>(panel.columnWidths.size()); ++c)
+      grid->setColumnWidth(c, panel.columnWidths[static_cast<std::size_t>(c)]);
+    for (int r = 0; r < panel.rows && r < static_cast<int>(panel.rowHeights.size()); ++r)
+      grid->setRowHeight(r, panel.rowHeights[static_cast<std::size_t>(r)]);
+    for (std::size_t i = 0; i < panel.cells.size() && panel.columns > 0; ++i) {
+      const Panel::Cell& cell = panel.cells[i];
+      const int row = static_cast<int>(i) / panel.columns;
+      const int column = static_cast<int>(i) % panel.columns;
+      QTableWidgetItem* item = grid->item(row, column);
+      if (item == nullptr) {
+        item = new QTableWidgetItem();
+        grid->setItem(row, column, item);
+      }
+      item->setText(toQt(cell.text));
+      item->setBackground(qtColor(cell.background));
+      item->setForeground(qtColor(cell.foreground));
+    }
+  }
+  widgets.holder->setVisible(shown);
 }
 
 void WindowView::refresh() {
@@ -143,6 +301,9 @@ void WindowView::refresh() {
       label->setText(toQt(control.caption));
     }
   }
+  for (const Panel& panel : window_.panels())
+    if (const auto it = panels_.find(panel.name); it != panels_.end())
+      refreshPanel(panel, it->second);
   placeControls();
   // The control the controller gave the focus to gets it on screen.
   QWidget* focus = nullptr;
@@ -157,13 +318,13 @@ void WindowView::refresh() {
 
 void WindowView::run(const std::function<void()>& action) {
   if (action) action();
-  if (afterEvent_) afterEvent_();
+  if (context_.afterEvent) context_.afterEvent();
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {
   event->accept();
   // The controller decides what closing means; the platform then hides this view.
-  run([this] { app_.close(window_.id()); });
+  run([this] { context_.host.close(window_.id()); });
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
@@ -173,12 +334,26 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
       if (widget == watched) window_.setFocus(name);
     if (editor_ != nullptr && watched == editor_->widget()) window_.setFocus(std::string());
   }
-  // Enter on a focused button presses it, as on the desktop.
-  if (auto* button = qobject_cast<QPushButton*>(watched);
-      button != nullptr && event->type() == QEvent::KeyPress) {
+  if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched) != nullptr) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      button->click();
+      for (const auto& [name, widget] : controls_)
+        if (widget == watched) run([&] { window_.keyInControl(name, KeyPress{"Enter"}); });
+      return true;
+    }
+  }
+  for (const auto& [name, widgets] : panels_) {
+    if (widgets.kind == Panel::Kind::Lines && event->type() == QEvent::MouseButtonDblClick &&
+        watched == static_cast<QPlainTextEdit*>(widgets.content)->viewport()) {
+      const std::string panel = name;
+      run([&] { window_.panelDoubleClicked(panel); });
+      return true;
+    }
+    if (widgets.kind == Panel::Kind::Canvas && event->type() == QEvent::MouseButtonPress &&
+        watched == widgets.content) {
+      const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+      const std::string panel = name;
+      run([&] { window_.canvasPressed(panel, at.x(), at.y()); });
       return true;
     }
   }
@@ -230,8 +405,8 @@ void StartWindowView::resizeEvent(QResizeEvent* event) {
 
 void StartWindowView::placeControls() {
   QWidget* host = centralWidget();
-  const int w = scaled(StartWindow::kPanelWidth, scale_);
-  const int h = scaled(StartWindow::kPanelHeight, scale_);
+  const int w = scaled(kStartPanelWidth, scale_);
+  const int h = scaled(kStartPanelHeight, scale_);
   const StartPanels p = startPanelLayout(host->width(), host->height(), w, h);
   const std::pair<const char*, Rect> places[] = {{"classEditor", p.classEditor},
                                                  {"gradesEditor", p.gradesEditor},

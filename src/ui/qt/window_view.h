@@ -1,15 +1,18 @@
-// A window on screen: it builds its menu bar, labels and buttons from its controller's tables,
-// shows them again after every event, and forwards clicks, keys and the close box.
+// A window on screen: it builds its menu bar, labels, buttons and panels from its controller's
+// tables, shows them again after every event, and forwards clicks, keys and the close box.
 #pragma once
 
+#include <QBoxLayout>
+#include <QDockWidget>
+#include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
-#include <QPointer>
+#include <QPlainTextEdit>
+#include <QTableWidget>
 #include <functional>
 #include <map>
 
-#include "app/application.h"
-#include "app/window.h"
+#include "window/window.h"
 
 namespace korvale {
 
@@ -25,13 +28,19 @@ class PanelLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// What a view needs besides its controller.
+struct ViewContext {
+  WindowHost& host;
+  QtTextEditor* editor = nullptr;  // the controller's main text, when it has one
+  std::function<void()> afterEvent;
+};
+
 class WindowView : public QMainWindow {
  public:
-  WindowView(Window& window, Application& app, QtTextEditor* editor,
-             std::function<void()> afterEvent);
+  WindowView(Window& window, ViewContext context);
 
   Window& controller() { return window_; }
-  // Re-reads caption, menus, labels and buttons from the controller.
+  // Re-reads caption, menus, labels, buttons and panels from the controller.
   virtual void refresh();
 
  protected:
@@ -42,15 +51,28 @@ class WindowView : public QMainWindow {
   virtual void placeControls() {}
 
   Window& window_;
-  Application& app_;
+  ViewContext context_;
   QtTextEditor* editor_;
-  std::function<void()> afterEvent_;
   std::map<std::string, QWidget*> controls_;
 
  private:
+  // One panel's widgets: its content, and the dock or frame it stands in.
+  struct PanelWidgets {
+    Panel::Kind kind = Panel::Kind::Lines;
+    QWidget* content = nullptr;
+    QWidget* holder = nullptr;
+    std::vector<Text> lines;
+  };
+
   void buildMenus();
   void buildControls(QWidget* host);
+  void buildPanels(QWidget* host);
+  QWidget* buildPanelContent(const Panel& panel, QWidget* host);
+  void refreshPanel(const Panel& panel, PanelWidgets& widgets);
   std::vector<std::pair<QAction*, std::size_t>> actions_;
+  std::map<std::string, PanelWidgets> panels_;
+  QHBoxLayout* middle_ = nullptr;
+  QHBoxLayout* row_ = nullptr;
 };
 
 class StartWindowView : public WindowView {

@@ -1,4 +1,4 @@
-#include "app/scaling.h"
+#include "window/scaling.h"
 
 #include <cmath>
 

@@ -21,6 +21,10 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
+// The design size of the Start window's three panels.
+inline constexpr int kStartPanelWidth = 250;
+inline constexpr int kStartPanelHeight = 80;
+
 struct StartPanels {
   Rect classEditor, gradesEditor, programEnd;
 };

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
 #include "support/memory_text_editor.h"
 #include "support/recording_canvas.h"
 #include "support/test_ports.h"
+#include "window/platform.h"
 
 namespace korvale {
 

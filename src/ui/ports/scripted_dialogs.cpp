@@ -1,4 +1,4 @@
-#include "app/scripted_dialogs.h"
+#include "ui/ports/scripted_dialogs.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // A window whose content comes later: it has its name, caption and colour, and closes.
 #pragma once
 
-#include "app/window.h"
+#include "window/window.h"
 
 namespace korvale {
 

@@ -4,8 +4,6 @@
 
 #include <memory>
 
-#include "app/scaling.h"
-#include "app/window.h"
 #include "ui/ports/canvas.h"
 #include "ui/ports/clipboard.h"
 #include "ui/ports/dialogs.h"
@@ -13,6 +11,8 @@
 #include "ui/ports/printer.h"
 #include "ui/ports/shell.h"
 #include "ui/ports/text_editor.h"
+#include "window/scaling.h"
+#include "window/window.h"
 
 namespace korvale {
 
@@ -35,6 +35,8 @@ class Platform {
   virtual void windowHidden(Window& window) = 0;
   // The main window closed: the program ends.
   virtual void quit() = 0;
+  // The host the views send their close boxes to; set once by the program.
+  virtual void setHost(WindowHost&) {}
 };
 
 }  // namespace korvale

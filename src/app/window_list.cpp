@@ -1,0 +1,29 @@
+#include "app/window_list.h"
+
+#include "app/start_window.h"
+#include "grades/grades_editor.h"
+#include "window/placeholder_window.h"
+
+namespace korvale {
+
+namespace {
+
+template <typename... Args>
+WindowType placeholder(const WindowId& id, Args... args) {
+  return {id, [=](WindowServices&) { return std::make_unique<PlaceholderWindow>(id, args...); }};
+}
+
+}  // namespace
+
+void registerWindows(WindowRegistry& r) {
+  r.add(
+      {WindowId::Start, [](WindowServices& s) { return std::make_unique<StartWindow>(s.host()); }});
+  r.add(placeholder(WindowId::ClassEditor, "TForm1",
+                    Text(U"SITZO - Editor für Namensliste und Sitzplan"), 0x647896u));
+  r.add({WindowId::GradesEditor, [](WindowServices& s) { return makeGradesEditor(s); }});
+  r.add(placeholder(WindowId::ListTools, "TForm23",
+                    Text(U"LISTWERK - Werkzeuge zur Verarbeitung von CSV-Listen"), 0x506478u));
+  r.add(placeholder(WindowId::Calculator, "TForm13", Text(U"RECHNIX, Calculator"), 0xDCDCF0u));
+}
+
+}  // namespace korvale

@@ -1,0 +1,65 @@
+#include "window/window.h"
+
+namespace korvale {
+
+bool modifiersMatch(Modifiers rule, const KeyPress& key) {
+  switch (rule) {
+    case Modifiers::None:
+      return !key.ctrl && !key.shift && !key.alt;
+    case Modifiers::Ctrl:
+      return key.ctrl && !key.shift && !key.alt;
+    case Modifiers::Shift:
+      return key.shift && !key.ctrl && !key.alt;
+    case Modifiers::Alt:
+      return key.alt && !key.ctrl && !key.shift;
+    case Modifiers::NoneOrShift:
+      return !key.ctrl && !key.alt;
+    case Modifiers::Any:
+      return true;
+  }
+  return false;
+}
+
+bool Window::runKey(const std::string& control, const KeyPress& key) {
+  for (const KeyBinding& binding : keys_) {
+    if (binding.control != control || binding.key != key.name) continue;
+    if (!modifiersMatch(binding.modifiers, key)) continue;
+    if (binding.condition && !binding.condition()) continue;
+    const auto action = binding.action;  // the table may change while it runs
+    action();
+    return true;
+  }
+  return false;
+}
+
+bool Window::keyPressed(const KeyPress& key) {
+  const bool handled = runKey(std::string(), key);
+  afterKey();
+  return handled;
+}
+
+void Window::keyInControl(const std::string& control, const KeyPress& key) {
+  if (runKey(control, key) || key.name != "Enter") return;
+  // Enter on a focused button presses it, as on the desktop.
+  for (const Control& c : controls()) {
+    if (c.name == control && c.kind == Control::Kind::Button && c.action && c.visible &&
+        c.enabled) {
+      const auto action = c.action;
+      action();
+      return;
+    }
+  }
+}
+
+MenuItem* Window::findMenu(const Text& menu, const Text& entry) {
+  for (MenuItem& item : menu_)
+    if (item.menu == menu && item.entry == entry) return &item;
+  return nullptr;
+}
+
+void Window::enableMenu(const Text& menu, bool enabled) {
+  for (MenuItem& item : menu_)
+    if (item.menu == menu) item.enabled = enabled;
+}
+
+}  // namespace korvale
