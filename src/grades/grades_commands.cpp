@@ -160,7 +160,7 @@ void GradesEditor::textRightClicked() {
   updateStatus();
   const TextPos at = s_.editor.markStart();
   const Text name = fieldUnderCaret(s_.editor.line(at.line), at.column);
-  const Path folder = currentDirectory();
+  const Path& folder = s_.workingFolder;
   // Missing files and a desktop that cannot open them are passed over in silence.
   if (isDocumentHere(folder, name)) s_.shell.openDocument(folder.join(Path::fromText(name)));
   notify();

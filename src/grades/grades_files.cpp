@@ -40,7 +40,6 @@ void GradesEditor::open(bool asText) {
                                U"Alle Dateien (*.*)|*.*";
   if (const auto path = s_.dialogs.openFile(filter, s_.workingFolder)) {
     s_.workingFolder = path->folder();
-    changeDirectory(s_.workingFolder);
     fileName_ = path->fileName();
     fileExtension_ = path->extension();
     if (!loadIntoEditor(*path)) {
@@ -180,7 +179,6 @@ void GradesEditor::save() {
   caretTo(1, 1);
   if (written) {
     s_.workingFolder = path.folder();
-    changeDirectory(s_.workingFolder);
     fileName_ = path.fileName();
     fileExtension_ = extension;
   } else {
