@@ -2,14 +2,11 @@
 
 #include <algorithm>
 
-#include "base/files.h"
 #include "base/numbers.h"
 #include "base/text_routines.h"
 #include "csvlist/field_table.h"
 #include "csvlist/grades_mode.h"
 #include "csvlist/layout.h"
-#include "csvlist/sorting.h"
-#include "csvlist/table_text.h"
 #include "grades/help_text.h"
 #include "grades/screen_fit.h"
 #include "stats/stats_commands.h"
@@ -26,9 +23,10 @@ Text rulerFor(int dpi) {
 
 }  // namespace
 
-GradesEditor::GradesEditor(Services services) : s_(services) {
-  textFont_ = s_.editor.typingFormat();
-  textFont_.bold = textFont_.italic = textFont_.underline = false;
+GradesEditor::GradesEditor(Services services) : c_{services, *this, menu_} {
+  c_.notify = [this] { notify(); };
+  c_.textFont = c_.ports.editor.typingFormat();
+  c_.textFont.bold = c_.textFont.italic = c_.textFont.underline = false;
   buildMenu();
   buildKeys();
 }
@@ -40,11 +38,94 @@ std::unique_ptr<Window> makeGradesEditor(WindowServices& s) {
       p.clipboard(), p.shell(), s.variables(), s.newCanvas(), s.workingFolder().path, p.screen()});
 }
 
+void GradesEditor::buildMenu() {
+  const Text datei = U"Datei";
+  const Text bearbeiten = U"Bearbeiten";
+  const Text schrift = U"Schrift";
+  const Text datenbank = U"Datenbank";
+  const Text mathematik = U"Mathematik";
+  TextEditor& e = c_.ports.editor;
+  menu_ = {
+      {datei, U"Ordner wechseln", true, [this] { switchFolder(c_); }},
+      {datei, U"Öffnen (CSV)", true, [this] { openFile(c_, false); }},
+      {datei, U"Öffnen (Text)", true, [this] { openFile(c_, true); }},
+      {datei, U"Neu", true, [this] { reset(c_); }},
+      // Coming back from them is no new opening: the database stays.
+      {datei, U"LISTWERK", true, [this] { c_.ports.host.openModal(WindowId::ListTools); }},
+      {datei, U"Calculator", true, [this] { c_.ports.host.openModal(WindowId::Calculator); }},
+      {datei, U"Speichern", true, [this] { save(c_); }},
+      {datei, U"Drucken", true, [this] { print(c_); }},
+      {datei, U"Drucker einstellen", true, [this] { c_.ports.dialogs.printerSetup(); }},
+      {datei, U"Beenden", true, [this] { c_.ports.host.close(WindowId::GradesEditor); }},
+      {bearbeiten, U"Undo", true, [&e] { e.undo(); }},
+      {bearbeiten, U"Alles Markieren", true, [&e] { e.markAll(); }},
+      {bearbeiten, U"Ausschneiden", true, [this] { cut(c_); }},
+      {bearbeiten, U"Kopieren", true, [this] { copy(c_); }},
+      {bearbeiten, U"Einfügen", true, [this] { paste(c_); }},
+      {bearbeiten, U"Sperren E/A", true, [this] { toggleLock(c_); }},
+      {bearbeiten, U"Suchen", true,
+       [this, &e] {
+         searchCommand(e, c_.search, c_.ports.dialogs);
+         updateStatus(c_);
+       }},
+      {bearbeiten, U"Sortieren", true, [this] { sort(c_); }},
+      {bearbeiten, U"Compress", true,
+       [this, &e] { compressCommand(e, c_.db.list, c_.ports.cursor); }},
+      {bearbeiten, U"Expand", true,
+       [this, &e] {
+         expandCommand(e, c_.db.list, c_.ports.dialogs, c_.ports.cursor, c_.db.loaded);
+       }},
+      {bearbeiten, U"Separator", true,
+       [this, &e] {
+         separatorCommand(e, c_.db.list, c_.ports.dialogs, [this] { displayFormatting(c_); });
+       }},
+      {bearbeiten, U"Select", true, [this] { showSelectionPanel(c_); }},
+      {bearbeiten, U"Restore", true, [this] { restore(c_); }},
+      {schrift, U"Alles Markieren", true, [&e] { e.markAll(); }},
+      {schrift, U"Schriftart", true, [this] { chooseFont(c_); }},
+      {schrift, U"Schriftgröße", true, [this] { chooseMarkedSize(c_); }},
+      {schrift, U"Courier New", true, [this] { chooseTableFont(c_); }},
+      {schrift, U"Normalschrift", true, [this] { normalFont(c_); }},
+      {schrift, U"Insert \"", true, [&e] { insertQuotesCommand(e); }},
+      {schrift, U"Remove \"", true, [&e] { removeQuotesCommand(e); }},
+      {schrift, U"AddLastSep", true, [&e] { addLastSeparatorCommand(e); }},
+      {schrift, U"DelLastSep", true, [&e] { deleteLastSeparatorCommand(e); }},
+      {mathematik, U"Kommastellen", true, [this] { decimalsCommand(c_.ports.dialogs, c_.stats); }},
+      {mathematik, U"Schulnoten E/A", true,
+       [this, &e] { switchGradesMode(e, c_.db.list, c_.ports.dialogs); }},
+      {mathematik, U"Statistik - 1", true, [this] { evaluate(c_, statistics1Command); }},
+      {mathematik, U"Statistik - 2", true, [this] { evaluate(c_, statistics2Command); }},
+      {mathematik, U"Statistik - N", true, [this] { evaluate(c_, statisticsNCommand); }},
+      {datenbank, U"Datenbank aktualisieren", false,
+       [this] {
+         hideSelectionPanel(c_);
+         reloadDatabase(c_);
+       }},
+      {datenbank, U"Datenbank anzeigen (E/A)", false, [this] { toggleDisplay(c_); }},
+      {datenbank, U"Datenfelder Ansicht (E/A)", false, [this] { toggleFieldsView(c_); }},
+      {datenbank, U"Einen Serienbrief laden", false,
+       [this] { runMailMerge(c_, loadTemplateCommand); }},
+      {datenbank, U"Neuen Serienbrief anlegen", false,
+       [this] { runMailMerge(c_, newTemplateCommand); }},
+      {datenbank, U"Serienbrief speichern", false,
+       [this] { runMailMerge(c_, saveTemplateCommand); }},
+      {datenbank, U"Serienbrief Vorschau (E/A)", false,
+       [this] { runMailMerge(c_, previewCommand); }},
+      {datenbank, U"Serienbrief ausdrucken", false,
+       [this] { runMailMerge(c_, printLettersCommand); }},
+      {U"Hilfe ein/aus", Text(), true,
+       [this] {
+         c_.helpShown = !c_.helpShown;
+         notify();
+       }},
+  };
+}
+
 void GradesEditor::buildKeys() {
-  TextEditor& e = s_.editor;
-  const auto unlocked = [this] { return !locked_; };
+  TextEditor& e = c_.ports.editor;
+  const auto unlocked = [this] { return !c_.locked; };
   keys_ = {
-      {"F3", Modifiers::Any, nullptr, [this, &e] { searchAgain(e, search_); }},
+      {"F3", Modifiers::Any, nullptr, [this, &e] { searchAgain(e, c_.search); }},
       // A locked text swallows them unchanged.
       {"Enter", Modifiers::Ctrl, nullptr,
        [&e, unlocked] {
@@ -61,7 +142,7 @@ void GradesEditor::buildKeys() {
                                                       {"selectionTerm", "selectionRun"}};
   for (const auto& [from, to] : next) {
     const std::string target = to;
-    keys_.push_back({"Enter", Modifiers::NoneOrShift, [this] { return selectionPanelShown_; },
+    keys_.push_back({"Enter", Modifiers::NoneOrShift, [this] { return c_.selection.panelShown; },
                      [this, target] {
                        setFocus(target);
                        notify();
@@ -71,20 +152,61 @@ void GradesEditor::buildKeys() {
 }
 
 void GradesEditor::afterKey() {
-  updateStatus();
+  updateStatus(c_);
   notify();
+}
+
+std::vector<Control> GradesEditor::controls() const {
+  using K = Control::Kind;
+  GradesEditor* self = const_cast<GradesEditor*>(this);
+  const bool panel = c_.selection.panelShown;
+  return {
+      // Its blanks end where an A4 page ends; it must not widen the window.
+      {K::Label,
+       "ruler",
+       c_.ruler,
+       true,
+       true,
+       nullptr,
+       nullptr,
+       Control::Place::Top,
+       {U"Arial", 12, false}},
+      {K::Label, "status", c_.statusLine, true, true, nullptr},
+      {K::Label, "file", c_.document.label, true, true, nullptr},
+      {K::Button, "first", U"|<<", true, true, [self] { caretTo(self->c_, 1, 1); }},
+      {K::Button, "last", U">>|", true, true,
+       [self] { caretTo(self->c_, self->c_.ports.editor.lineCount(), 1); }},
+      {K::Button, "fields", U"Felder E/A", true, true, [self] { toggleFieldsView(self->c_); }},
+      {K::Label, "selectionTitle", U"Datenselektion", panel, true, nullptr},
+      {K::Label, "selectionFieldLabel", U"Nummer des Datenfeldes", panel, true, nullptr},
+      {K::Edit, "selectionField", c_.selection.request.fieldNumber, panel, true, nullptr,
+       [self](const Text& t) { self->c_.selection.request.fieldNumber = t; }},
+      {K::Label, "selectionOperatorLabel", U"Selektor (!,=,<,>,-,+)", panel, true, nullptr},
+      {K::Edit, "selectionOperator", c_.selection.request.op, panel, true, nullptr,
+       [self](const Text& t) { self->c_.selection.request.op = t; }},
+      {K::Label, "selectionTermLabel", U"Suchbegriff", panel, true, nullptr},
+      {K::Edit, "selectionTerm", c_.selection.request.term, panel, true, nullptr,
+       [self](const Text& t) { self->c_.selection.request.term = t; }},
+      {K::Button, "selectionRun", U"Ausführen", panel, true,
+       [self] { runSelectionPanel(self->c_); }},
+      {K::Button, "selectionCancel", U"Abbrechen", panel, true,
+       [self] {
+         hideSelectionPanel(self->c_);
+         self->notify();
+       }},
+  };
 }
 
 int GradesEditor::fontSize() const {
   // The toolkit scales point sizes to the screen's resolution itself, so only its size counts.
-  Screen screen = s_.screen;
+  Screen screen = c_.ports.screen;
   screen.dpi = 96;
   return gradesScreenFit(screen).windowFontSize;
 }
 
 std::vector<Panel> GradesEditor::panels() const {
   using K = Panel::Kind;
-  Screen screen = s_.screen;
+  Screen screen = c_.ports.screen;
   screen.dpi = 96;
   const GradesScreenFit fit = gradesScreenFit(screen);
   // Its names are padded to line up.
@@ -92,13 +214,13 @@ std::vector<Panel> GradesEditor::panels() const {
   Panel fields{K::Lines, "fieldsView", U"Datenfelder", !fieldsView().empty(), true, fixed};
   fields.width = fit.fieldsViewWidth;
   fields.lines = fieldsView();
-  Panel help{K::Lines,   "help", U"Hilfe",
-             helpShown_, false,  {U"Courier New", fit.panelFontSize, true}};
+  Panel help{K::Lines,     "help", U"Hilfe",
+             c_.helpShown, false,  {U"Courier New", fit.panelFontSize, true}};
   help.background = 0xF0F0FA;
   help.lines = gradesHelpText();
   Panel chart{K::Canvas, "chart", U"Grafik", chartShown(), true};
-  chart.canvas = &s_.chart;
-  Panel selection{K::Edits, "selectionPanel", U"Datenselektion", selectionPanelShown_, true};
+  chart.canvas = &c_.ports.chart;
+  Panel selection{K::Edits, "selectionPanel", U"Datenselektion", c_.selection.panelShown, true};
   selection.rowsOfControls = {{"selectionTitle"},
                               {"selectionFieldLabel", "selectionField"},
                               {"selectionOperatorLabel", "selectionOperator"},
@@ -107,350 +229,113 @@ std::vector<Panel> GradesEditor::panels() const {
   return {help, fields, chart, selection};
 }
 
-void GradesEditor::panelDoubleClicked(const std::string& panel) {
-  if (panel == "help") printHelp();
-}
-
-void GradesEditor::buildMenu() {
-  const Text datei = U"Datei";
-  const Text bearbeiten = U"Bearbeiten";
-  const Text schrift = U"Schrift";
-  const Text datenbank = U"Datenbank";
-  const Text mathematik = U"Mathematik";
-  TextEditor& e = s_.editor;
-  menu_ = {
-      {datei, U"Ordner wechseln", true, [this] { switchFolder(); }},
-      {datei, U"Öffnen (CSV)", true, [this] { openList(); }},
-      {datei, U"Öffnen (Text)", true, [this] { openText(); }},
-      {datei, U"Neu", true, [this] { reset(); }},
-      // Coming back from them is no new opening: the database stays.
-      {datei, U"LISTWERK", true, [this] { s_.host.openModal(WindowId::ListTools); }},
-      {datei, U"Calculator", true, [this] { s_.host.openModal(WindowId::Calculator); }},
-      {datei, U"Speichern", true, [this] { save(); }},
-      {datei, U"Drucken", true, [this] { print(); }},
-      {datei, U"Drucker einstellen", true, [this] { s_.dialogs.printerSetup(); }},
-      {datei, U"Beenden", true, [this] { s_.host.close(WindowId::GradesEditor); }},
-      {bearbeiten, U"Undo", true, [&e] { e.undo(); }},
-      {bearbeiten, U"Alles Markieren", true, [&e] { e.markAll(); }},
-      {bearbeiten, U"Ausschneiden", true, [this] { cut(); }},
-      {bearbeiten, U"Kopieren", true, [this] { copy(); }},
-      {bearbeiten, U"Einfügen", true, [this] { paste(); }},
-      {bearbeiten, U"Sperren E/A", true, [this] { toggleLock(); }},
-      {bearbeiten, U"Suchen", true,
-       [this, &e] {
-         searchCommand(e, search_, s_.dialogs);
-         updateStatus();
-       }},
-      {bearbeiten, U"Sortieren", true, [this] { sort(); }},
-      {bearbeiten, U"Compress", true, [this, &e] { compressCommand(e, list_, s_.cursor); }},
-      {bearbeiten, U"Expand", true,
-       [this, &e] { expandCommand(e, list_, s_.dialogs, s_.cursor, databaseLoaded_); }},
-      {bearbeiten, U"Separator", true,
-       [this, &e] { separatorCommand(e, list_, s_.dialogs, [this] { displayFormatting(); }); }},
-      {bearbeiten, U"Select", true, [this] { showSelectionPanel(); }},
-      {bearbeiten, U"Restore", true, [this] { restore(); }},
-      {schrift, U"Alles Markieren", true, [&e] { e.markAll(); }},
-      {schrift, U"Schriftart", true, [this] { chooseFont(); }},
-      {schrift, U"Schriftgröße", true, [this] { chooseMarkedSize(); }},
-      {schrift, U"Courier New", true, [this] { chooseTableFont(); }},
-      {schrift, U"Normalschrift", true, [this] { normalFont(); }},
-      {schrift, U"Insert \"", true, [&e] { insertQuotesCommand(e); }},
-      {schrift, U"Remove \"", true, [&e] { removeQuotesCommand(e); }},
-      {schrift, U"AddLastSep", true, [&e] { addLastSeparatorCommand(e); }},
-      {schrift, U"DelLastSep", true, [&e] { deleteLastSeparatorCommand(e); }},
-      {mathematik, U"Kommastellen", true, [this] { decimalsCommand(s_.dialogs, stats_); }},
-      {mathematik, U"Schulnoten E/A", true, [this, &e] { switchGradesMode(e, list_, s_.dialogs); }},
-      {mathematik, U"Statistik - 1", true, [this] { evaluate(statistics1Command); }},
-      {mathematik, U"Statistik - 2", true, [this] { evaluate(statistics2Command); }},
-      {mathematik, U"Statistik - N", true, [this] { evaluate(statisticsNCommand); }},
-      {datenbank, U"Datenbank aktualisieren", false,
-       [this] {
-         hideSelectionPanel();
-         reloadDatabase();
-       }},
-      {datenbank, U"Datenbank anzeigen (E/A)", false, [this] { toggleDisplay(); }},
-      {datenbank, U"Datenfelder Ansicht (E/A)", false, [this] { toggleFieldsView(); }},
-      {datenbank, U"Einen Serienbrief laden", false, [this] { mailMerge(loadTemplateCommand); }},
-      {datenbank, U"Neuen Serienbrief anlegen", false, [this] { mailMerge(newTemplateCommand); }},
-      {datenbank, U"Serienbrief speichern", false, [this] { mailMerge(saveTemplateCommand); }},
-      {datenbank, U"Serienbrief Vorschau (E/A)", false, [this] { mailMerge(previewCommand); }},
-      {datenbank, U"Serienbrief ausdrucken", false, [this] { mailMerge(printLettersCommand); }},
-      {U"Hilfe ein/aus", Text(), true, [this] { toggleHelp(); }},
-  };
-}
-
-std::vector<Control> GradesEditor::controls() const {
-  using K = Control::Kind;
-  GradesEditor* self = const_cast<GradesEditor*>(this);
-  const bool panel = selectionPanelShown_;
-  return {
-      // Its blanks end where an A4 page ends; it must not widen the window.
-      {K::Label,
-       "ruler",
-       ruler_,
-       true,
-       true,
-       nullptr,
-       nullptr,
-       Control::Place::Top,
-       {U"Arial", 12, false}},
-      {K::Label, "status", statusLine_, true, true, nullptr},
-      {K::Label, "file", fileLabel_, true, true, nullptr},
-      {K::Button, "first", U"|<<", true, true, [self] { self->caretTo(1, 1); }},
-      {K::Button, "last", U">>|", true, true,
-       [self] { self->caretTo(self->s_.editor.lineCount(), 1); }},
-      {K::Button, "fields", U"Felder E/A", true, true, [self] { self->toggleFieldsView(); }},
-      {K::Label, "selectionTitle", U"Datenselektion", panel, true, nullptr},
-      {K::Label, "selectionFieldLabel", U"Nummer des Datenfeldes", panel, true, nullptr},
-      {K::Edit, "selectionField", selectionRequest_.fieldNumber, panel, true, nullptr,
-       [self](const Text& t) { self->selectionRequest_.fieldNumber = t; }},
-      {K::Label, "selectionOperatorLabel", U"Selektor (!,=,<,>,-,+)", panel, true, nullptr},
-      {K::Edit, "selectionOperator", selectionRequest_.op, panel, true, nullptr,
-       [self](const Text& t) { self->selectionRequest_.op = t; }},
-      {K::Label, "selectionTermLabel", U"Suchbegriff", panel, true, nullptr},
-      {K::Edit, "selectionTerm", selectionRequest_.term, panel, true, nullptr,
-       [self](const Text& t) { self->selectionRequest_.term = t; }},
-      {K::Button, "selectionRun", U"Ausführen", panel, true, [self] { self->runSelectionPanel(); }},
-      {K::Button, "selectionCancel", U"Abbrechen", panel, true,
-       [self] {
-         self->hideSelectionPanel();
-         self->notify();
-       }},
-  };
-}
-
 std::vector<Text> GradesEditor::fieldsView() const {
-  return fieldsViewShown_ ? fieldsViewText_ : std::vector<Text>();
+  return c_.db.fieldsViewShown ? c_.db.fieldsViewText : std::vector<Text>();
 }
 
-void GradesEditor::setClipboardEntriesEnabled(bool enabled) {
-  for (const char32_t* entry :
-       {U"Undo", U"Alles Markieren", U"Ausschneiden", U"Kopieren", U"Einfügen"}) {
-    if (MenuItem* item = findMenu(U"Bearbeiten", entry)) item->enabled = enabled;
-  }
-}
-
-void GradesEditor::setLocked(bool locked) {
-  locked_ = locked;
-  s_.editor.setReadOnly(locked);
-}
-
-void GradesEditor::toggleLock() {
-  setLocked(!locked_);
-  s_.dialogs.message(locked_ ? U"Editor gesperrt !" : U"Editor entsperrt !");
-  notify();
+void GradesEditor::panelDoubleClicked(const std::string& panel) {
+  if (panel == "help") korvale::printHelp(c_);
 }
 
 void GradesEditor::opened() {
-  databaseList_.clear();
-  selection_ = SelectionState();
-  ruler_ = rulerFor(s_.screen.dpi);
-  s_.editor.setTypingFormat(textFont());
-  databaseLoaded_ = databaseDisplayed_ = false;
-  mm_.templateInEditor = mm_.previewOn = false;
-  s_.variables.clear();
-  stats_.windowOpened();
-  resetChart(stats_, s_.chart);
-  fileName_.clear();
-  fileEncoding_ = Encoding::Cp1252;
-  tableFontSize_ = 10;
-  helpShown_ = false;
-  fieldsViewShown_ = false;
-  enableMenu(U"Datenbank", false);
-  setLocked(false);
-  notify();
-}
-
-void GradesEditor::reset() {
-  selection_.selectionMade = false;
-  setLocked(false);
-  hideSelectionPanel();
-  setClipboardEntriesEnabled(true);
-  if (listLoaded_) {
-    fileLabel_ = U"Datei";
-    helpShown_ = false;
-    fieldsViewText_.clear();
-    databaseCopy_.clear();
-    databaseList_.clear();
-    savedEditorText_ = RichText();
-    enableMenu(U"Datenbank", false);
-    // The table on the screen goes with the database.
-    listLoaded_ = databaseLoaded_ = databaseDisplayed_ = false;
-    list_.table.schoolMarks = list_.table.supplementaryColumn = false;
-  }
-  textMode_ = false;
-  statusLine_ = U"Zeile/Spalte";
-  s_.editor.clear();
-  CharFormat font = textFont();
-  font.size = 14;
-  s_.editor.setTypingFormat(font);
-  fieldsViewShown_ = false;
-  fileName_.clear();
-  fileEncoding_ = Encoding::Cp1252;
-  setFileLabel();
-  mm_.templateInEditor = false;
-  mm_.savedTemplate = RichText();
-  resetChart(stats_, s_.chart);
-  stats_.headerAndMargin = false;
-  currentField_ = 0;
+  c_.db.windowOpened();
+  c_.selection.state = SelectionState();
+  c_.mailMerge.templateInEditor = c_.mailMerge.previewOn = false;
+  c_.stats.windowOpened();
+  resetChart(c_.stats, c_.ports.chart);
+  c_.document.forget();
+  c_.ports.variables.clear();
+  c_.ruler = rulerFor(c_.ports.screen.dpi);
+  c_.ports.editor.setTypingFormat(c_.textFont);
+  c_.tableFontSize = 10;
+  c_.helpShown = false;
+  korvale::enableMenu(c_, U"Datenbank", false);
+  korvale::setLocked(c_, false);
   notify();
 }
 
 void GradesEditor::closed() {
-  helpShown_ = false;
-  hideSelectionPanel();
-  statusLine_ = U"Zeile/Spalte";
-  fileLabel_ = U"Datei";
-  fieldsViewText_.clear();
-  fieldsViewShown_ = false;
-  s_.editor.clear();
-  databaseCopy_.clear();
-  databaseList_.clear();
-  savedEditorText_ = RichText();
-  listLoaded_ = databaseLoaded_ = false;
-  list_.table.schoolMarks = list_.table.supplementaryColumn = false;
-  selection_ = SelectionState();
-  mm_ = MailMergeState();
-  stats_.chart.panelVisible = false;
-  stats_.headerAndMargin = false;
-  currentField_ = 0;
-}
-
-void GradesEditor::switchFolder() {
-  if (isDirectory(s_.paths.startFolder)) s_.workingFolder = s_.paths.startFolder;
-  const auto answer = s_.dialogs.input(
-      U"Ordnerwechsel", U" <1> = DEMO-Ordner      \r <2> = AKTUELLER Ordner \r ", U"2");
-  if (!answer) return;
-  const Text choice = trim(*answer);
-  if (choice != U"1" && choice != U"2") {
-    s_.dialogs.message(U"Abbruch: NICHT zulässiger Ordner !");
-    return;
-  }
-  s_.workingFolder = choice == U"1" ? s_.paths.demoFolder : s_.paths.startFolder;
-  if (!changeDirectory(s_.workingFolder)) showDataError(s_.dialogs);
-}
-
-// --- caret and status ---
-
-void GradesEditor::markCharacterAtCaret() {
-  const TextPos at = s_.editor.caret();
-  if (at.line >= s_.editor.lineCount()) return;
-  if (at.column >= static_cast<int>(s_.editor.line(at.line).size())) return;
-  // The caret stays in front of the marked character, so the status keeps its column.
-  s_.editor.setSelection({at.line, at.column + 1}, at);
-}
-
-void GradesEditor::caretTo(int line, int column) {
-  const int count = s_.editor.lineCount();
-  line = std::clamp(line, 1, std::max(count, 1));
-  s_.editor.setCaret({line - 1, std::max(column, 1) - 1});
-  updateStatus();
-  if (locked_) markCharacterAtCaret();
-  notify();
-}
-
-void GradesEditor::updateStatus() {
-  const TextPos at = s_.editor.markStart();
-  const Text line = s_.editor.line(at.line);
-  currentField_ = currentFieldNumber(line, at.column);
-  Text field = intToText(currentField_);
-  if (listLoaded_ && databaseDisplayed_) {
-    if (currentField_ >= 1 && currentField_ <= list_.table.fieldCount())
-      field = list_.table.field(currentField_).name + U" (" + intToText(currentField_) + U")";
-  } else if (listLoaded_) {
-    field.clear();
-  }
-  statusLine_ =
-      U"Zei/Spa: " + intToText(at.line + 1) + U" / " + intToText(at.column + 1) + U" / " + field;
-}
-
-void GradesEditor::sort() {
-  const int field = currentField_;
-  const Text header = s_.editor.isEmpty() ? Text() : s_.editor.line(0);
-  const auto lines =
-      sortCommand(s_.editor, list_, s_.dialogs, s_.cursor, field, stats_.headerAndMargin);
-  if (!lines) return;
-  // The database takes its line 1 for the header. When the header was sorted in among the
-  // records, the sorted table stays in the editor as it is: as a database its first record
-  // would be taken for the header and vanish behind it.
-  if (databaseDisplayed_ && !lines->empty() && lines->front() != header) {
-    // The header keeps its full names, which the display may have cut to the column widths.
-    for (int i = 0; i < s_.editor.lineCount(); ++i)
-      if (s_.editor.line(i) == header) s_.editor.setLine(i, list_.loadedHeader);
-    s_.editor.setCaret({0, 0});
-    notify();
-    return;
-  }
-  takeAsDatabase(*lines, field);
-}
-
-void GradesEditor::restore() {
-  const int field = currentField_;
-  if (const auto lines = restoreSelection(selection_, s_.dialogs)) takeAsDatabase(*lines, field);
-}
-
-void GradesEditor::showSelectionPanel() {
-  if (s_.editor.isEmpty()) return;
-  selectionRequest_ = {intToText(currentField_), Text(), Text()};
-  selectionPanelShown_ = true;
-  setFocus("selectionOperator");
-  notify();
-}
-
-void GradesEditor::hideSelectionPanel() {
-  selectionPanelShown_ = false;
-  setFocus(std::string());
-}
-
-void GradesEditor::runSelectionPanel() {
-  const int field = currentField_;
-  const auto lines =
-      runSelection(s_.editor, list_, selection_, s_.dialogs, s_.cursor, selectionRequest_);
-  hideSelectionPanel();
-  if (lines) takeAsDatabase(*lines, field);
-  notify();
-}
-
-void GradesEditor::takeAsDatabase(const std::vector<Text>& lines, int field) {
-  databaseList_ = lines;
-  reloadDatabase();
-  toggleDisplay();
-  if (caretToField(s_.editor, field, list_.detectedSeparator)) updateStatus();
-  notify();
-}
-
-void GradesEditor::mailMerge(void (*command)(MailMergeWindow&)) {
-  MailMergeWindow w{
-      s_.editor,          s_.dialogs,    s_.keys,          s_.cursor,
-      s_.variables,       mm_,           databaseLoaded_,  databaseDisplayed_,
-      databaseCopy_,      list_,         s_.workingFolder, fileName_,
-      fileExtension_,     fileEncoding_, fileLabel_,       [this] { setLocked(false); },
-      [this] { print(); }};
-  command(w);
-  updateStatus();
-  notify();
-}
-
-void GradesEditor::evaluate(EvaluationCommand command) {
-  const StatsContext context{listLoaded_, databaseDisplayed_, currentField_, tableFontSize_};
-  command(s_.editor, list_, stats_, s_.dialogs, s_.chart, context);
-  notify();
+  hideSelectionPanel(c_);
+  c_.selection.state = SelectionState();
+  c_.db.unload();
+  c_.db.fieldsViewShown = false;
+  c_.mailMerge = MailMergeState();
+  c_.stats.chart.panelVisible = false;
+  c_.stats.headerAndMargin = false;
+  c_.ports.editor.clear();
+  c_.helpShown = false;
+  c_.statusLine = U"Zeile/Spalte";
+  c_.document.label = U"Datei";
+  c_.currentField = 0;
 }
 
 void GradesEditor::textClicked() {
-  updateStatus();
-  if (locked_ && !s_.editor.hasMarked()) markCharacterAtCaret();
+  updateStatus(c_);
+  if (c_.locked && !c_.ports.editor.hasMarked()) markCharacterAtCaret(c_);
   notify();
 }
 
 void GradesEditor::caretMoved() {
-  updateStatus();
+  updateStatus(c_);
   notify();
 }
 
-void GradesEditor::removeTrailingEmptyLines() {
-  while (s_.editor.lineCount() > 1 && trim(s_.editor.line(s_.editor.lineCount() - 1)).empty())
-    s_.editor.deleteLine(s_.editor.lineCount() - 1);
+// --- the window's own state, for every command ---
+
+void enableMenu(GradesContext& c, const Text& menu, bool enabled) {
+  for (MenuItem& item : c.menu)
+    if (item.menu == menu) item.enabled = enabled;
+}
+
+void setClipboardEntriesEnabled(GradesContext& c, bool enabled) {
+  for (MenuItem& item : c.menu) {
+    for (const char32_t* entry :
+         {U"Undo", U"Alles Markieren", U"Ausschneiden", U"Kopieren", U"Einfügen"})
+      if (item.menu == U"Bearbeiten" && item.entry == entry) item.enabled = enabled;
+  }
+}
+
+void setLocked(GradesContext& c, bool locked) {
+  c.locked = locked;
+  c.ports.editor.setReadOnly(locked);
+}
+
+void markCharacterAtCaret(GradesContext& c) {
+  const TextPos at = c.ports.editor.caret();
+  if (at.line >= c.ports.editor.lineCount()) return;
+  if (at.column >= static_cast<int>(c.ports.editor.line(at.line).size())) return;
+  // The caret stays in front of the marked character, so the status keeps its column.
+  c.ports.editor.setSelection({at.line, at.column + 1}, at);
+}
+
+void caretTo(GradesContext& c, int line, int column) {
+  const int count = c.ports.editor.lineCount();
+  line = std::clamp(line, 1, std::max(count, 1));
+  c.ports.editor.setCaret({line - 1, std::max(column, 1) - 1});
+  updateStatus(c);
+  if (c.locked) markCharacterAtCaret(c);
+  c.notify();
+}
+
+void updateStatus(GradesContext& c) {
+  const TextPos at = c.ports.editor.markStart();
+  const Text line = c.ports.editor.line(at.line);
+  c.currentField = currentFieldNumber(line, at.column);
+  Text field = intToText(c.currentField);
+  if (c.db.listLoaded && c.db.displayed) {
+    if (c.currentField >= 1 && c.currentField <= c.db.list.table.fieldCount())
+      field = c.db.list.table.field(c.currentField).name + U" (" + intToText(c.currentField) + U")";
+  } else if (c.db.listLoaded) {
+    field.clear();
+  }
+  c.statusLine =
+      U"Zei/Spa: " + intToText(at.line + 1) + U" / " + intToText(at.column + 1) + U" / " + field;
+}
+
+void removeTrailingEmptyLines(GradesContext& c) {
+  while (c.ports.editor.lineCount() > 1 &&
+         trim(c.ports.editor.line(c.ports.editor.lineCount() - 1)).empty())
+    c.ports.editor.deleteLine(c.ports.editor.lineCount() - 1);
 }
 
 }  // namespace korvale

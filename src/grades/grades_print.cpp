@@ -1,6 +1,6 @@
 // Printing: the marked range as one page, or the text cut into pages at the page-break mark.
 #include "base/text_routines.h"
-#include "grades/grades_editor.h"
+#include "grades/grades_context.h"
 #include "grades/help_text.h"
 
 namespace korvale {
@@ -27,12 +27,12 @@ bool isBlank(const Text& text) {
 
 }  // namespace
 
-std::vector<RichText> GradesEditor::pagesToPrint() const {
-  const RichText all = s_.editor.richText();
-  const CharFormat font = s_.editor.typingFormat();
-  if (s_.editor.hasMarked()) {
-    const std::size_t from = all.offsetOf(s_.editor.markStart());
-    const std::size_t to = all.offsetOf(s_.editor.markEnd());
+std::vector<RichText> pagesToPrint(const GradesContext& c) {
+  const RichText all = c.ports.editor.richText();
+  const CharFormat font = c.ports.editor.typingFormat();
+  if (c.ports.editor.hasMarked()) {
+    const std::size_t from = all.offsetOf(c.ports.editor.markStart());
+    const std::size_t to = all.offsetOf(c.ports.editor.markEnd());
     return {makePage(all.slice(from, to - from), 2, font)};
   }
   // The pieces between the marks; the line break in front of a mark's line and the one after
@@ -57,30 +57,27 @@ std::vector<RichText> GradesEditor::pagesToPrint() const {
   return pages;
 }
 
-void GradesEditor::print() {
-  if (!s_.dialogs.print()) return;
-  const Text title = fileName_.empty() ? Text(U"TABULON") : U"TABULON - " + fileName_.displayText();
-  const std::vector<RichText> pages = pagesToPrint();
+void print(GradesContext& c) {
+  if (!c.ports.dialogs.print()) return;
+  const Text title = c.document.fileName.empty()
+                         ? Text(U"TABULON")
+                         : U"TABULON - " + c.document.fileName.displayText();
+  const std::vector<RichText> pages = pagesToPrint(c);
   bool printed = true;
   for (std::size_t i = 0; i < pages.size(); ++i) {
     PrintJob job{title, pages[i], Orientation::Portrait};
     // The N-dimensional statistics put a wide table on page 3.
-    if (stats_.printOrientationMode == PrintOrientationMode::NDimensional && i == 2)
+    if (c.stats.printOrientationMode == PrintOrientationMode::NDimensional && i == 2)
       job.orientation = Orientation::Landscape;
-    printed = s_.printer.print(job) && printed;
+    printed = c.ports.printer.print(job) && printed;
   }
-  if (!printed) showDataError(s_.dialogs);
-  s_.editor.setCaret({0, 0});
-  notify();
+  if (!printed) showDataError(c.ports.dialogs);
+  c.ports.editor.setCaret({0, 0});
+  c.notify();
 }
 
-void GradesEditor::toggleHelp() {
-  helpShown_ = !helpShown_;
-  notify();
-}
-
-void GradesEditor::printHelp() {
-  if (!s_.dialogs.print()) return;
+void printHelp(GradesContext& c) {
+  if (!c.ports.dialogs.print()) return;
   CharFormat font;
   font.font = U"Courier New";
   font.size = 10;
@@ -99,8 +96,9 @@ void GradesEditor::printHelp() {
   pages.push_back(page);
   bool printed = true;
   for (const auto& lines : pages)
-    printed = s_.printer.print({U"TABULON - Hilfe", RichText::fromLines(lines, font)}) && printed;
-  if (!printed) showDataError(s_.dialogs);
+    printed =
+        c.ports.printer.print({U"TABULON - Hilfe", RichText::fromLines(lines, font)}) && printed;
+  if (!printed) showDataError(c.ports.dialogs);
 }
 
 }  // namespace korvale

@@ -1,0 +1,193 @@
+// What the Grades editor's commands work on: the ports, and the window's state in parts that
+// reset themselves. Every command of the menus takes this one context and its own arguments.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/encoding.h"
+#include "base/path.h"
+#include "csvlist/list_state.h"
+#include "csvlist/search.h"
+#include "csvlist/selection.h"
+#include "formula/variable_table.h"
+#include "mailmerge/mail_merge_commands.h"
+#include "stats/stats_commands.h"
+#include "stats/stats_state.h"
+#include "ui/ports/canvas.h"
+#include "ui/ports/clipboard.h"
+#include "ui/ports/dialogs.h"
+#include "ui/ports/key_state.h"
+#include "ui/ports/printer.h"
+#include "ui/ports/shell.h"
+#include "ui/ports/text_editor.h"
+#include "window/folders.h"
+#include "window/scaling.h"
+#include "window/window.h"
+
+namespace korvale {
+
+struct GradesPorts {
+  TextEditor& editor;
+  Dialogs& dialogs;
+  KeyState& keys;
+  Cursor& cursor;
+  WindowHost& host;
+  const AppPaths& paths;
+  Printer& printer;
+  Clipboard& clipboard;
+  Shell& shell;
+  // The 26 formula variables, shared with the Calculator.
+  VariableTable& variables;
+  // The chart panel's drawing surface.
+  Canvas& chart;
+  // Where the file dialogs start; shared with the List tools.
+  Path& workingFolder;
+  Screen screen;
+};
+
+// The file the text came from, and the label that names it.
+struct DocumentPart {
+  Path fileName;
+  std::string extension;
+  // What the file was read in, and so what a save as text writes.
+  Encoding encoding = Encoding::Cp1252;
+  bool textMode = false;  // opened with "Öffnen (Text)"
+  Text label = U"Datei: ";
+
+  void forget() {
+    fileName.clear();
+    encoding = Encoding::Cp1252;
+  }
+  void showName() { label = U" Datei: " + fileName.displayText(); }
+};
+
+// The list that was opened, the database built from it, its display and the fields view.
+struct DatabasePart {
+  bool listLoaded = false;
+  bool loaded = false;
+  bool displayed = false;
+  // The next display of the table shows the hint on the evaluations.
+  bool showHint = false;
+  ListState list;
+  Path name;
+  std::vector<Text> copy;    // the header and the records, without the end marker
+  std::vector<Text> source;  // what a reload builds the database from
+  RichText savedEditorText;  // the editor's text while the table is shown
+  std::vector<Text> fieldsViewText;
+  bool fieldsViewShown = false;
+
+  // The table goes; the list counts as never opened.
+  void unload() {
+    copy.clear();
+    source.clear();
+    savedEditorText = RichText();
+    fieldsViewText.clear();
+    listLoaded = loaded = displayed = false;
+    list.table.schoolMarks = list.table.supplementaryColumn = false;
+  }
+  // Each opening of the window starts without a database, keeping the list's table settings.
+  void windowOpened() {
+    source.clear();
+    loaded = displayed = false;
+    fieldsViewShown = false;
+  }
+};
+
+// The selection panel and what Restore brings back.
+struct SelectionPart {
+  SelectionState state;
+  SelectionRequest request;
+  bool panelShown = false;
+
+  void reset() {
+    state = SelectionState();
+    panelShown = false;
+  }
+};
+
+struct GradesContext {
+  GradesContext(GradesPorts ports, Window& window, std::vector<MenuItem>& menu)
+      : ports(ports), window(window), menu(menu) {}
+
+  GradesPorts ports;
+  Window& window;
+  std::vector<MenuItem>& menu;
+  DocumentPart document;
+  DatabasePart db;
+  SelectionPart selection;
+  StatsState stats;
+  MailMergeState mailMerge;
+  SearchState search;
+  // What the window shows besides the parts.
+  bool locked = false;
+  bool helpShown = false;
+  int tableFontSize = 10;
+  CharFormat textFont;  // "Arial", regular, 14
+  int currentField = 0;
+  Text statusLine = U"Zeile/Spalte";
+  Text ruler;
+  // Tells the view that what the window shows changed.
+  std::function<void()> notify;
+};
+
+// --- the window itself (grades_editor.cpp) ---
+void setLocked(GradesContext& c, bool locked);
+// Line and column counted from 1.
+void caretTo(GradesContext& c, int line, int column);
+void updateStatus(GradesContext& c);
+void markCharacterAtCaret(GradesContext& c);
+void enableMenu(GradesContext& c, const Text& menu, bool enabled);
+void setClipboardEntriesEnabled(GradesContext& c, bool enabled);
+void removeTrailingEmptyLines(GradesContext& c);
+
+// --- "Datei" (grades_file_menu.cpp, grades_print.cpp) ---
+void switchFolder(GradesContext& c);
+void openFile(GradesContext& c, bool asText);
+void save(GradesContext& c);
+// "Neu".
+void reset(GradesContext& c);
+// "Drucken": after the print dialog, one job per page.
+void print(GradesContext& c);
+// The pages "Drucken" prints now.
+std::vector<RichText> pagesToPrint(const GradesContext& c);
+// The help text, after the print dialog.
+void printHelp(GradesContext& c);
+
+// --- "Bearbeiten" and "Schrift" (grades_edit_menu.cpp, grades_font_menu.cpp) ---
+// The clipboard commands; with nothing marked they take the whole text.
+void copy(GradesContext& c);
+void cut(GradesContext& c);
+void paste(GradesContext& c);
+void toggleLock(GradesContext& c);
+// "Sortieren" and "Restore": the result becomes the database, shown with the caret on the
+// field that was current.
+void sort(GradesContext& c);
+void restore(GradesContext& c);
+// The selection panel: "Select" shows it, "Ausführen" runs it, "Abbrechen" hides it.
+void showSelectionPanel(GradesContext& c);
+void runSelectionPanel(GradesContext& c);
+void hideSelectionPanel(GradesContext& c);
+// The database list replaced by `lines`, reloaded and shown.
+void takeAsDatabase(GradesContext& c, const std::vector<Text>& lines, int field);
+// Opens the file named in the field under the caret.
+void openFieldDocument(GradesContext& c);
+void chooseFont(GradesContext& c);
+void chooseMarkedSize(GradesContext& c);
+void chooseTableFont(GradesContext& c);
+void normalFont(GradesContext& c);
+
+// --- "Datenbank" and "Mathematik" (grades_database_menu.cpp) ---
+// Rebuilds the database from the database list; the editor is left empty and locked.
+void reloadDatabase(GradesContext& c);
+void toggleDisplay(GradesContext& c);
+void displayFormatting(GradesContext& c);
+void toggleFieldsView(GradesContext& c);
+void runMailMerge(GradesContext& c, void (*command)(MailMergeWindow&));
+using EvaluationCommand = void (*)(TextEditor&, ListState&, StatsState&, Dialogs&, Canvas&,
+                                   const StatsContext&);
+void evaluate(GradesContext& c, EvaluationCommand command);
+
+}  // namespace korvale

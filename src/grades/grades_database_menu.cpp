@@ -1,0 +1,148 @@
+// The "Datenbank" menu: reload, the table display, the fields view and the mail merge; and the
+// evaluations of the "Mathematik" menu.
+#include <algorithm>
+
+#include "base/numbers.h"
+#include "base/text_routines.h"
+#include "csvlist/field_table.h"
+#include "csvlist/layout.h"
+#include "csvlist/table_text.h"
+#include "grades/grades_context.h"
+#include "stats/stats_commands.h"
+
+namespace korvale {
+
+namespace {
+
+std::vector<Text> fieldsViewLines(const GradesContext& c) {
+  const FieldTable& table = c.db.list.table;
+  std::vector<Text> lines{
+      U" ",
+      U" Datenbank  : " + c.db.name.displayText(),
+      U" Datensätze : " + intToText(table.recordLineCount - 1),
+      U" Datenfelder: " + intToText(table.fieldCount()),
+      U" Separator  : " + separatorName(c.db.list.listSeparator),
+      U" ",
+      U" Feldname, <Feldvariable>",
+      U" ",
+  };
+  for (int i = 1; i <= table.fieldCount(); ++i) {
+    const FieldInfo& f = table.field(i);
+    lines.push_back(U" " + padRight(f.name, table.longestNameLength) + U" <F" + intToText(i) +
+                    U"> / " + Text(1, f.type) + U" / " + intToText(f.width));
+  }
+  return lines;
+}
+
+}  // namespace
+
+void reloadDatabase(GradesContext& c) {
+  setLocked(c, false);
+  c.stats.printOrientationMode = PrintOrientationMode::None;
+  c.ports.editor.clear();
+  c.db.fieldsViewShown = false;
+  c.document.showName();
+  c.db.loaded = c.db.displayed = false;
+  c.mailMerge.templateInEditor = c.mailMerge.previewOn = false;
+  resetChart(c.stats, c.ports.chart);
+
+  c.db.copy = c.db.source;
+  c.db.list.table = FieldTable();
+  // Header and records; a list without a record gives no database.
+  const int recordLineCount = static_cast<int>(c.db.copy.size());
+  if (recordLineCount <= 1) {
+    c.notify();
+    return;
+  }
+  c.db.list.table = buildFieldTable(c.db.list.loadedHeader, &c.db.copy[1], c.db.list.listSeparator,
+                                    recordLineCount);
+  c.db.loaded = true;
+  setLocked(c, true);
+  c.notify();
+}
+
+void toggleDisplay(GradesContext& c) {
+  if (!c.db.loaded) {
+    c.ports.dialogs.message(U"Noch keine Datenbank geladen !");
+    return;
+  }
+  if (c.mailMerge.previewOn) {
+    c.ports.dialogs.message(U"Bitte zuerst <Serienbrief-Vorschau> ausschalten !");
+    return;
+  }
+  setLocked(c, false);
+  if (c.db.displayed) {
+    c.ports.editor.setRichText(c.db.savedEditorText);
+    c.db.displayed = false;
+    removeTrailingEmptyLines(c);
+    caretTo(c, 1, 1);
+  } else {
+    c.db.savedEditorText = c.ports.editor.richText();
+    std::vector<Text> lines = c.db.copy;
+    lines.push_back(kEndMarker);
+    writeTable(c.ports.editor, lines, {tableFormat(c.tableFontSize), tableFormat(c.tableFontSize)});
+    c.db.displayed = true;
+    removeTrailingEmptyLines(c);
+    setClipboardEntriesEnabled(c, false);
+    displayFormatting(c);
+    caretTo(c, 1, 1);
+    if (c.db.showHint) {
+      c.ports.dialogs.message(
+          U"Weiter mit <Mathematik - Statistik>\roder zurück zu <Datenbank>  . . .  ");
+      c.db.showHint = false;
+    }
+  }
+  setLocked(c, true);
+  c.notify();
+}
+
+void displayFormatting(GradesContext& c) {
+  if (c.ports.editor.isEmpty()) return;
+  const bool lock = c.locked;
+  applyDisplayFormatting(c.ports.editor, c.db.list, c.ports.cursor, c.tableFontSize, c.db.loaded);
+  setLocked(c, lock);
+  c.db.fieldsViewText = fieldsViewLines(c);
+  c.db.fieldsViewShown = true;
+  c.notify();
+}
+
+void toggleFieldsView(GradesContext& c) {
+  if (!c.db.loaded) {
+    c.ports.dialogs.message(U"Noch keine Datenbank geladen !");
+    return;
+  }
+  c.db.fieldsViewShown = !c.db.fieldsViewShown;
+  if (c.db.fieldsViewShown) c.db.fieldsViewText = fieldsViewLines(c);
+  c.notify();
+}
+
+void runMailMerge(GradesContext& c, void (*command)(MailMergeWindow&)) {
+  MailMergeWindow w{c.ports.editor,
+                    c.ports.dialogs,
+                    c.ports.keys,
+                    c.ports.cursor,
+                    c.ports.variables,
+                    c.mailMerge,
+                    c.db.loaded,
+                    c.db.displayed,
+                    c.db.copy,
+                    c.db.list,
+                    c.ports.workingFolder,
+                    c.document.fileName,
+                    c.document.extension,
+                    c.document.encoding,
+                    c.document.label,
+                    [&c] { setLocked(c, false); },
+                    [&c] { print(c); }};
+  command(w);
+  updateStatus(c);
+  c.notify();
+}
+
+void evaluate(GradesContext& c, EvaluationCommand command) {
+  const StatsContext context{c.db.listLoaded, c.db.displayed, c.currentField, c.tableFontSize};
+  command(c.ports.editor, c.db.list, c.stats, c.ports.dialogs, c.ports.chart, context);
+  c.notify();
+}
+
+}  // namespace korvale
