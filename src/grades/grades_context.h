@@ -67,8 +67,10 @@ struct DocumentPart {
 // The list that was opened, the database built from it, its display and the fields view.
 struct DatabasePart {
   bool listLoaded = false;
-  bool loaded = false;
-  bool displayed = false;
+  // Loaded and shown as the table make sense only together: a table is shown only while there
+  // is a database.
+  enum class Mode { None, Hidden, Shown };
+  Mode mode = Mode::None;
   // The next display of the table shows the hint on the evaluations.
   bool showHint = false;
   ListState list;
@@ -79,19 +81,23 @@ struct DatabasePart {
   std::vector<Text> fieldsViewText;
   bool fieldsViewShown = false;
 
+  bool loaded() const { return mode != Mode::None; }
+  bool displayed() const { return mode == Mode::Shown; }
+
   // The table goes; the list counts as never opened.
   void unload() {
     copy.clear();
     source.clear();
     savedEditorText = RichText();
     fieldsViewText.clear();
-    listLoaded = loaded = displayed = false;
+    listLoaded = false;
+    mode = Mode::None;
     list.table.schoolMarks = list.table.supplementaryColumn = false;
   }
   // Each opening of the window starts without a database, keeping the list's table settings.
   void windowOpened() {
     source.clear();
-    loaded = displayed = false;
+    mode = Mode::None;
     fieldsViewShown = false;
   }
 };

@@ -42,7 +42,7 @@ void reloadDatabase(GradesContext& c) {
   c.ports.editor.clear();
   c.db.fieldsViewShown = false;
   c.document.showName();
-  c.db.loaded = c.db.displayed = false;
+  c.db.mode = DatabasePart::Mode::None;
   c.mailMerge.templateInEditor = c.mailMerge.previewOn = false;
   resetChart(c.stats, c.ports.chart);
 
@@ -56,13 +56,13 @@ void reloadDatabase(GradesContext& c) {
   }
   c.db.list.table = buildFieldTable(c.db.list.loadedHeader, &c.db.copy[1], c.db.list.listSeparator,
                                     recordLineCount);
-  c.db.loaded = true;
+  c.db.mode = DatabasePart::Mode::Hidden;
   setLocked(c, true);
   c.notify();
 }
 
 void toggleDisplay(GradesContext& c) {
-  if (!c.db.loaded) {
+  if (!c.db.loaded()) {
     c.ports.dialogs.message(U"Noch keine Datenbank geladen !");
     return;
   }
@@ -71,9 +71,9 @@ void toggleDisplay(GradesContext& c) {
     return;
   }
   setLocked(c, false);
-  if (c.db.displayed) {
+  if (c.db.displayed()) {
     c.ports.editor.setRichText(c.db.savedEditorText);
-    c.db.displayed = false;
+    c.db.mode = DatabasePart::Mode::Hidden;
     removeTrailingEmptyLines(c);
     caretTo(c, 1, 1);
   } else {
@@ -81,7 +81,7 @@ void toggleDisplay(GradesContext& c) {
     std::vector<Text> lines = c.db.copy;
     lines.push_back(kEndMarker);
     writeTable(c.ports.editor, lines, {tableFormat(c.tableFontSize), tableFormat(c.tableFontSize)});
-    c.db.displayed = true;
+    c.db.mode = DatabasePart::Mode::Shown;
     removeTrailingEmptyLines(c);
     setClipboardEntriesEnabled(c, false);
     displayFormatting(c);
@@ -99,7 +99,7 @@ void toggleDisplay(GradesContext& c) {
 void displayFormatting(GradesContext& c) {
   if (c.ports.editor.isEmpty()) return;
   const bool lock = c.locked;
-  applyDisplayFormatting(c.ports.editor, c.db.list, c.ports.cursor, c.tableFontSize, c.db.loaded);
+  applyDisplayFormatting(c.ports.editor, c.db.list, c.ports.cursor, c.tableFontSize, c.db.loaded());
   setLocked(c, lock);
   c.db.fieldsViewText = fieldsViewLines(c);
   c.db.fieldsViewShown = true;
@@ -107,7 +107,7 @@ void displayFormatting(GradesContext& c) {
 }
 
 void toggleFieldsView(GradesContext& c) {
-  if (!c.db.loaded) {
+  if (!c.db.loaded()) {
     c.ports.dialogs.message(U"Noch keine Datenbank geladen !");
     return;
   }
@@ -123,8 +123,8 @@ void runMailMerge(GradesContext& c, void (*command)(MailMergeWindow&)) {
                     c.ports.cursor,
                     c.ports.variables,
                     c.mailMerge,
-                    c.db.loaded,
-                    c.db.displayed,
+                    c.db.loaded(),
+                    c.db.displayed(),
                     c.db.copy,
                     c.db.list,
                     c.ports.workingFolder,
@@ -140,7 +140,7 @@ void runMailMerge(GradesContext& c, void (*command)(MailMergeWindow&)) {
 }
 
 void evaluate(GradesContext& c, EvaluationCommand command) {
-  const StatsContext context{c.db.listLoaded, c.db.displayed, c.currentField, c.tableFontSize};
+  const StatsContext context{c.db.listLoaded, c.db.displayed(), c.currentField, c.tableFontSize};
   command(c.ports.editor, c.db.list, c.stats, c.ports.dialogs, c.ports.chart, context);
   c.notify();
 }

@@ -82,7 +82,7 @@ void sort(GradesContext& c) {
   // The database takes its line 1 for the header. When the header was sorted in among the
   // records, the sorted table stays in the editor as it is: as a database its first record
   // would be taken for the header and vanish behind it.
-  if (c.db.displayed && !lines->empty() && lines->front() != header) {
+  if (c.db.displayed() && !lines->empty() && lines->front() != header) {
     // The header keeps its full names, which the display may have cut to the column widths.
     for (int i = 0; i < c.ports.editor.lineCount(); ++i)
       if (c.ports.editor.line(i) == header) c.ports.editor.setLine(i, c.db.list.loadedHeader);

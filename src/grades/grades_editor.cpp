@@ -73,7 +73,7 @@ void GradesEditor::buildMenu() {
        [this, &e] { compressCommand(e, c_.db.list, c_.ports.cursor); }},
       {bearbeiten, U"Expand", true,
        [this, &e] {
-         expandCommand(e, c_.db.list, c_.ports.dialogs, c_.ports.cursor, c_.db.loaded);
+         expandCommand(e, c_.db.list, c_.ports.dialogs, c_.ports.cursor, c_.db.loaded());
        }},
       {bearbeiten, U"Separator", true,
        [this, &e] {
@@ -322,7 +322,7 @@ void updateStatus(GradesContext& c) {
   const Text line = c.ports.editor.line(at.line);
   c.currentField = currentFieldNumber(line, at.column);
   Text field = intToText(c.currentField);
-  if (c.db.listLoaded && c.db.displayed) {
+  if (c.db.listLoaded && c.db.displayed()) {
     if (c.currentField >= 1 && c.currentField <= c.db.list.table.fieldCount())
       field = c.db.list.table.field(c.currentField).name + U" (" + intToText(c.currentField) + U")";
   } else if (c.db.listLoaded) {

@@ -47,8 +47,8 @@ class GradesEditor : public Window {
 
   // --- state the evaluations and the tests read ---
   bool listLoaded() const { return c_.db.listLoaded; }
-  bool databaseLoaded() const { return c_.db.loaded; }
-  bool databaseDisplayed() const { return c_.db.displayed; }
+  bool databaseLoaded() const { return c_.db.loaded(); }
+  bool databaseDisplayed() const { return c_.db.displayed(); }
   bool textMode() const { return c_.document.textMode; }
   bool locked() const { return c_.locked; }
   const ListState& list() const { return c_.db.list; }

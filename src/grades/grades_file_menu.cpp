@@ -54,7 +54,7 @@ void takeDatabaseFromEditor(GradesContext& c) {
 }
 
 bool showsLoadedHeader(const GradesContext& c, const Text& line) {
-  if (!c.db.displayed || c.db.list.loadedHeader.empty()) return false;
+  if (!c.db.displayed() || c.db.list.loadedHeader.empty()) return false;
   if (line == c.db.list.displayedHeader) return true;
   // The layout commands may have reformatted it: each name shown is the start of its name.
   const std::vector<Text> shown = trimmedSplit(line, detectSeparator(line));
@@ -76,7 +76,7 @@ std::vector<Text> linesToSave(const GradesContext& c, bool asList) {
     lines.erase(marker, lines.end());
   }
   // Only the table on the screen has absent marks; a letter's "a" stays what it is.
-  if (c.db.displayed && c.db.loaded && c.db.list.table.schoolMarks) {
+  if (c.db.displayed() && c.db.loaded() && c.db.list.table.schoolMarks) {
     for (std::size_t i = 1; i < lines.size(); ++i)
       lines[i] = convertMarks(lines[i], c.db.list.listSeparator, U"a", U"0");
   }
@@ -100,7 +100,7 @@ void switchFolder(GradesContext& c) {
 }
 
 void openFile(GradesContext& c, bool asText) {
-  if (c.db.loaded || c.document.textMode) reset(c);
+  if (c.db.loaded() || c.document.textMode) reset(c);
   if (asText) setLocked(c, false);
   c.ports.editor.clear();
   c.ports.editor.setTypingFormat(c.textFont);
@@ -137,7 +137,7 @@ void openFile(GradesContext& c, bool asText) {
   // A list opened as text stays in the editor as it was read.
   const RichText asRead = c.ports.editor.richText();
   reloadDatabase(c);
-  if (c.db.loaded && c.db.list.table.schoolMarks) {
+  if (c.db.loaded() && c.db.list.table.schoolMarks) {
     convertMarks(c.db.copy, c.db.list.listSeparator, U"0", U"a");
     c.db.source = c.db.copy;
   }
@@ -145,7 +145,7 @@ void openFile(GradesContext& c, bool asText) {
     const bool lock = c.locked;
     c.ports.editor.setRichText(asRead);
     setLocked(c, lock);
-    if (c.db.loaded) c.ports.dialogs.message(U"Datenbank erfolgreich geladen !");
+    if (c.db.loaded()) c.ports.dialogs.message(U"Datenbank erfolgreich geladen !");
   } else {
     c.db.showHint = true;
     toggleDisplay(c);
@@ -197,7 +197,8 @@ void save(GradesContext& c) {
   }
   c.document.showName();
   // Only the list on the screen is a table; a document must not be reformatted as one.
-  if (c.db.displayed && !c.document.textMode && !c.mailMerge.templateInEditor) displayFormatting(c);
+  if (c.db.displayed() && !c.document.textMode && !c.mailMerge.templateInEditor)
+    displayFormatting(c);
   c.notify();
 }
 
