@@ -3,11 +3,11 @@
 #include <iostream>
 #include <string>
 
-#include "app/scripted_dialogs.h"
 #include "base/numbers.h"
 #include "calculator/calculator.h"
 #include "support/memory_text_editor.h"
 #include "support/test_ports.h"
+#include "ui/ports/scripted_dialogs.h"
 
 using namespace korvale;
 
