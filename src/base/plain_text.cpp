@@ -4,18 +4,19 @@ namespace korvale {
 
 Text readPlainText(std::string_view bytes, Encoding& encoding) {
   encoding = detectEncoding(bytes);
-  const Text decoded = decode(bytes, encoding);
-  Text text;
-  text.reserve(decoded.size());
-  for (std::size_t i = 0; i < decoded.size(); ++i) {
-    const char32_t c = decoded[i];
+  // Line ends become "\n" in place: a large list is megabytes of characters, not worth a copy.
+  Text text = decode(bytes, encoding);
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char32_t c = text[i];
     if (c == '\r') {
-      text.push_back('\n');
-      if (i + 1 < decoded.size() && decoded[i + 1] == '\n') ++i;
+      text[kept++] = '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
     } else {
-      text.push_back(c);
+      text[kept++] = c;
     }
   }
+  text.resize(kept);
   if (!text.empty() && text.back() == '\n') text.pop_back();
   return text;
 }
