@@ -8,20 +8,30 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <random>
+#include <string_view>
 
 namespace korvale {
 
-std::optional<std::string> readFileBytes(const Path& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
+namespace {
+
+// Nothing for a file that is not regular or holds more than `limit` bytes. The file is checked
+// before it is opened, and opened without waiting, so a FIFO swapped in meanwhile cannot block.
+std::optional<std::string> readRegularFile(const Path& path, std::size_t limit) {
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+      static_cast<std::uintmax_t>(st.st_size) > limit) {
     ::close(fd);
     return std::nullopt;
   }
   std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buffer[65536];
   while (true) {
     const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -32,8 +42,40 @@ std::optional<std::string> readFileBytes(const Path& path) {
     }
     if (got == 0) break;
     bytes.append(buffer, static_cast<std::size_t>(got));
+    if (bytes.size() > limit) {  // it grew while being read
+      ::close(fd);
+      return std::nullopt;
+    }
   }
   ::close(fd);
+  return bytes;
+}
+
+// UTF-16 text holds a NUL in every ASCII character, so its byte-order mark exempts it.
+bool looksBinary(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return false;
+  return bytes.substr(0, kBinaryProbeBytes).find('\0') != std::string_view::npos;
+}
+
+bool linesWithin(std::string_view bytes, std::size_t limit) {
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = bytes.find_first_of("\r\n", start);
+    if ((end == std::string_view::npos ? bytes.size() : end) - start > limit) return false;
+    if (end == std::string_view::npos) return true;
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> readFileBytes(const Path& path) {
+  return readRegularFile(path, std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<std::string> readUserFile(const Path& path) {
+  auto bytes = readRegularFile(path, kMaxUserFileBytes);
+  if (!bytes || looksBinary(*bytes) || !linesWithin(*bytes, kMaxLineBytes)) return std::nullopt;
   return bytes;
 }
 

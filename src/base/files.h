@@ -1,6 +1,7 @@
 // File and folder access. No stored folder ends in "/".
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,7 +10,21 @@
 
 namespace korvale {
 
+// The bytes of a regular file; nothing for anything else (a FIFO or device is never opened in a
+// way that could wait or read for ever).
 std::optional<std::string> readFileBytes(const Path& path);
+
+// A class list or letter stays far below these; far above them the editor's text layout takes
+// minutes and gigabytes.
+constexpr std::size_t kMaxUserFileBytes = std::size_t{32} << 20;
+constexpr std::size_t kMaxLineBytes = std::size_t{64} << 10;
+// A NUL byte this near the start marks a binary file (an executable, a picture).
+constexpr std::size_t kBinaryProbeBytes = std::size_t{64} << 10;
+
+// The bytes of a file the user chose to open as a list or document: readFileBytes, but nothing
+// for a file above kMaxUserFileBytes, a line (between CR or LF) above kMaxLineBytes, or a NUL
+// byte in the first kBinaryProbeBytes of a file without a UTF-16 byte-order mark.
+std::optional<std::string> readUserFile(const Path& path);
 
 // Writes a temporary file beside the target, flushes it and renames it over the target, so a
 // failed write leaves the old file as it was. A symlink at the target is replaced, never

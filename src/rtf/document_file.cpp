@@ -16,7 +16,7 @@ bool looksLikeRtf(std::string_view bytes) {
 
 std::optional<RichText> loadDocument(const Path& path, bool asRtf, const CharFormat& plainFormat,
                                      Encoding* encoding) {
-  const auto bytes = readFileBytes(path);
+  const auto bytes = readUserFile(path);
   if (!bytes) return std::nullopt;
   Encoding found = Encoding::Cp1252;
   std::optional<RichText> doc;

@@ -15,17 +15,19 @@ namespace korvale {
 // True when the bytes start (after blanks or a UTF-8 byte-order mark) with an RTF group.
 bool looksLikeRtf(std::string_view bytes);
 
-// Loads a document; nullopt when the file cannot be read or its RTF cannot be read, which the
-// caller reports as "Daten-Fehler". With `asRtf` a file that holds no RTF at all (a text file
-// named .rtf) loads as plain text, as rich-text controls do. Plain text takes `plainFormat`.
+// Loads a document; nullopt when the file cannot be read, is no text a window should hold
+// (readUserFile: no regular file, too large, a line too long, binary) or its RTF cannot be read,
+// which the caller reports as "Daten-Fehler". With `asRtf` a file that holds no RTF at all (a text
+// file named .rtf) loads as plain text, as rich-text controls do. Plain text takes `plainFormat`.
 // `encoding` learns what a plain text was read in; RTF counts as code page 1252, the start of a
 // new text file.
 std::optional<RichText> loadDocument(const Path& path, bool asRtf, const CharFormat& plainFormat,
                                      Encoding* encoding = nullptr);
 
 // Writes RTF or plain text (CR LF after every line) atomically: a failed save leaves the old
-// file as it was and returns false. Plain text is written in `encoding` (see encode(), which
-// may change it to UTF-8 with BOM); RTF is always written in code page 1252 with \uN.
+// file as it was and returns false. Plain text is written
+// in `encoding` (see encode(), which may change it to UTF-8 with BOM); RTF is always written in
+// code page 1252 with \uN.
 bool saveDocument(const Path& path, const RichText& doc, bool asRtf, Encoding& encoding);
 // A new file: code page 1252 where it can hold the text.
 bool saveDocument(const Path& path, const RichText& doc, bool asRtf);

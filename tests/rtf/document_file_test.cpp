@@ -1,9 +1,13 @@
 #include "rtf/document_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 
 #include "base/files.h"
 #include "sample_document.h"
@@ -79,6 +83,58 @@ TEST_F(DocumentFileTest, FailuresAreReported) {
   std::filesystem::create_directory(path("alt.txt.dir").bytes());
   EXPECT_FALSE(saveDocument(path("alt.txt.dir"), sampleDocument(), false));
   EXPECT_EQ(readFileBytes(path("alt.txt")), "alt\r\n");
+}
+
+// Every window opens its files here, so what is no text document is refused before any of it
+// reaches an editor.
+TEST_F(DocumentFileTest, WhatIsNoTextDocumentIsRefused) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    bool loads;
+  };
+  const std::string line64k(kMaxLineBytes, 'x');
+  const std::string nulAtEndOfProbe = std::string(65535, 'a') + '\0';
+  const std::string nulAfterProbe = std::string(65536, 'a') + '\0';
+  const Case cases[] = {
+      {"nul.csv", std::string("Name;\r\nM\0ller;\r\n", 16), false},
+      {"elf.txt",
+       std::string("\x7F"
+                   "ELF\x02\x01\x01\0\0\0",
+                   11),
+       false},
+      {"nul-late.txt", nulAtEndOfProbe, false},
+      {"nul-after.txt", nulAfterProbe.substr(0, 60000) + "\n" + nulAfterProbe.substr(60000), true},
+      {"utf16.txt", std::string("\xFF\xFEN\0a\0;\0\r\0\n\0", 12), true},
+      {"line-ok.txt", "a\r\n" + line64k + "\r\nb", true},
+      {"line-long.txt", "a\r\n" + line64k + "x\r\nb", false},
+      {"line-long-cr.txt", line64k + "x", false},
+      {"nul.rtf", std::string("{\\rtf1 x\0}", 10), false},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(writeFileAtomic(path(c.name), c.bytes));
+    const bool asRtf = std::string_view(c.name).ends_with(".rtf");
+    EXPECT_EQ(loadDocument(path(c.name), asRtf, plain_).has_value(), c.loads) << c.name;
+  }
+  EXPECT_FALSE(loadDocument(Path("/dev/null"), false, plain_));
+  EXPECT_FALSE(loadDocument(Path("/dev/zero"), false, plain_));
+
+  // Above the size limit, even with short lines of text.
+  std::string big;
+  while (big.size() <= kMaxUserFileBytes) big += "Name;1;2;3;\r\n";
+  ASSERT_TRUE(writeFileAtomic(path("big.csv"), big));
+  EXPECT_FALSE(loadDocument(path("big.csv"), false, plain_));
+}
+
+TEST_F(DocumentFileTest, AFifoIsRefusedWithoutWaitingForAWriter) {
+  const Path fifo = path("noten.csv");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  auto loading = std::async(std::launch::async, [&] { return loadDocument(fifo, false, plain_); });
+  if (loading.wait_for(std::chrono::seconds(3)) == std::future_status::timeout) {
+    ADD_FAILURE() << "opening a FIFO waits for a writer";
+    ::close(::open(fifo.c_str(), O_WRONLY));  // sets the waiting open free
+  }
+  EXPECT_FALSE(loading.get());
 }
 
 }  // namespace
