@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string_view>
@@ -122,6 +123,20 @@ bool writeFileAtomic(const Path& path, const std::string& bytes) {
     return false;
   }
   return true;
+}
+
+bool writeUserFileAtomic(const Path& path, const std::string& bytes) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return writeFileAtomic(path, bytes);  // a new file
+  Path target = path;
+  if (S_ISLNK(st.st_mode)) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return false;
+    target = Path(std::string(resolved));
+    std::free(resolved);
+  }
+  if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  return writeFileAtomic(target, bytes);
 }
 
 bool pathExists(const Path& path) {

@@ -30,6 +30,10 @@ std::optional<std::string> readUserFile(const Path& path);
 // failed write leaves the old file as it was. A symlink at the target is replaced, never
 // followed.
 bool writeFileAtomic(const Path& path, const std::string& bytes);
+// How a user's file is saved: a symbolic link is followed and the file it leads to is replaced
+// atomically, so the link stays; a target that is no regular file (a FIFO, a device, a folder, a
+// link leading nowhere) is refused and left as it is.
+bool writeUserFileAtomic(const Path& path, const std::string& bytes);
 
 bool pathExists(const Path& path);
 bool isDirectory(const Path& path);  // a real folder, not a link to one

@@ -29,9 +29,9 @@ std::optional<RichText> loadDocument(const Path& path, bool asRtf, const CharFor
 }
 
 bool saveDocument(const Path& path, const RichText& doc, bool asRtf, Encoding& encoding) {
-  if (asRtf) return writeFileAtomic(path, writeRtf(doc));
+  if (asRtf) return writeUserFileAtomic(path, writeRtf(doc));
   Encoding written = encoding;
-  if (!writeFileAtomic(path, writePlainText(doc.text, written))) return false;
+  if (!writeUserFileAtomic(path, writePlainText(doc.text, written))) return false;
   encoding = written;
   return true;
 }

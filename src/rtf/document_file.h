@@ -25,7 +25,7 @@ std::optional<RichText> loadDocument(const Path& path, bool asRtf, const CharFor
                                      Encoding* encoding = nullptr);
 
 // Writes RTF or plain text (CR LF after every line) atomically: a failed save leaves the old
-// file as it was and returns false. Plain text is written
+// file as it was and returns false. A link is followed (writeUserFileAtomic). Plain text is written
 // in `encoding` (see encode(), which may change it to UTF-8 with BOM); RTF is always written in
 // code page 1252 with \uN.
 bool saveDocument(const Path& path, const RichText& doc, bool asRtf, Encoding& encoding);

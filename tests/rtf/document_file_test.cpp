@@ -137,5 +137,36 @@ TEST_F(DocumentFileTest, AFifoIsRefusedWithoutWaitingForAWriter) {
   EXPECT_FALSE(loading.get());
 }
 
+// "Speichern" onto a link replaces the file it leads to and keeps the link; what is no regular
+// file is never replaced.
+TEST_F(DocumentFileTest, SavingFollowsALinkAndRefusesWhatIsNoRegularFile) {
+  const RichText doc = RichText::plain(U"neu", plain_);
+  ASSERT_TRUE(writeFileAtomic(path("ziel.csv"), "alt\r\n"));
+  ASSERT_EQ(symlink("ziel.csv", path("link.csv").c_str()), 0);
+  ASSERT_EQ(symlink(path("link.csv").c_str(), path("link2.csv").c_str()), 0);
+  ASSERT_TRUE(saveDocument(path("link2.csv"), doc, false));
+  EXPECT_TRUE(isSymlink(path("link.csv")));
+  EXPECT_TRUE(isSymlink(path("link2.csv")));
+  EXPECT_EQ(readFileBytes(path("ziel.csv")), "neu\r\n");
+  EXPECT_EQ(sortedFileNames(dir_), (std::vector<std::string>{"link.csv", "link2.csv", "ziel.csv"}));
+
+  ASSERT_EQ(mkfifo(path("fifo.csv").c_str(), 0600), 0);
+  ASSERT_EQ(symlink("fehlt.csv", path("lose.csv").c_str()), 0);
+  ASSERT_EQ(symlink("fifo.csv", path("zur-fifo.csv").c_str()), 0);
+  ASSERT_EQ(symlink("/dev/null", path("null.csv").c_str()), 0);
+  for (const char* name : {"fifo.csv", "lose.csv", "zur-fifo.csv", "null.csv"}) {
+    EXPECT_FALSE(saveDocument(path(name), doc, false)) << name;
+    EXPECT_FALSE(saveDocument(path(name), doc, true)) << name;
+  }
+  struct stat st {};
+  ASSERT_EQ(::lstat(path("fifo.csv").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_TRUE(isSymlink(path("lose.csv")));
+  EXPECT_TRUE(isSymlink(path("null.csv")));
+  EXPECT_FALSE(pathExists(path("fehlt.csv")));
+  ASSERT_EQ(::stat("/dev/null", &st), 0);
+  EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
 }  // namespace
 }  // namespace korvale
