@@ -52,7 +52,7 @@ void loadList(ListToolsContext& c) {
   if (!chosen) return;
   const Path path = chosen->trimmed();
   c.workingFolder = path.folder();
-  const auto bytes = readFileBytes(path);
+  const auto bytes = readUserFile(path);
   if (!bytes) {
     showDataError(c.dialogs);
     return;

@@ -138,6 +138,22 @@ TEST_F(ListToolsTest, AFailedSaveLeavesTheOldFileAndTheWindow) {
   EXPECT_EQ(view(), (Lines{U"1;Anna;"}));
 }
 
+// The list tools open files through the same checks as every other window.
+TEST_F(ListToolsTest, WhatIsNoTextListIsRefusedAndTheShownListStays) {
+  load("gut.csv", "Nr;Name;\r\n1;Anna;\r\n");
+  const Lines before = view();
+  const std::string files[] = {std::string("Nr;Name;\r\n1;\0\x7F"
+                                           "ELF\x02;\r\n",
+                                           18),
+                               "Nr;Name;\r\n1;" + std::string(kMaxLineBytes, 'x') + ";\r\n"};
+  for (const std::string& bytes : files) {
+    load("fremd.csv", bytes);
+    EXPECT_EQ(shownDialogs(), (std::vector<std::string>{"[error] Problem | Daten-Fehler"}));
+    EXPECT_EQ(view(), before);
+    EXPECT_EQ(state.list.fileName, "gut.csv");
+  }
+}
+
 TEST_F(ListToolsTest, ClearAndClosingForgetTheListButNotTheSeparator) {
   load("a.csv", "Nr,Name,\r\n1,Anna,\r\n");  // refused: the separator is ";"
   load("a.csv", "Nr;Name;\r\n1;Anna;\r\n");
