@@ -1,5 +1,8 @@
 // Random use of every menu entry, button, key and click with random answers: whatever the order,
 // the window neither crashes nor loses its invariants.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <random>
 
 #include "grades_fixture.h"
@@ -54,6 +57,13 @@ class RandomDialogs : public Dialogs {
 };
 
 TEST_F(GradesEditorTest, RandomUseKeepsTheWindowSound) {
+  // Hostile choices too: a FIFO must neither block an open nor be replaced by a save, and a save
+  // onto a link must keep the link.
+  const Path fifo = dir + "/fifo.csv";
+  const Path link = dir + "/link.csv";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  write("ziel.csv", "NAMEN;M1;\r\nAnna;1;\r\n");
+  ASSERT_EQ(symlink("ziel.csv", link.c_str()), 0);
   const std::vector<Path> files = {
       write("noten.csv", "NAMEN;M1;M2;ZUSATZ;\r\nAnna;1;0;x;\r\nBen;0;3;;\r\nCem;2;a;y;\r\n"),
       write("orte.dat", "Nr,Ort,Gewicht\r\n1,Bremen,61\r\n12,Kiel,7.5\r\n"),
@@ -64,6 +74,12 @@ TEST_F(GradesEditorTest, RandomUseKeepsTheWindowSound) {
       dir + "/neu.csv",
       dir + "/neu.rtf",
       dir + "/fehlt/x.csv",
+      write("binaer.csv", std::string("NAMEN;M1;\r\n\x7F"
+                                      "ELF\0\0;1;\r\n",
+                                      19)),
+      write("lang.csv", "NAMEN;M1;\r\nAnna;" + std::string(kMaxLineBytes, '1') + ";\r\n"),
+      fifo,
+      link,
   };
   std::mt19937 random(20261208);
   RandomDialogs answers(random, files);
@@ -108,6 +124,9 @@ TEST_F(GradesEditorTest, RandomUseKeepsTheWindowSound) {
     ASSERT_EQ(editor.readOnly(), monkey.locked()) << "step " << step;
     ASSERT_TRUE(readFileBytes(files[0]).has_value());
   }
+  struct stat st {};
+  EXPECT_TRUE(::lstat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+  EXPECT_TRUE(isSymlink(link));
   // No end marker ever reached a saved list.
   for (const char* name : {"neu.csv"}) {
     const auto saved = readFileBytes(dir + "/" + name);
