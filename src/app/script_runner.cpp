@@ -334,6 +334,8 @@ class Runner {
       std::vector<Text> lines{w.caption()};
       for (const Control& control : w.controls())
         if (control.visible) lines.push_back(control.caption);
+      // The Calculator's variable display covers its help labels while it is shown.
+      for (const Text& line : panelLines(w, "variableDisplay")) lines.push_back(line);
       block(name, shown(lines));
     } else if (name == "menus") {
       std::vector<std::string> lines;

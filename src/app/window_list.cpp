@@ -1,6 +1,7 @@
 #include "app/window_list.h"
 
 #include "app/start_window.h"
+#include "calculator/calculator_window.h"
 #include "grades/grades_editor.h"
 #include "window/placeholder_window.h"
 
@@ -23,7 +24,7 @@ void registerWindows(WindowRegistry& r) {
   r.add({WindowId::GradesEditor, [](WindowServices& s) { return makeGradesEditor(s); }});
   r.add(placeholder(WindowId::ListTools, "TForm23",
                     Text(U"LISTWERK - Werkzeuge zur Verarbeitung von CSV-Listen"), 0x506478u));
-  r.add(placeholder(WindowId::Calculator, "TForm13", Text(U"RECHNIX, Calculator"), 0xDCDCF0u));
+  r.add({WindowId::Calculator, [](WindowServices& s) { return makeCalculator(s); }});
 }
 
 }  // namespace korvale

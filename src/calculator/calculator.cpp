@@ -27,54 +27,8 @@ std::optional<char> singleLetter(const Text& text) {
 
 }  // namespace
 
-bool modifiersMatch(ModifierRule rule, Modifiers held) {
-  switch (rule) {
-    case ModifierRule::Any:
-      return true;
-    case ModifierRule::NotCtrlAlone:
-      return !(held.ctrl && !held.shift && !held.alt);
-    case ModifierRule::NeitherShiftNorCtrl:
-      return !held.shift && !held.ctrl;
-    case ModifierRule::ShiftAlone:
-      return held.shift && !held.ctrl && !held.alt;
-    case ModifierRule::CtrlAlone:
-      return held.ctrl && !held.shift && !held.alt;
-  }
-  return false;
-}
-
 Calculator::Calculator(CalculatorPorts ports) : p_(std::move(ports)) {
   rebuildVariables();
-}
-
-const std::vector<CalculatorKey>& Calculator::keyTable() {
-  using R = ModifierRule;
-  static const std::vector<CalculatorKey> keys = {
-      {"Enter", R::Any, &Calculator::evaluate},
-      {"F1", R::Any, &Calculator::evaluate},
-      {"F2", R::Any, &Calculator::close},
-      {"F3", R::Any, &Calculator::storeMemory},
-      {"F4", R::Any, &Calculator::insertMemory},
-      {"F7", R::NotCtrlAlone, &Calculator::askDecimals},
-      {"F8", R::Any, &Calculator::addToSums},
-      {"F9", R::NeitherShiftNorCtrl, &Calculator::showCount},
-      {"F9", R::ShiftAlone, &Calculator::showSum},
-      {"F9", R::CtrlAlone, &Calculator::showSumOfSquares},
-      {"F10", R::Any, &Calculator::startDesktopCalculator},
-      {"F11", R::Any, &Calculator::insertSquareRoot},
-      {"F12", R::Any, &Calculator::insertSquare},
-  };
-  return keys;
-}
-
-bool Calculator::pressKey(std::string_view key, Modifiers held) {
-  for (const CalculatorKey& row : keyTable()) {
-    if (row.key == key && modifiersMatch(row.rule, held)) {
-      (this->*row.action)();
-      return true;
-    }
-  }
-  return false;
 }
 
 void Calculator::opened() {

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <functional>
-#include <string_view>
 #include <vector>
 
 #include "base/text.h"
@@ -33,25 +32,6 @@ struct CalculatorPorts {
   std::function<void()> focusInput;  // gives the input line the focus
 };
 
-// Which modifiers a key row accepts; "alone" means no other modifier is held.
-enum class ModifierRule { Any, NotCtrlAlone, NeitherShiftNorCtrl, ShiftAlone, CtrlAlone };
-
-struct Modifiers {
-  bool shift = false;
-  bool ctrl = false;
-  bool alt = false;
-};
-
-bool modifiersMatch(ModifierRule rule, Modifiers held);
-
-class Calculator;
-
-struct CalculatorKey {
-  std::string_view key;  // "Enter", "F1" ... "F12"
-  ModifierRule rule;
-  void (Calculator::*action)();
-};
-
 class Calculator {
  public:
   explicit Calculator(CalculatorPorts ports);
@@ -60,11 +40,6 @@ class Calculator {
   // line emptied. Closing saves its set and puts the others back, and forgets a decimals change.
   void opened();
   void closed();
-
-  // The keys of the input line, with their modifier rules; pressKey acts on the first row
-  // that matches and says whether one did.
-  static const std::vector<CalculatorKey>& keyTable();
-  bool pressKey(std::string_view key, Modifiers held);
 
   void evaluate();                // Enter, F1
   void close();                   // F2

@@ -16,6 +16,10 @@ bool modifiersMatch(Modifiers rule, const KeyPress& key) {
       return !key.ctrl && !key.alt;
     case Modifiers::Any:
       return true;
+    case Modifiers::NotCtrlAlone:
+      return !(key.ctrl && !key.shift && !key.alt);
+    case Modifiers::NeitherShiftNorCtrl:
+      return !key.shift && !key.ctrl;
   }
   return false;
 }

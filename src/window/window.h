@@ -11,6 +11,7 @@
 #include "base/text.h"
 #include "ui/ports/canvas.h"
 #include "ui/ports/text_editor.h"
+#include "window/scaling.h"
 
 namespace korvale {
 
@@ -68,6 +69,7 @@ struct Control {
   std::function<void(const Text&)> edited = nullptr;  // an edit: the user changed its text
   Place place = Place::Row;
   FontSpec font = {};
+  Color foreground = kBlack;
 };
 
 // A side panel, memo, chart, plan or group of edits. Draggable panels stand beside the main
@@ -87,8 +89,9 @@ struct Panel {
   FontSpec font = {};
   int width = 0;  // pixels; 0 lets the view choose
   Color background = 0xF0F0F0;
-  // Lines: the text, one element per line.
+  // Lines: the text, one element per line, and the line kept in sight (-1: none).
   std::vector<Text> lines = {};
+  int caretLine = -1;
   // Canvas: the drawing surface shown.
   const Canvas* canvas = nullptr;
   // Grid: columns x rows cells, row by row, with the column widths and row heights in pixels.
@@ -109,8 +112,18 @@ struct KeyPress {
   bool alt = false;
 };
 
-// Which modifiers a key binding accepts: exactly none, exactly one of them, none or Shift, any.
-enum class Modifiers { None, Ctrl, Shift, Alt, NoneOrShift, Any };
+// Which modifiers a key binding accepts: exactly none, exactly one of them, none or Shift, any,
+// anything but Ctrl alone, neither Shift nor Ctrl (Alt may be held).
+enum class Modifiers {
+  None,
+  Ctrl,
+  Shift,
+  Alt,
+  NoneOrShift,
+  Any,
+  NotCtrlAlone,
+  NeitherShiftNorCtrl
+};
 
 // One key of a window's key table. `control` empty: a key in the main text; otherwise the name of
 // the focused control. A key whose condition fails counts as not handled.
@@ -143,6 +156,8 @@ class Window {
   virtual std::uint32_t background() const = 0;  // 0xRRGGBB
   // The point size of the window's own font; 0 keeps the toolkit's.
   virtual int fontSize() const { return 0; }
+  // The size in pixels of a window that opens at its own size; 0 x 0 opens it maximised.
+  virtual Rect size() const { return {}; }
 
   std::vector<MenuItem>& menu() { return menu_; }
   const std::vector<MenuItem>& menu() const { return menu_; }

@@ -29,7 +29,7 @@ int main() {
       calculator.askDecimals();
     }
     input.setPlainText(fromUtf8(line.substr(tab + 1)));
-    calculator.pressKey("Enter", {});
+    calculator.evaluate();
     std::cout << toUtf8(input.plainText()) << '\n';
   }
   return 0;

@@ -74,7 +74,7 @@ TEST_F(CalculatorTest, DecimalsHoldForOneOpening) {
       dialogs.text(r.answer);
     else
       dialogs.cancel();
-    calculator.pressKey("F7", {});
+    press("F7");
     EXPECT_EQ(calculator.decimals(), r.decimals);
   }
   setDecimals(4);
@@ -94,12 +94,12 @@ TEST_F(CalculatorTest, DecimalsHoldForOneOpening) {
 TEST_F(CalculatorTest, KeysFollowTheirModifierRules) {
   struct Row {
     const char* key;
-    Modifiers held;
+    Held held;
     const char32_t* shown;  // nullptr: the key does nothing
   };
   for (const char32_t* number : {U"3", U" 4 "}) {
     input.setPlainText(number);
-    calculator.pressKey("F8", {});
+    press("F8");
     EXPECT_EQ(input.markedText(), number) << "the number stays, marked";
   }
   for (const Row& r : std::vector<Row>{
@@ -113,58 +113,58 @@ TEST_F(CalculatorTest, KeysFollowTheirModifierRules) {
            {"F5", {}, nullptr},
        }) {
     input.setPlainText(U"keep");
-    EXPECT_EQ(calculator.pressKey(r.key, r.held), r.shown != nullptr) << r.key;
+    EXPECT_EQ(press(r.key, r.held), r.shown != nullptr) << r.key;
     EXPECT_EQ(input.plainText(), r.shown ? r.shown : U"keep") << r.key;
   }
   input.setPlainText(U"zwei");
-  calculator.pressKey("F8", {});
+  press("F8");
   EXPECT_EQ(input.plainText(), U" Fehler ");
-  calculator.pressKey("F9", {});
+  press("F9");
   EXPECT_EQ(input.plainText(), U"n = 2");
 
   // Sums beyond the range of a double are no number to show.
   input.setPlainText(U"1e308");
-  calculator.pressKey("F8", {});
-  calculator.pressKey("F8", {});
-  calculator.pressKey("F9", {.shift = true});
+  press("F8");
+  press("F8");
+  press("F9", {.shift = true});
   EXPECT_EQ(input.plainText(), U" Fehler ");
 
   dialogs.text(U"3");
-  calculator.pressKey("F7", {.shift = true, .ctrl = true});
+  press("F7", {.shift = true, .ctrl = true});
   EXPECT_EQ(calculator.decimals(), 3);
 }
 
 TEST_F(CalculatorTest, EditingKeysWorkAtTheCaret) {
   input.setPlainText(U"  1+2^^2 ");
-  calculator.pressKey("F3", {});
+  press("F3");
   EXPECT_EQ(calculator.memory(), U"1+2^2");
   input.setPlainText(U"   ");
-  calculator.pressKey("F3", {});
+  press("F3");
   EXPECT_EQ(calculator.memory(), U"1+2^2") << "an empty line is not stored";
 
   input.setPlainText(U"2*()");
   input.mark({0, 2}, {0, 4});
-  calculator.pressKey("F4", {});
+  press("F4");
   EXPECT_EQ(input.plainText(), U"2*1+2^2");
-  calculator.pressKey("F12", {});
+  press("F12");
   EXPECT_EQ(input.plainText(), U"2*1+2^2^2");
   input.setPlainText(U"3+");
   input.setCaret({0, 2});
-  calculator.pressKey("F11", {});
+  press("F11");
   EXPECT_EQ(input.plainText(), U"3+sqrt()");
   EXPECT_EQ(input.caret(), (TextPos{0, 7}));
-  calculator.pressKey("F12", {});
+  press("F12");
   EXPECT_EQ(input.plainText(), U"3+sqrt(^2)");
 }
 
 TEST_F(CalculatorTest, ButtonsAndWindowKeys) {
   enter(U"a = 5");
   input.setPlainText(U"7");
-  calculator.pressKey("F8", {});
+  press("F8");
   calculator.clearAll();
   EXPECT_EQ(variables, VariableTable{});
   EXPECT_EQ(input.markedText(), U"0");
-  calculator.pressKey("F9", {});
+  press("F9");
   EXPECT_EQ(input.plainText(), U"n = 0");
   EXPECT_EQ(calculator.variableLines()[0], U" a = 0.00");
 
@@ -172,20 +172,20 @@ TEST_F(CalculatorTest, ButtonsAndWindowKeys) {
   calculator.toggleVariables();
   EXPECT_TRUE(calculator.variablesShown());
 
-  calculator.pressKey("F2", {});
+  press("F2");
   EXPECT_EQ(closes, 1);
 
   input.setPlainText(U"x");
-  calculator.pressKey("F10", {});
+  press("F10");
   EXPECT_TRUE(dialogs.shown.empty());
   desktopCalculatorStarts = false;
-  calculator.pressKey("F10", {});
+  press("F10");
   EXPECT_EQ(dialogs.shown, std::vector<std::string>{"[message] Calculator nicht gefunden"});
   EXPECT_EQ(input.markedText(), U"x");
 
   const int before = focused;
   input.setPlainText(U"   ");
-  calculator.pressKey("F1", {});
+  press("F1");
   EXPECT_EQ(input.plainText(), U"   ") << "an empty line is not evaluated";
   EXPECT_EQ(focused, before);
 }

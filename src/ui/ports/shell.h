@@ -13,6 +13,9 @@ class Shell {
   virtual ~Shell() = default;
   // Opens an existing file with the program the desktop has for its type; false on failure.
   virtual bool openDocument(const Path& path) = 0;
+  // Starts a program by its full name, detached and without arguments or a shell; false when it
+  // could not be started.
+  virtual bool startProgram(const Path& /*program*/) { return false; }
 };
 
 // Notes what would have been opened, for the tests and the script runner.
@@ -22,7 +25,12 @@ class RecordingShell : public Shell {
     opened.push_back(path);
     return true;
   }
+  bool startProgram(const Path& program) override {
+    started.push_back(program);
+    return true;
+  }
   std::vector<Path> opened;
+  std::vector<Path> started;
 };
 
 }  // namespace korvale

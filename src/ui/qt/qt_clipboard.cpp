@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QProcess>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -36,6 +37,11 @@ void QtClipboard::clear() {
 
 bool QtShell::openDocument(const Path& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(pathToQt(path)));
+}
+
+bool QtShell::startProgram(const Path& program) {
+  // The program itself, no shell: nothing of the user's text reaches a command line.
+  return QProcess::startDetached(pathToQt(program), QStringList());
 }
 
 }  // namespace korvale

@@ -20,6 +20,7 @@ class QtClipboard : public Clipboard {
 class QtShell : public Shell {
  public:
   bool openDocument(const Path& path) override;
+  bool startProgram(const Path& program) override;
 };
 
 }  // namespace korvale

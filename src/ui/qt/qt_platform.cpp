@@ -78,10 +78,17 @@ std::unique_ptr<Canvas> QtPlatform::createCanvas() {
 
 std::map<WindowId, ViewFactory> specialViews() {
   // The Start window is the main window, its panels placed by the screen's size.
-  return {{WindowId::Start, [](Window& window, ViewContext context, const Screen& screen) {
+  return {{WindowId::Start,
+           [](Window& window, ViewContext context, const Screen& screen) {
              auto* start = new StartWindowView(window, std::move(context));
              start->setScale(startWindowScale(screen));
              return static_cast<WindowView*>(start);
+           }},
+          // Its input line is one line on top of the help, not a page of text.
+          {WindowId::Calculator, [](Window& window, ViewContext context, const Screen&) {
+             auto* view = new CalculatorView(window, std::move(context));
+             view->setWindowModality(Qt::ApplicationModal);
+             return static_cast<WindowView*>(view);
            }}};
 }
 
@@ -109,11 +116,19 @@ WindowView* QtPlatform::viewFor(Window& window) {
 void QtPlatform::windowShown(Window& window) {
   WindowView* view = viewFor(window);
   view->refresh();
-  // Every window opens maximised; the geometry covers the screen also where no window manager
-  // does the maximising.
-  if (const QScreen* s = QGuiApplication::primaryScreen())
-    view->setGeometry(s->availableGeometry());
-  view->showMaximized();
+  const Rect size = window.size();
+  const QScreen* s = QGuiApplication::primaryScreen();
+  if (size.width > 0 && size.height > 0) {
+    // A window of its own size opens in the middle of the screen.
+    view->resize(size.width, size.height);
+    if (s != nullptr) view->move(s->availableGeometry().center() - view->rect().center());
+    view->showNormal();
+  } else {
+    // Every other window opens maximised; the geometry covers the screen also where no window
+    // manager does the maximising.
+    if (s != nullptr) view->setGeometry(s->availableGeometry());
+    view->showMaximized();
+  }
   if (!showWindows_) view->hide();
 }
 

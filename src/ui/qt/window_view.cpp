@@ -11,6 +11,9 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <set>
@@ -248,12 +251,20 @@ void WindowView::buildPanels(QWidget* host) {
 void WindowView::refreshPanel(const Panel& panel, PanelWidgets& widgets) {
   bool shown = panel.visible;
   if (panel.kind == Panel::Kind::Lines) {
-    if (widgets.lines != panel.lines) {
+    const bool changed = widgets.lines != panel.lines;
+    if (changed) {
       QStringList lines;
       for (const Text& line : panel.lines) lines << toQt(line);
       static_cast<QPlainTextEdit*>(widgets.content)->setPlainText(lines.join(QLatin1Char('\n')));
       widgets.lines = panel.lines;
     }
+    if (panel.caretLine >= 0 && (changed || widgets.caretLine != panel.caretLine)) {
+      auto* memo = static_cast<QPlainTextEdit*>(widgets.content);
+      QTextCursor cursor(memo->document()->findBlockByNumber(panel.caretLine));
+      memo->setTextCursor(cursor);
+      memo->ensureCursorVisible();
+    }
+    widgets.caretLine = panel.caretLine;
   } else if (panel.kind == Panel::Kind::Canvas) {
     const QImage* image = imageOf(panel.canvas);
     shown = shown && image != nullptr;
@@ -299,6 +310,12 @@ void WindowView::refresh() {
       button->setText(toQt(control.caption));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
       label->setText(toQt(control.caption));
+      if (control.kind == Control::Kind::Label &&
+          label->palette().color(QPalette::WindowText) != qtColor(control.foreground)) {
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, qtColor(control.foreground));
+        label->setPalette(pal);
+      }
     }
   }
   for (const Panel& panel : window_.panels())
@@ -388,6 +405,40 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     run([this] { window_.caretMoved(); });
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+CalculatorView::CalculatorView(Window& window, ViewContext context)
+    : WindowView(window, std::move(context)) {
+  auto* column = static_cast<QVBoxLayout*>(centralWidget()->layout());
+  // A widget taken from its parent leaves the layout it stood in.
+  const auto moveTo = [this](QWidget* widget, QBoxLayout* layout, int index, int stretch) {
+    widget->setParent(nullptr);
+    layout->insertWidget(index, widget, stretch);
+  };
+  if (editor_ != nullptr) {
+    QTextEdit* edit = editor_->widget();
+    const CharFormat format = editor_->typingFormat();
+    QFont font(toQt(format.font));
+    font.setPointSize(format.size);
+    font.setBold(format.bold);
+    edit->setFont(font);
+    edit->setLineWrapMode(QTextEdit::NoWrap);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setFixedHeight(QFontMetrics(font).height() + 2 * edit->frameWidth() +
+                         2 * static_cast<int>(edit->document()->documentMargin()));
+    moveTo(edit, column, 0, 0);
+    edit->show();
+  }
+  auto* stack = new QVBoxLayout();
+  for (const char* name : {"helpGroup1", "helpGroup2", "helpGroup3", "variableDisplay"}) {
+    if (auto* panel = centralWidget()->findChild<QWidget*>(QString::fromLatin1(name))) {
+      moveTo(panel, stack, stack->count(), name[0] == 'v' ? 1 : 0);
+      panel->hide();
+    }
+  }
+  stack->addStretch(0);
+  column->insertLayout(1, stack, 1);
 }
 
 void StartWindowView::setScale(double scale) {

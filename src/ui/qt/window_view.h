@@ -62,6 +62,7 @@ class WindowView : public QMainWindow {
     QWidget* content = nullptr;
     QWidget* holder = nullptr;
     std::vector<Text> lines;
+    int caretLine = -1;
   };
 
   void buildMenus();
@@ -73,6 +74,13 @@ class WindowView : public QMainWindow {
   std::map<std::string, PanelWidgets> panels_;
   QHBoxLayout* middle_ = nullptr;
   QHBoxLayout* row_ = nullptr;
+};
+
+// The Calculator: its input line one line high on top, the help groups (or the variable display
+// that covers them) stacked below it, the buttons at the bottom.
+class CalculatorView : public WindowView {
+ public:
+  CalculatorView(Window& window, ViewContext context);
 };
 
 class StartWindowView : public WindowView {
