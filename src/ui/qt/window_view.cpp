@@ -143,7 +143,10 @@ void WindowView::buildControls(QWidget* host) {
       edit->installEventFilter(this);
       widget = edit;
     } else {
-      auto* label = new QLabel(toQt(control.caption), host);
+      auto* label = new QLabel(host);
+      // Help texts such as "< a bis z >" are no markup.
+      label->setTextFormat(Qt::PlainText);
+      label->setText(toQt(control.caption));
       label->setAutoFillBackground(true);
       widget = label;
     }
@@ -172,7 +175,9 @@ QWidget* WindowView::buildPanelContent(const Panel& panel, QWidget* host) {
       memo->setReadOnly(true);
       memo->setFont(fontFor(panel.font, font()));
       if (panel.width > 0) memo->setFixedWidth(panel.width);
-      memo->setPalette(QPalette(qtColor(panel.background)));
+      QPalette colours = memo->palette();
+      colours.setColor(QPalette::Base, qtColor(panel.background));
+      memo->setPalette(colours);
       memo->viewport()->installEventFilter(this);
       return memo;
     }
@@ -437,8 +442,9 @@ CalculatorView::CalculatorView(Window& window, ViewContext context)
       panel->hide();
     }
   }
-  stack->addStretch(0);
   column->insertLayout(1, stack, 1);
+  // The row that held the main text stays empty; the stack takes its room.
+  column->setStretch(2, 0);
 }
 
 void StartWindowView::setScale(double scale) {
