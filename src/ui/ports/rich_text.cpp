@@ -1,15 +1,16 @@
 #include "ui/ports/rich_text.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/text_routines.h"
 
 namespace korvale {
 
-RichText RichText::plain(const Text& text, const CharFormat& format) {
+RichText RichText::plain(Text text, const CharFormat& format) {
   RichText rt;
-  rt.text = text;
-  if (!text.empty()) rt.runs.push_back({text.size(), format});
+  rt.text = std::move(text);
+  if (!rt.text.empty()) rt.runs.push_back({rt.text.size(), format});
   return rt;
 }
 

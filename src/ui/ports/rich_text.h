@@ -46,7 +46,8 @@ struct RichText {
 
   bool operator==(const RichText&) const = default;
 
-  static RichText plain(const Text& text, const CharFormat& format);
+  // Taken by value: a list read from a file is megabytes of characters, moved rather than copied.
+  static RichText plain(Text text, const CharFormat& format);
   static RichText fromLines(const std::vector<Text>& lines, const CharFormat& format);
 
   std::vector<Text> lines() const;
