@@ -256,8 +256,10 @@ class Runner {
     const Text menu = sep == Text::npos ? path : path.substr(0, sep);
     const Text entry = sep == Text::npos ? Text() : path.substr(sep + 3);
     for (const MenuItem& item : w.menu()) {
-      if (item.menu == menu && item.entry == entry) {
+      if (item.menu == menu && item.entry == entry && !item.isSeparator()) {
         if (!item.enabled) throw CommandError{"menu entry is disabled: " + toUtf8(path)};
+        // The menu drops down before its entry is clicked.
+        if (!entry.empty()) w.menuOpened(menu);
         const auto action = item.action;  // the table may change while it runs
         action();
         return;
@@ -341,9 +343,11 @@ class Runner {
       std::vector<std::string> lines;
       for (const MenuItem& item : w.menu()) {
         const Text path = item.entry.empty() ? item.menu : item.menu + U" > " + item.entry;
-        lines.push_back(toUtf8(path) + (item.enabled ? " on" : " off"));
+        lines.push_back(toUtf8(path) + (item.isSeparator() ? "" : item.enabled ? " on" : " off"));
       }
       block(name, lines);
+    } else if (name == "plan") {
+      block(name, planLines(panelOfKind(w, Panel::Kind::Grid, "plan")));
     } else if (name == "fields") {
       block(name, shown(panelLines(w, "fieldsView")));
     } else if (name == "file") {
@@ -411,6 +415,22 @@ class Runner {
     } else {
       throw CommandError{"unknown dump: " + name};
     }
+  }
+
+  // "COLUMNS x ROWS", then each row's cell texts joined by " | ".
+  static std::vector<std::string> planLines(const Panel& plan) {
+    std::vector<std::string> lines{std::to_string(plan.columns) + " x " +
+                                   std::to_string(plan.rows)};
+    for (int row = 0; row < plan.rows; ++row) {
+      std::string line;
+      for (int column = 0; column < plan.columns; ++column) {
+        const std::size_t at = static_cast<std::size_t>(row * plan.columns + column);
+        if (column > 0) line += " | ";
+        if (at < plan.cells.size()) line += ScriptedDialogs::show(plan.cells[at].text);
+      }
+      lines.push_back(line);
+    }
+    return lines;
   }
 
   // "a\n\nb" as three lines; an empty text as none.

@@ -2,6 +2,7 @@
 
 #include "app/start_window.h"
 #include "calculator/calculator_window.h"
+#include "classeditor/class_window.h"
 #include "grades/grades_editor.h"
 #include "window/placeholder_window.h"
 
@@ -19,8 +20,7 @@ WindowType placeholder(const WindowId& id, Args... args) {
 void registerWindows(WindowRegistry& r) {
   r.add(
       {WindowId::Start, [](WindowServices& s) { return std::make_unique<StartWindow>(s.host()); }});
-  r.add(placeholder(WindowId::ClassEditor, "TForm1",
-                    Text(U"SITZO - Editor für Namensliste und Sitzplan"), 0x647896u));
+  r.add({WindowId::ClassEditor, [](WindowServices& s) { return makeClassEditor(s); }});
   r.add({WindowId::GradesEditor, [](WindowServices& s) { return makeGradesEditor(s); }});
   r.add(placeholder(WindowId::ListTools, "TForm23",
                     Text(U"LISTWERK - Werkzeuge zur Verarbeitung von CSV-Listen"), 0x506478u));

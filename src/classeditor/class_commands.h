@@ -53,6 +53,8 @@ void cellDoubleClicked(ClassContext& cx, int column, int row);
 
 // The list gets the focus: caret at its very start, nothing marked.
 void focusList(ClassContext& cx);
+// Lines in bold Courier New of that size; a failed print says "Daten-Fehler". False then.
+bool printLines(ClassContext& cx, const Text& title, const std::vector<Text>& lines, int size);
 // Where the plan of the current list is stored: list folder + name up to its first "." + ".tab".
 Path gridFilePath(const ClassContext& cx);
 // The count an answer of "Spalten" or "Zeilen" gives: a whole number 1 ... 8, anything else 8.
@@ -68,6 +70,6 @@ struct PictureSize {
 };
 PictureSize planPictureSize(const SeatingPlan& plan);
 void drawPlanPicture(Canvas& canvas, const SeatingPlan& plan, const Text& nameBox,
-                     const std::vector<Text>& listLines, int listFontSize);
+                     const std::vector<Text>& listLines, const FontChoice& listFont);
 
 }  // namespace korvale

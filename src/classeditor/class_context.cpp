@@ -12,4 +12,9 @@ ClassContext::ClassContext(const ClassPorts& ports, int planWidth, int planHeigh
   list.setTypingFormat(format);
 }
 
+FontChoice listFont(const ClassContext& cx) {
+  const CharFormat format = cx.list.isEmpty() ? cx.list.typingFormat() : cx.list.formatAt({0, 0});
+  return {format.font, format.size, format.bold, format.italic};
+}
+
 }  // namespace korvale

@@ -1,6 +1,7 @@
 // The Class editor's state and the ports it works through: every command takes this one context.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "base/encoding.h"
@@ -46,7 +47,17 @@ struct ClassContext : ClassPorts {
   // Shown only while the plan is printed: the list beside the plan.
   bool printPanelVisible = false;
   Text printLabel;
+  // Lists named without a point share the plan file ".tab": the list whose plan it last held.
+  Path sharedPlanOwner;
+
+  // Set by the window: the list got the input focus; what the window shows has changed while a
+  // command still runs (the print panel before the print dialog).
+  std::function<void()> listFocused;
+  std::function<void()> notify;
 };
+
+// The list's font as a font dialog names it.
+FontChoice listFont(const ClassContext& cx);
 
 // The list's font as the font dialog shows it.
 inline constexpr int kListFontSize = 12;

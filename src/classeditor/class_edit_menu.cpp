@@ -107,8 +107,7 @@ void sortList(ClassContext& cx) {
 
 void chooseListFont(ClassContext& cx) {
   const CharFormat current = cx.list.isEmpty() ? cx.list.typingFormat() : cx.list.formatAt({0, 0});
-  if (const auto chosen =
-          cx.dialogs.font({current.font, current.size, current.bold, current.italic})) {
+  if (const auto chosen = cx.dialogs.font(listFont(cx))) {
     const CharFormat format = withFont(current, *chosen);
     cx.list.formatAll(format);
     cx.list.setTypingFormat(format);

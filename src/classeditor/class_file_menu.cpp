@@ -28,6 +28,10 @@ Path listPath(const ClassContext& cx) {
   return cx.file.folder.join(cx.file.name);
 }
 
+bool isSharedPlan(const Path& gridFile) {
+  return gridFile.fileName() == ".tab";
+}
+
 // The list file's text: RTF when it is named and written so, else plain text in whatever
 // encoding it came, which the next save writes again.
 std::optional<RichText> readListFile(ClassContext& cx) {
@@ -53,21 +57,27 @@ void reloadPlan(ClassContext& cx) {
   cx.plan.resize(columns, rows);
   if (stored && status == GridFile_u::Status::Ok)
     status = GridFile_u::loadGridCells(path, cx.plan.allCells());
+  if (stored && status == GridFile_u::Status::Ok && isSharedPlan(path))
+    cx.sharedPlanOwner = listPath(cx);
   if (status != GridFile_u::Status::Ok)
     cx.dialogs.error(U"Problem", GridFile_u::describe(status), Icon::Error);
   cx.plan.setWordWrap(false);
 }
 
-// A list name without a point shares the plan file ".tab" with every other such list, so an
-// existing one is replaced only when the user says so.
+// A list name without a point shares the plan file ".tab" with every other such list, so one
+// that another list (or no list) stored there is replaced only when the user says so.
 void storePlan(ClassContext& cx) {
   const Path path = gridFilePath(cx);
-  if (path.fileName() == ".tab" && pathExists(path) &&
+  const bool shared = isSharedPlan(path);
+  const bool ours = !cx.file.name.empty() && cx.sharedPlanOwner == listPath(cx);
+  if (shared && !ours && pathExists(path) &&
       !cx.dialogs.confirm(U"Die Datei \".tab\" im Listenordner enthält schon einen Sitzplan.\r"
                           U"Überschreiben ?"))
     return;
   if (GridFile_u::saveGrid(path, cx.plan.shownCells()) != GridFile_u::Status::Ok)
     showDataError(cx.dialogs);
+  else if (shared)
+    cx.sharedPlanOwner = listPath(cx);
 }
 
 }  // namespace
@@ -82,6 +92,17 @@ Path gridFilePath(const ClassContext& cx) {
 
 void focusList(ClassContext& cx) {
   cx.list.setCaret({0, 0});
+  if (cx.listFocused) cx.listFocused();
+}
+
+bool printLines(ClassContext& cx, const Text& title, const std::vector<Text>& lines, int size) {
+  CharFormat font;
+  font.font = U"Courier New";
+  font.size = size;
+  font.bold = true;
+  if (cx.printer.print({title, RichText::fromLines(lines, font)})) return true;
+  showDataError(cx.dialogs);
+  return false;
 }
 
 void newList(ClassContext& cx) {
@@ -156,24 +177,22 @@ void printList(ClassContext& cx) {
     lines.push_back(U"  " + intToText(++number) + U". " + line + U":  ");
     lines.push_back(rule);
   }
-  CharFormat font;
-  font.font = U"Courier New";
-  font.size = 10;
-  font.bold = true;
-  if (!cx.printer.print({U"SITZO - Namensliste", RichText::fromLines(lines, font)}))
-    showDataError(cx.dialogs);
+  printLines(cx, U"SITZO - Namensliste", lines, 10);
   focusList(cx);
 }
 
 void printPlan(ClassContext& cx, Canvas& picture) {
   cx.printPanelVisible = true;
+  if (cx.notify) cx.notify();
   if (!cx.dialogs.print()) {
     cx.printPanelVisible = false;
     return;
   }
   const std::vector<Text> lines = cx.list.lines();
   cx.printLabel = joinLines(lines, U"\n");
-  drawPlanPicture(picture, cx.plan, cx.nameBox, lines, cx.list.typingFormat().size);
+  const PictureSize size = planPictureSize(cx.plan);
+  picture.resize(size.width, size.height);
+  drawPlanPicture(picture, cx.plan, cx.nameBox, lines, listFont(cx));
   PrintJob job{U"SITZO - Sitzplan", RichText(), Orientation::Landscape, &picture};
   if (!cx.printer.print(job)) showDataError(cx.dialogs);
   cx.printPanelVisible = false;

@@ -40,12 +40,7 @@ void printHelp(ClassContext& cx) {
       lines.push_back(margin + line);
     }
   }
-  CharFormat font;
-  font.font = U"Courier New";
-  font.size = 9;
-  font.bold = true;
-  if (!cx.printer.print({U"SITZO - Hilfe", RichText::fromLines(lines, font)}))
-    showDataError(cx.dialogs);
+  printLines(cx, U"SITZO - Hilfe", lines, 9);
 }
 
 }  // namespace korvale

@@ -28,17 +28,6 @@ int gridHeight(const SeatingPlan& plan) {
   return height;
 }
 
-// The canvas measures in its own font, which is set before each use.
-class CanvasMeasure : public TextMeasure {
- public:
-  explicit CanvasMeasure(Canvas& canvas) : canvas_(canvas) {}
-  int textWidth(const Text& text, const FontChoice&) override { return canvas_.textWidth(text); }
-  int lineHeight(const FontChoice&) override { return canvas_.textHeight(U"Ag"); }
-
- private:
-  Canvas& canvas_;
-};
-
 // As much of the text as fits the width; the canvas does not clip.
 Text fitted(Canvas& canvas, Text text, int width) {
   while (!text.empty() && canvas.textWidth(text) > width) text.pop_back();
@@ -62,8 +51,8 @@ void drawPlan(Canvas& canvas, const SeatingPlan& plan) {
   canvas.setBrush(kTooltipBackground, BrushStyle::Solid);
   canvas.rectangle(0, 0, std::max(plan.pixelWidth(), width + kGridLine),
                    std::max(plan.pixelHeight(), height + kGridLine));
-  canvas.setFont(plan.font().size, plan.font().bold);
   CanvasMeasure measure(canvas);
+  measure.use(plan.font());
   int top = kGridLine;
   for (int row = 0; row < plan.rows(); ++row) {
     canvas.line({0, top - 1}, {width, top - 1});
@@ -91,7 +80,7 @@ PictureSize planPictureSize(const SeatingPlan& plan) {
 }
 
 void drawPlanPicture(Canvas& canvas, const SeatingPlan& plan, const Text& nameBox,
-                     const std::vector<Text>& listLines, int listFontSize) {
+                     const std::vector<Text>& listLines, const FontChoice& listFont) {
   canvas.clear(kWhite);
   drawPlan(canvas, plan);
   const int left = plan.pixelWidth() + gap(plan);
@@ -102,7 +91,7 @@ void drawPlanPicture(Canvas& canvas, const SeatingPlan& plan, const Text& nameBo
   canvas.setBrush(kWhite, BrushStyle::Solid);
   canvas.rectangle(left, 0, left + width, boxHeight);
   canvas.rectangle(left, boxHeight + 2, left + width, bottom);
-  canvas.setFont(listFontSize, false);
+  CanvasMeasure(canvas).use(listFont);
   drawLines(canvas, {nameBox}, left + 4, 3, width - 8, boxHeight);
   drawLines(canvas, listLines, left + 4, boxHeight + 6, width - 8, bottom);
 }

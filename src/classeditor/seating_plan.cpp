@@ -6,6 +6,21 @@
 
 namespace korvale {
 
+void CanvasMeasure::use(const FontChoice& font) {
+  canvas_.setFontFamily(font.name);
+  canvas_.setFont(font.size, font.bold);
+}
+
+int CanvasMeasure::textWidth(const Text& text, const FontChoice& font) {
+  use(font);
+  return canvas_.textWidth(text);
+}
+
+int CanvasMeasure::lineHeight(const FontChoice& font) {
+  use(font);
+  return canvas_.textHeight(U"Ag");
+}
+
 std::vector<Text> wrapText(const Text& text, int width, TextMeasure& measure,
                            const FontChoice& font) {
   std::vector<Text> lines;

@@ -7,6 +7,7 @@
 
 #include "base/text.h"
 #include "classeditor/grid_file.h"
+#include "ui/ports/canvas.h"
 #include "ui/ports/dialogs.h"
 
 namespace korvale {
@@ -17,6 +18,18 @@ class TextMeasure {
   virtual ~TextMeasure() = default;
   virtual int textWidth(const Text& text, const FontChoice& font) = 0;
   virtual int lineHeight(const FontChoice& font) = 0;
+};
+
+// Measures on a drawing surface in the font asked for; the surface keeps that font afterwards.
+class CanvasMeasure : public TextMeasure {
+ public:
+  explicit CanvasMeasure(Canvas& canvas) : canvas_(canvas) {}
+  int textWidth(const Text& text, const FontChoice& font) override;
+  int lineHeight(const FontChoice& font) override;
+  void use(const FontChoice& font);
+
+ private:
+  Canvas& canvas_;
 };
 
 // The lines a text takes when it is wrapped at blanks within `width`; a word wider than that

@@ -44,6 +44,10 @@ struct MenuItem {
   Text entry;
   bool enabled = true;
   std::function<void()> action;
+
+  // A line between groups of entries; nothing to click.
+  static MenuItem separator(Text menu) { return {std::move(menu), U"-", false, nullptr}; }
+  bool isSeparator() const { return entry == U"-" && !action; }
 };
 
 // A font a label or panel asks for; an empty family keeps the window's font.
@@ -88,18 +92,24 @@ struct Panel {
   bool draggable = false;
   FontSpec font = {};
   int width = 0;  // pixels; 0 lets the view choose
+  int height = 0;
   Color background = 0xF0F0F0;
   // Lines: the text, one element per line, and the line kept in sight (-1: none).
   std::vector<Text> lines = {};
   int caretLine = -1;
   // Canvas: the drawing surface shown.
   const Canvas* canvas = nullptr;
-  // Grid: columns x rows cells, row by row, with the column widths and row heights in pixels.
+  // Grid: columns x rows cells, row by row, with the column widths and row heights in pixels
+  // (lines between the cells not included).
   int columns = 0;
   int rows = 0;
   std::vector<Cell> cells = {};
   std::vector<int> columnWidths = {};
   std::vector<int> rowHeights = {};
+  int gridLineWidth = 1;
+  // Cell texts wrap at blanks instead of standing on one line; the user may type into cells.
+  bool wrapCells = false;
+  bool editableCells = false;
   // Edits: the names of the controls (labels, edits, buttons) gathered in the panel, as rows of
   // two: label and edit, or two buttons; a single name fills its row.
   std::vector<std::vector<std::string>> rowsOfControls = {};
@@ -187,6 +197,11 @@ class Window {
   virtual void cellPressed(const std::string& /*panel*/, int /*column*/, int /*row*/) {}
   virtual void cellDoubleClicked(const std::string& /*panel*/, int /*column*/, int /*row*/) {}
   virtual void canvasPressed(const std::string& /*panel*/, int /*x*/, int /*y*/) {}
+  // The user typed a new text into a cell of an editable grid.
+  virtual void cellEdited(const std::string& /*panel*/, int /*column*/, int /*row*/,
+                          const Text& /*text*/) {}
+  // A menu of the menu bar opens (not for a menu that is itself the command).
+  virtual void menuOpened(const Text& /*menu*/) {}
 
   // The control that has the input focus; empty for the main text.
   const std::string& focus() const { return focus_; }

@@ -32,6 +32,10 @@ class RecordingCanvas : public Canvas {
   int width() const override { return width_; }
   int height() const override { return height_; }
   void clear(Color color) override { add(CanvasOp::Kind::Clear, {}).color = color; }
+  void resize(int width, int height) override {
+    width_ = width;
+    height_ = height;
+  }
   void setPen(Color color, int width, PenStyle style) override {
     state_.penColor = color;
     state_.penWidth = width;
@@ -42,6 +46,7 @@ class RecordingCanvas : public Canvas {
     state_.brushStyle = style;
   }
   void setFont(int, bool bold) override { state_.bold = bold; }
+  void setFontFamily(const Text&) override {}
   void rectangle(int left, int top, int right, int bottom) override {
     add(CanvasOp::Kind::Rectangle, {left, top, right, bottom});
   }

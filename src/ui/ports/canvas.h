@@ -42,11 +42,15 @@ class Canvas {
 
   // Fills the whole surface; pen and brush stay.
   virtual void clear(Color color) = 0;
+  // A new surface of that size, white; pen, brush and font stay.
+  virtual void resize(int width, int height) = 0;
 
   virtual void setPen(Color color, int width, PenStyle style) = 0;
   virtual void setBrush(Color color, BrushStyle style) = 0;
   // A size of 0 keeps the surface's default size.
   virtual void setFont(int size, bool bold) = 0;
+  // An empty family is the surface's default one.
+  virtual void setFontFamily(const Text& family) = 0;
 
   // Outlined with the pen, filled with the brush.
   virtual void rectangle(int left, int top, int right, int bottom) = 0;

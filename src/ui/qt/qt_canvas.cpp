@@ -45,6 +45,11 @@ void QtCanvas::clear(Color color) {
   image_.fill(toQColor(color));
 }
 
+void QtCanvas::resize(int width, int height) {
+  image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+  image_.fill(Qt::white);
+}
+
 void QtCanvas::setPen(Color color, int width, PenStyle style) {
   pen_ = QPen(toQColor(color));
   pen_.setWidth(std::max(width, 1));
@@ -59,6 +64,10 @@ void QtCanvas::setFont(int size, bool bold) {
   // Point sizes at the 96 dots per inch the charts were laid out for.
   font_.setPixelSize(size > 0 ? (size * 96 + 36) / 72 : kDefaultFontPixels);
   font_.setBold(bold);
+}
+
+void QtCanvas::setFontFamily(const Text& family) {
+  font_.setFamily(family.empty() ? QFont().family() : toQt(family));
 }
 
 void QtCanvas::rectangle(int left, int top, int right, int bottom) {

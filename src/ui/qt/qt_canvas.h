@@ -22,9 +22,11 @@ class QtCanvas : public Canvas {
   int width() const override { return image_.width(); }
   int height() const override { return image_.height(); }
   void clear(Color color) override;
+  void resize(int width, int height) override;
   void setPen(Color color, int width, PenStyle style) override;
   void setBrush(Color color, BrushStyle style) override;
   void setFont(int size, bool bold) override;
+  void setFontFamily(const Text& family) override;
   void rectangle(int left, int top, int right, int bottom) override;
   void ellipse(int left, int top, int right, int bottom) override;
   void pie(int left, int top, int right, int bottom, Point from, Point to) override;

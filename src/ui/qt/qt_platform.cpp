@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "ui/qt/class_editor_view.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_clipboard.h"
 #include "ui/qt/qt_dialogs.h"
@@ -83,6 +84,13 @@ std::map<WindowId, ViewFactory> specialViews() {
              auto* start = new StartWindowView(window, std::move(context));
              start->setScale(startWindowScale(screen));
              return static_cast<WindowView*>(start);
+           }},
+          // The plan keeps its pixel size with the list column beside it.
+          {WindowId::ClassEditor,
+           [](Window& window, ViewContext context, const Screen& screen) {
+             auto* view = new ClassEditorView(window, std::move(context), startWindowScale(screen));
+             view->setWindowModality(Qt::ApplicationModal);
+             return static_cast<WindowView*>(view);
            }},
           // Its input line is one line on top of the help, not a page of text.
           {WindowId::Calculator, [](Window& window, ViewContext context, const Screen&) {

@@ -76,7 +76,16 @@ void WindowView::buildMenus() {
       action = menuBar()->addAction(toQt(item.menu));
     } else {
       QMenu*& menu = menus[item.menu];
-      if (menu == nullptr) menu = menuBar()->addMenu(toQt(item.menu));
+      if (menu == nullptr) {
+        menu = menuBar()->addMenu(toQt(item.menu));
+        const Text name = item.menu;
+        connect(menu, &QMenu::aboutToShow, this,
+                [this, name] { run([&] { window_.menuOpened(name); }); });
+      }
+      if (item.isSeparator()) {
+        menu->addSeparator();
+        continue;
+      }
       action = menu->addAction(toQt(item.entry));
     }
     connect(action, &QAction::triggered, this, [this, i] {
