@@ -42,17 +42,19 @@ bool Window::keyPressed(const KeyPress& key) {
   return handled;
 }
 
-void Window::keyInControl(const std::string& control, const KeyPress& key) {
-  if (runKey(control, key) || key.name != "Enter") return;
+bool Window::keyInControl(const std::string& control, const KeyPress& key) {
+  if (runKey(control, key)) return true;
+  if (key.name != "Enter") return false;
   // Enter on a focused button presses it, as on the desktop.
   for (const Control& c : controls()) {
     if (c.name == control && c.kind == Control::Kind::Button && c.action && c.visible &&
         c.enabled) {
       const auto action = c.action;
       action();
-      return;
+      return true;
     }
   }
+  return false;
 }
 
 MenuItem* Window::findMenu(const Text& menu, const Text& entry) {

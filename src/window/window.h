@@ -184,8 +184,9 @@ class Window {
   virtual void closed() {}
   // A key released in the main text: the key table first; true when the window handled it.
   bool keyPressed(const KeyPress& key);
-  // A key in a focused control: the key table first, then Enter on a button presses it.
-  void keyInControl(const std::string& control, const KeyPress& key);
+  // A key in a focused control: the key table first, then Enter on a button presses it;
+  // false when neither took the key, so the control may use it itself.
+  bool keyInControl(const std::string& control, const KeyPress& key);
   // A left click in the main text has placed the caret (or marked with the mouse).
   virtual void textClicked() {}
   virtual void textRightClicked() {}

@@ -204,6 +204,33 @@ TEST_F(QtViews, AClickInTheLockedTableMarksOneCharacterAndNamesTheField) {
   grades->close();
 }
 
+TEST_F(QtViews, FunctionKeysActWhileAButtonHasTheFocus) {
+  app.openModal(WindowId::Calculator);
+  auto* calculator = qobject_cast<QMainWindow*>(view("TForm13"));
+  ASSERT_NE(calculator, nullptr);
+  auto* input = calculator->findChild<QTextEdit*>();
+  ASSERT_NE(input, nullptr);
+  const auto press = [](QWidget* target, int key, const QString& text = QString()) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    return QApplication::sendEvent(target, &event) && event.isAccepted();
+  };
+  for (const char* name : {"clear", "toggle", "close"}) {
+    SCOPED_TRACE(name);
+    auto* button = calculator->findChild<QPushButton*>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr);
+    input->selectAll();
+    EXPECT_TRUE(press(button, Qt::Key_F12));
+    EXPECT_EQ(input->toPlainText(), QStringLiteral("^2"));
+    // A letter is no key of the table: the button is left to deal with it.
+    press(button, Qt::Key_X, QStringLiteral("x"));
+    EXPECT_EQ(input->toPlainText(), QStringLiteral("^2"));
+  }
+  // Enter on a focused button presses it once.
+  EXPECT_TRUE(calculator->isVisible());
+  press(calculator->findChild<QPushButton*>(QStringLiteral("close")), Qt::Key_Return);
+  EXPECT_FALSE(calculator->isVisible());
+}
+
 TEST(QtFileFilter, PipeFiltersBecomeQtFilters) {
   EXPECT_EQ(qtFileFilter(U"ANSI-Textdateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"),
             QStringLiteral("ANSI-Textdateien (*.csv);;Alle Dateien (*)"));

@@ -147,8 +147,6 @@ void WindowView::buildControls(QWidget* host) {
         for (const Control& c : window_.controls())
           if (c.name == name && c.edited) run([&] { c.edited(fromQt(text)); });
       });
-      connect(edit, &QLineEdit::returnPressed, this,
-              [this, name] { run([&] { window_.keyInControl(name, KeyPress{"Enter"}); }); });
       edit->installEventFilter(this);
       widget = edit;
     } else {
@@ -358,6 +356,32 @@ void WindowView::closeEvent(QCloseEvent* event) {
   run([this] { context_.host.close(window_.id()); });
 }
 
+namespace {
+
+// The key's name as the key tables know it ("F1", "Enter", "Escape", "Y" with Ctrl or Alt);
+// empty for keys that only type.
+KeyPress keyPressOf(const QKeyEvent& key) {
+  KeyPress press;
+  if (key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F12)
+    press.name = "F" + std::to_string(key.key() - Qt::Key_F1 + 1);
+  else if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+    press.name = "Enter";
+  else if (key.key() == Qt::Key_Escape)
+    press.name = "Escape";
+  else if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier) && !key.text().isEmpty())
+    press.name = key.text().left(1).toUpper().toStdString();
+  else if ((key.modifiers() & Qt::ControlModifier) && key.key() >= Qt::Key_A &&
+           key.key() <= Qt::Key_Z)
+    press.name = std::string(1, static_cast<char>('A' + key.key() - Qt::Key_A));
+  if (press.name.empty()) return press;
+  press.shift = key.modifiers() & Qt::ShiftModifier;
+  press.ctrl = key.modifiers() & Qt::ControlModifier;
+  press.alt = key.modifiers() & Qt::AltModifier;
+  return press;
+}
+
+}  // namespace
+
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
   // Focus moved by the user: the controller learns which control has it.
   if (event->type() == QEvent::FocusIn) {
@@ -365,12 +389,18 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
       if (widget == watched) window_.setFocus(name);
     if (editor_ != nullptr && watched == editor_->widget()) window_.setFocus(std::string());
   }
-  if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched) != nullptr) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      for (const auto& [name, widget] : controls_)
-        if (widget == watched) run([&] { window_.keyInControl(name, KeyPress{"Enter"}); });
-      return true;
+  // Keys in a button or an edit go to the window's key table first, so function keys act
+  // wherever the focus stands; what the table leaves alone the control handles itself.
+  if (event->type() == QEvent::KeyPress) {
+    for (const auto& [name, widget] : controls_) {
+      if (widget != watched) continue;
+      const KeyPress press = keyPressOf(*static_cast<QKeyEvent*>(event));
+      if (press.name.empty()) break;
+      bool handled = false;
+      const std::string control = name;
+      run([&] { handled = window_.keyInControl(control, press); });
+      // Enter never falls through to a button: it would press it a second time.
+      return handled || (press.name == "Enter" && qobject_cast<QPushButton*>(watched) != nullptr);
     }
   }
   for (const auto& [name, widgets] : panels_) {
@@ -395,23 +425,8 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     if (mouse->button() == Qt::LeftButton) run([this] { window_.textClicked(); });
     if (mouse->button() == Qt::RightButton) run([this] { window_.textRightClicked(); });
   } else if (watched == edit && event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    KeyPress press;
-    if (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F12)
-      press.name = "F" + std::to_string(key->key() - Qt::Key_F1 + 1);
-    else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-      press.name = "Enter";
-    else if (key->key() == Qt::Key_Escape)
-      press.name = "Escape";
-    else if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier) && !key->text().isEmpty())
-      press.name = key->text().left(1).toUpper().toStdString();
-    else if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A &&
-             key->key() <= Qt::Key_Z)
-      press.name = std::string(1, static_cast<char>('A' + key->key() - Qt::Key_A));
+    const KeyPress press = keyPressOf(*static_cast<QKeyEvent*>(event));
     if (press.name.empty()) return false;
-    press.shift = key->modifiers() & Qt::ShiftModifier;
-    press.ctrl = key->modifiers() & Qt::ControlModifier;
-    press.alt = key->modifiers() & Qt::AltModifier;
     bool handled = false;
     run([&] { handled = window_.keyPressed(press); });
     return handled;
