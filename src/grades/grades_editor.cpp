@@ -136,6 +136,22 @@ void GradesEditor::buildKeys() {
          if (unlocked()) e.deleteLine(e.caret().line);
        }},
   };
+  // The editor's own clipboard keys follow their menu entries: while an entry is off (the
+  // database on the screen), its key does nothing either.
+  const std::pair<const char*, const char32_t*> clipboardKeys[] = {{"C", U"Kopieren"},
+                                                                   {"X", U"Ausschneiden"},
+                                                                   {"V", U"Einfügen"},
+                                                                   {"Z", U"Undo"},
+                                                                   {"A", U"Alles Markieren"}};
+  for (const auto& [key, entry] : clipboardKeys) {
+    const Text name = entry;
+    keys_.push_back({key, Modifiers::Ctrl,
+                     [this, name] {
+                       const MenuItem* item = findMenu(U"Bearbeiten", name);
+                       return item != nullptr && !item->enabled;
+                     },
+                     [] {}});
+  }
   // Enter walks the selection panel's fields on to its button.
   const std::pair<const char*, const char*> next[] = {{"selectionField", "selectionOperator"},
                                                       {"selectionOperator", "selectionTerm"},

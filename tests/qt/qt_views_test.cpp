@@ -231,6 +231,48 @@ TEST_F(QtViews, FunctionKeysActWhileAButtonHasTheFocus) {
   EXPECT_FALSE(calculator->isVisible());
 }
 
+TEST_F(QtViews, ClipboardKeysFollowTheirMenuEntries) {
+  ASSERT_TRUE(writeFileAtomic(dir + "/liste.csv", "Nr;Ort;\r\n1;Kiel;\r\n2;Bonn;\r\n"));
+  app.openModal(WindowId::GradesEditor);
+  auto* grades = qobject_cast<QMainWindow*>(view("TForm24"));
+  ASSERT_NE(grades, nullptr);
+  const auto entry = [&](const QString& caption) -> QAction* {
+    for (QAction* menu : grades->menuBar()->actions())
+      if (menu->menu() != nullptr)
+        for (QAction* item : menu->menu()->actions())
+          if (item->text() == caption) return item;
+    ADD_FAILURE() << caption.toStdString();
+    return nullptr;
+  };
+  auto* edit = grades->findChild<QTextEdit*>();
+  ASSERT_NE(edit, nullptr);
+  // The desktop names Ctrl+A by its key and gives a control character as its text.
+  const auto ctrl = [&](int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier,
+                    QString(QChar(key - Qt::Key_A + 1)));
+    QApplication::sendEvent(edit, &press);
+  };
+  dialogs.file(dir + "/liste.csv");
+  entry(QString::fromUtf8("Öffnen (CSV)"))->trigger();
+  EXPECT_FALSE(entry(QStringLiteral("Alles Markieren"))->isEnabled());
+  edit->moveCursor(QTextCursor::Start);
+  ctrl(Qt::Key_A);
+  EXPECT_FALSE(edit->textCursor().hasSelection());
+
+  // "Neu" turns the entries on again, and so the keys.
+  entry(QStringLiteral("Neu"))->trigger();
+  EXPECT_TRUE(entry(QStringLiteral("Alles Markieren"))->isEnabled());
+  edit->setPlainText(QStringLiteral("eins\nzwei\ndrei"));
+  edit->moveCursor(QTextCursor::Start);
+  ctrl(Qt::Key_A);
+  EXPECT_EQ(edit->textCursor().selectedText().size(), 14);
+  // Ctrl+Y deletes the caret's line in an unlocked text.
+  edit->moveCursor(QTextCursor::Start);
+  ctrl(Qt::Key_Y);
+  EXPECT_EQ(edit->toPlainText(), QStringLiteral("zwei\ndrei"));
+  grades->close();
+}
+
 TEST(QtFileFilter, PipeFiltersBecomeQtFilters) {
   EXPECT_EQ(qtFileFilter(U"ANSI-Textdateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"),
             QStringLiteral("ANSI-Textdateien (*.csv);;Alle Dateien (*)"));

@@ -368,11 +368,14 @@ KeyPress keyPressOf(const QKeyEvent& key) {
     press.name = "Enter";
   else if (key.key() == Qt::Key_Escape)
     press.name = "Escape";
-  else if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier) && !key.text().isEmpty())
-    press.name = key.text().left(1).toUpper().toStdString();
-  else if ((key.modifiers() & Qt::ControlModifier) && key.key() >= Qt::Key_A &&
+  // With Ctrl the desktop gives a control character as the key's text ("\x19" for Ctrl+Y): a
+  // letter is named by its key.
+  else if ((key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && key.key() >= Qt::Key_A &&
            key.key() <= Qt::Key_Z)
     press.name = std::string(1, static_cast<char>('A' + key.key() - Qt::Key_A));
+  else if ((key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !key.text().isEmpty() &&
+           key.text().at(0).isPrint())
+    press.name = key.text().left(1).toUpper().toStdString();
   if (press.name.empty()) return press;
   press.shift = key.modifiers() & Qt::ShiftModifier;
   press.ctrl = key.modifiers() & Qt::ControlModifier;
