@@ -142,6 +142,8 @@ void runMailMerge(GradesContext& c, void (*command)(MailMergeWindow&)) {
 void evaluate(GradesContext& c, EvaluationCommand command) {
   const StatsContext context{c.db.listLoaded, c.db.displayed(), c.currentField, c.tableFontSize};
   command(c.ports.editor, c.db.list, c.stats, c.ports.dialogs, c.ports.chart, context);
+  // The evaluations leave the caret below the table: the status line follows it.
+  updateStatus(c);
   c.notify();
 }
 

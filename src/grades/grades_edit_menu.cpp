@@ -94,9 +94,12 @@ void sort(GradesContext& c) {
 }
 
 void restore(GradesContext& c) {
-  const int field = c.currentField;
-  if (const auto lines = restoreSelection(c.selection.state, c.ports.dialogs))
-    takeAsDatabase(c, *lines, field);
+  // As after the display toggle: the restored table from its start, nothing marked.
+  if (const auto lines = restoreSelection(c.selection.state, c.ports.dialogs)) {
+    c.db.source = *lines;
+    reloadDatabase(c);
+    toggleDisplay(c);
+  }
 }
 
 void showSelectionPanel(GradesContext& c) {

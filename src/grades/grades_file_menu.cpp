@@ -33,8 +33,10 @@ void prepareLoadedList(GradesContext& c) {
   // A list of the header alone has no record to tell its separator.
   c.db.list.listSeparator = detectSeparator(trim(lines.size() > 1 ? lines[1] : lines[0]));
   c.db.list.detectedSeparator = c.db.list.listSeparator;
-  const bool hadMarker = isEndMarker(lines.back());
-  if (!hadMarker) lines.push_back(kEndMarker);
+  const bool hadMarker = takeEndMarker(lines);
+  // Empty lines after the last record (exported lists often end so) are no records.
+  while (lines.size() > 1 && trim(lines.back()).empty()) lines.pop_back();
+  lines.push_back(kEndMarker);
   if (headerEnd != c.db.list.listSeparator) {
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) lines[i] += c.db.list.listSeparator;
   }
