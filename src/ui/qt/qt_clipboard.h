@@ -16,7 +16,11 @@ class QtClipboard : public Clipboard {
   RichText own_;  // the last text copied from here, with its formats
 };
 
-// Opens documents with the desktop's program for their type.
+// A document or medium the desktop may open for the user: its type by name and by content is a
+// picture, sound, video, PDF, text, RTF or office document, never a program, launcher or script.
+bool isDocumentForTheDesktop(const Path& path);
+
+// Opens documents with the desktop's program for their type; anything else it refuses.
 class QtShell : public Shell {
  public:
   bool openDocument(const Path& path) override;
