@@ -17,6 +17,26 @@ bool isWholeNumberField(const Text& field) {
   return readWholeNumber(field).has_value() || upperAscii(field) == U"A";
 }
 
+namespace {
+
+// Fields a separator cuts the line into; a final separator closes the last field.
+std::size_t fieldsCut(const Text& line, char32_t separator) {
+  const auto count = static_cast<std::size_t>(std::count(line.begin(), line.end(), separator));
+  return !line.empty() && line.back() == separator ? count : count + 1;
+}
+
+}  // namespace
+
+char32_t detectListSeparator(const Text& header, const Text& firstRecord) {
+  const char32_t byRule = detectSeparator(firstRecord);
+  if (header.find(byRule) != Text::npos) return byRule;
+  for (const char32_t candidate : {U';', U',', kTab}) {
+    if (header.find(candidate) == Text::npos) continue;
+    if (fieldsCut(header, candidate) == fieldsCut(firstRecord, candidate)) return candidate;
+  }
+  return byRule;
+}
+
 FieldTable buildFieldTable(const Text& header, const Text* firstRecord, char32_t separator,
                            int recordLineCount) {
   FieldTable table;

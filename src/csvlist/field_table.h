@@ -31,6 +31,11 @@ struct FieldTable {
 // A field is a number in a list when an integer conversion accepts it, or it is an absent mark.
 bool isWholeNumberField(const Text& field);
 
+// The separator of a list by the detection rule on its first record; but a separator the header
+// does not hold gives way to the first candidate (";", ",", TAB) that splits the header and the
+// record into as many fields: a comma inside a name does not make a TAB list a comma list.
+char32_t detectListSeparator(const Text& header, const Text& firstRecord);
+
 // Builds the table from the loaded header and the first record (which may be missing).
 FieldTable buildFieldTable(const Text& header, const Text* firstRecord, char32_t separator,
                            int recordLineCount);

@@ -31,7 +31,8 @@ void prepareLoadedList(GradesContext& c) {
   c.db.list.loadedHeader = lines.front();
   const char32_t headerEnd = c.db.list.loadedHeader.empty() ? '\0' : c.db.list.loadedHeader.back();
   // A list of the header alone has no record to tell its separator.
-  c.db.list.listSeparator = detectSeparator(trim(lines.size() > 1 ? lines[1] : lines[0]));
+  c.db.list.listSeparator = lines.size() > 1 ? detectListSeparator(trim(lines[0]), trim(lines[1]))
+                                             : detectSeparator(trim(lines[0]));
   c.db.list.detectedSeparator = c.db.list.listSeparator;
   const bool hadMarker = takeEndMarker(lines);
   // Empty lines after the last record (exported lists often end so) are no records.

@@ -16,6 +16,26 @@ TEST(FieldTable, TypesComeFromTheFirstRecord) {
   EXPECT_EQ(t.field(11).name, U"");
 }
 
+TEST(FieldTable, ListSeparatorFromHeaderAndFirstRecord) {
+  const struct {
+    Text header, record;
+    char32_t separator;
+  } rows[] = {
+      {U"NAMEN;DEU;", U"Anna;1;", ';'},
+      {U"NAMEN,DEU", U"Anna,1", ','},
+      {U"NAMEN\tDEU\tMAT", U"Anna\t1\t2", '\t'},
+      // A comma in a name does not make a TAB list a comma list.
+      {U"NAMEN\tDEU\tMAT", U"M\u00fcller, Hans\t2\t3", '\t'},
+      {U"NAMEN,DEU,MAT,", U"M\u00fcller; Hans,2,3,", ','},
+      // The rule keeps its order where the header holds its choice or nothing splits alike.
+      {U"Name, Vorname\tNote", U"M\u00fcller, Hans\t2", ','},
+      {U"NAMEN\tDEU", U"M\u00fcller, Hans\t2\t3", ','},
+      {U"NAMEN", U"Anna, Ben", ','},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(detectListSeparator(row.header, row.record), row.separator) << toUtf8(row.record);
+}
+
 TEST(FieldTable, SchoolMarkRecognition) {
   struct Row {
     Text header, first;
