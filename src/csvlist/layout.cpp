@@ -131,12 +131,48 @@ Text formatHeader(const ListState& state, const Text& firstRecord) {
   return header;
 }
 
+bool adoptShownHeader(const Text& line, ListState& state) {
+  if (state.loadedHeader.empty()) return true;
+  const std::vector<Text> shown = trimmedSplit(line, detectSeparator(line));
+  std::vector<Text> names = plainSplit(state.loadedHeader, state.listSeparator);
+  if (shown.empty() || shown.size() != names.size()) return false;
+  std::size_t kept = 0;
+  std::size_t changed = 0;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const Text typed = trim(shown[i]);
+    if (startsWith(trim(names[i]), typed)) {
+      if (!typed.empty()) ++kept;
+    } else {
+      ++changed;
+    }
+  }
+  if (kept == 0 || kept < changed) return false;
+  if (changed == 0) return true;
+  Text header;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const Text typed = trim(shown[i]);
+    if (!startsWith(trim(names[i]), typed)) {
+      names[i] = typed;
+      if (i < state.table.fields.size()) state.table.fields[i].name = typed;
+    }
+    header += names[i];
+    if (i + 1 < names.size() || state.loadedHeader.back() == state.listSeparator)
+      header += state.listSeparator;
+  }
+  state.loadedHeader = header;
+  for (const FieldInfo& field : state.table.fields)
+    state.table.longestNameLength =
+        std::max(state.table.longestNameLength, static_cast<int>(field.name.size()));
+  return true;
+}
+
 namespace {
-// The header line is rebuilt from the loaded header only for a loaded table, and never in
-// place of an end marker that is all the text holds.
-bool headerToFormat(const std::vector<Text>& lines, const ListState& state, bool databaseLoaded) {
+// The header line is rebuilt from the loaded header only for a loaded table whose line 1 is its
+// header (not a record the sort put on top), and never in place of an end marker that is all
+// the text holds.
+bool headerToFormat(const std::vector<Text>& lines, ListState& state, bool databaseLoaded) {
   return databaseLoaded && state.table.fieldCount() > 0 && !lines.empty() &&
-         !isEndMarker(lines.front());
+         !isEndMarker(lines.front()) && adoptShownHeader(lines.front(), state);
 }
 }  // namespace
 

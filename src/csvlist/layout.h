@@ -43,6 +43,13 @@ void expandLines(std::vector<Text>& lines, ListState& state);
 // The displayed header: the loaded header's names padded like the columns of `firstRecord`.
 Text formatHeader(const ListState& state, const Text& firstRecord);
 
+// Reads line 1 of a shown table as the list's header. A name the user left alone (the loaded
+// name, perhaps cut to its column's width) keeps its full loaded text; a name the user changed
+// becomes the trimmed text typed, and the loaded header and the field table take it over. False
+// when the line is no header: another number of fields, or more names changed than kept (a
+// record sorted to the top). A list without a loaded header takes any line.
+bool adoptShownHeader(const Text& line, ListState& state);
+
 // The display formatting of a loaded table: compress, align, and (when `formatHeaderLine`)
 // line 1 replaced by the formatted header, which also becomes state.displayedHeader.
 void formatDisplayLines(std::vector<Text>& lines, ListState& state, bool formatHeaderLine);

@@ -4,6 +4,7 @@
 #include "base/files.h"
 #include "base/text_routines.h"
 #include "csvlist/field_table.h"
+#include "csvlist/layout.h"
 #include "csvlist/table_text.h"
 #include "grades/grades_context.h"
 #include "rtf/document_file.h"
@@ -56,24 +57,17 @@ void takeDatabaseFromEditor(GradesContext& c) {
   c.db.source = c.db.copy;
 }
 
-bool showsLoadedHeader(const GradesContext& c, const Text& line) {
-  if (!c.db.displayed() || c.db.list.loadedHeader.empty()) return false;
-  if (line == c.db.list.displayedHeader) return true;
-  // The layout commands may have reformatted it: each name shown is the start of its name.
-  const std::vector<Text> shown = trimmedSplit(line, detectSeparator(line));
-  const std::vector<Text> names = trimmedSplit(c.db.list.loadedHeader, c.db.list.listSeparator);
-  if (shown.empty() || shown.size() != names.size()) return false;
-  for (std::size_t i = 0; i < shown.size(); ++i)
-    if (!startsWith(trim(names[i]), trim(shown[i]))) return false;
-  return true;
-}
-
-std::vector<Text> linesToSave(const GradesContext& c, bool asList) {
+std::vector<Text> linesToSave(GradesContext& c, bool asList) {
   std::vector<Text> lines = c.ports.editor.lines();
   if (asList) {
-    // The header on the screen may cut names to their column's width; the file keeps them.
-    if (!lines.empty() && showsLoadedHeader(c, lines.front()))
+    // The header on the screen may cut names to their column's width; the file keeps them, and
+    // a name the user typed over is saved as typed and stays the list's name.
+    if (c.db.displayed() && !lines.empty() && !c.db.list.loadedHeader.empty() &&
+        adoptShownHeader(lines.front(), c.db.list)) {
       lines.front() = c.db.list.loadedHeader;
+      for (std::vector<Text>* database : {&c.db.copy, &c.db.source})
+        if (!database->empty()) database->front() = c.db.list.loadedHeader;
+    }
     // The list ends at its end marker; what the evaluations wrote below it is no record.
     const auto marker = std::find_if(lines.begin(), lines.end(), isEndMarker);
     lines.erase(marker, lines.end());
