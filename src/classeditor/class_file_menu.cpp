@@ -100,7 +100,10 @@ bool printLines(ClassContext& cx, const Text& title, const std::vector<Text>& li
   font.font = U"Courier New";
   font.size = size;
   font.bold = true;
-  if (cx.printer.print({title, RichText::fromLines(lines, font)})) return true;
+  // The lines carry their own margin of blanks; the list's rules are 82 characters wide.
+  PrintJob job{title, RichText::fromLines(lines, font)};
+  job.marginMillimetres = 10;
+  if (cx.printer.print(job)) return true;
   showDataError(cx.dialogs);
   return false;
 }

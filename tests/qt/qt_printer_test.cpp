@@ -3,6 +3,7 @@
 #include <QPrinter>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 
 #include "base/files.h"
 #include "support/temp_folder.h"
@@ -12,14 +13,18 @@
 namespace korvale {
 namespace {
 
-std::string pdfText(const Path& pdf) {
+std::string commandOutput(const std::string& command) {
   std::string text;
-  FILE* pipe = popen(("pdftotext -layout '" + pdf.bytes() + "' - 2>/dev/null").c_str(), "r");
+  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
   if (pipe == nullptr) return text;
   char buffer[4096];
   while (const std::size_t got = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, got);
   pclose(pipe);
   return text;
+}
+
+std::string pdfText(const Path& pdf) {
+  return commandOutput("pdftotext -layout '" + pdf.bytes() + "' -");
 }
 
 TEST(QtPrinterTest, JobsBecomePdfFilesAndLongLinesWrap) {
@@ -84,6 +89,45 @@ TEST(QtPrinterTest, FormFeedsStartPagesAndPicturesFillOne) {
   const auto bytes = readFileBytes(temp / "job-002.pdf");
   ASSERT_TRUE(bytes);
   EXPECT_NE(bytes->find("/Subtype /Image"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvale
+
+namespace korvale {
+namespace {
+
+TEST(QtPrinterTest, NarrowMarginsKeepRulesOnOneLineAndPicturesAfterThemKeepTheirScale) {
+  if (std::system("command -v pdfimages >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "pdfimages is not installed";
+  TempFolder temp;
+  QPrinter printer(QPrinter::HighResolution);
+  QtPrinter pdf(printer, temp.path());
+  CharFormat courier{U"Courier New", 10, true};
+  const Text rule = U"  " + Text(80, U'=');
+  PrintJob ruled{U"Liste",
+                 RichText::fromLines({rule, U"  1. Huber Anna:  ", U"\f", rule}, courier)};
+  ruled.marginMillimetres = 10;
+  ASSERT_TRUE(pdf.print(ruled));
+  EXPECT_EQ(pdfPages(temp / "job-001.pdf"), 2);
+  const std::string text = pdfText(temp / "job-001.pdf");
+  EXPECT_NE(text.find(std::string(80, '=')), std::string::npos) << text;
+
+  QtCanvas chart(400, 300);
+  ASSERT_TRUE(pdf.print({U"Grafik", RichText(), Orientation::Landscape, &chart}));
+  // An A4 page in landscape is about 11 inches wide: 400 pixels stretched over it.
+  const std::string images =
+      commandOutput("pdfimages -list '" + (temp / "job-002.pdf").bytes() + "'");
+  const std::size_t row = images.find("image");
+  ASSERT_NE(row, std::string::npos) << images;
+  std::istringstream fields(images.substr(row));
+  std::string word;
+  std::vector<std::string> columns;
+  while (fields >> word) columns.push_back(word);
+  ASSERT_GE(columns.size(), 12u);
+  const int ppi = std::stoi(columns[11]);
+  EXPECT_GT(ppi, 25);
+  EXPECT_LT(ppi, 60);
 }
 
 }  // namespace

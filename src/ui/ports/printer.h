@@ -16,11 +16,16 @@ class Canvas;
 
 constexpr char32_t kFormFeed = U'\f';
 
+// The room a printed text usually keeps from the paper's edges.
+inline constexpr int kUsualMarginMillimetres = 20;
+
 struct PrintJob {
   Text title;
   RichText content;
   Orientation orientation = Orientation::Portrait;
   const Canvas* picture = nullptr;  // printed in place of the content when set
+  // A text whose lines are ruled across the page keeps less room, so the rules fit a line.
+  int marginMillimetres = kUsualMarginMillimetres;
 };
 
 // The pages of a job's text: split at the lines that hold only a form feed.

@@ -1,12 +1,15 @@
 #include "ui/qt/qt_printer.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPageLayout>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextOption>
 #include <cstdio>
+#include <memory>
 
 #include "base/files.h"
 #include "ui/qt/qt_canvas.h"
@@ -14,6 +17,35 @@
 #include "ui/qt/qt_text_editor.h"
 
 namespace korvale {
+
+namespace {
+
+// Laid out on the printer's own pages with margins of that many millimetres, and drawn page by
+// page: Qt's own printing keeps 2 cm, and after a paged document it leaves the printer drawing
+// pictures at the document's scale.
+bool printWithMargins(const QTextDocument& source, QPrinter& printer, int millimetres) {
+  std::unique_ptr<QTextDocument> document(source.clone());
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  document->documentLayout()->setPaintDevice(&printer);
+  const QSizeF page(printer.width(), printer.height());
+  document->setPageSize(page);
+  QTextFrameFormat frame = document->rootFrame()->frameFormat();
+  // The layout scales frame margins from the screen's 96 dots per inch to the printer's.
+  frame.setMargin(millimetres * 96.0 / 25.4);
+  document->rootFrame()->setFrameFormat(frame);
+  for (int number = 0; number < document->pageCount(); ++number) {
+    if (number > 0) printer.newPage();
+    const QRectF shown(QPointF(0, number * page.height()), page);
+    painter.save();
+    painter.translate(0, -shown.top());
+    document->drawContents(&painter, shown);
+    painter.restore();
+  }
+  return painter.end();
+}
+
+}  // namespace
 
 QtPrinter::QtPrinter(QPrinter& printer, Path pdfFolder)
     : printer_(printer), pdfFolder_(std::move(pdfFolder)) {}
@@ -58,7 +90,11 @@ bool QtPrinter::print(const PrintJob& job) {
       format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
       cursor.setBlockFormat(format);
     }
-    document->print(&printer_);
+    if (job.marginMillimetres == kUsualMarginMillimetres) {
+      document->print(&printer_);
+    } else if (!printWithMargins(*document, printer_, job.marginMillimetres)) {
+      return false;
+    }
   }
   const bool ok = printer_.printerState() != QPrinter::Error;
   printer_.setPageOrientation(QPageLayout::Portrait);
