@@ -8,17 +8,11 @@
 #include "support/memory_text_editor.h"
 #include "support/recording_canvas.h"
 #include "support/temp_folder.h"
+#include "support/test_host.h"
 #include "support/test_ports.h"
 
 namespace korvale {
 namespace {
-
-class NoHost : public WindowHost {
- public:
-  void openModal(const WindowId&) override {}
-  void close(const WindowId& id) override { closed.push_back(id.name()); }
-  std::vector<std::string> closed;
-};
 
 class ClassWindowTest : public ::testing::Test {
  protected:
@@ -45,7 +39,7 @@ class ClassWindowTest : public ::testing::Test {
   MemoryClipboard clipboard;
   RecordingShell shell;
   RecordingCanvas surface;
-  NoHost host;
+  TestHost host;
   ClassEditorWindow window{ClassWindowPorts{list, dialogs, printer, clipboard, shell, surface, host,
                                             Screen{}, folder.path()}};
 };

@@ -6,55 +6,10 @@
 #include <random>
 
 #include "grades_fixture.h"
+#include "support/random_dialogs.h"
 
 namespace korvale {
 namespace {
-
-// Answers every dialog at random from a small stock of plausible answers and files.
-class RandomDialogs : public Dialogs {
- public:
-  RandomDialogs(std::mt19937& random, std::vector<Path> files)
-      : random_(random), files_(std::move(files)) {}
-
-  void message(const Text&) override {}
-  void error(const Text&, const Text&, Icon) override {}
-  bool confirm(const Text&) override { return coin(); }
-  bool question(const Text&, const Text&, Icon) override { return coin(); }
-  std::optional<Text> input(const Text&, const Text&, const Text& defaultText) override {
-    static const char* const answers[] = {"1", "2", "3", "0", "25", "12", "tab", ";",
-                                          ",", "x", "=", "-", "+",  ">",  "a",   "5 , 0.5 , 1"};
-    switch (pick(4)) {
-      case 0:
-        return std::nullopt;
-      case 1:
-        return defaultText;
-      default:
-        return fromUtf8(answers[pick(std::size(answers))]);
-    }
-  }
-  std::optional<Path> openFile(const Text&, const Path&) override { return file(); }
-  std::optional<Path> saveFile(const Text&, const Path&, const Path&) override { return file(); }
-  std::optional<FontChoice> font(const FontChoice& current) override {
-    if (coin()) return std::nullopt;
-    return FontChoice{U"Times New Roman", 8 + static_cast<int>(pick(20)), coin(), coin()};
-    (void)current;
-  }
-  bool print() override { return coin(); }
-  void printerSetup() override {}
-
- private:
-  bool coin() { return pick(2) == 0; }
-  std::size_t pick(std::size_t n) {
-    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
-  }
-  std::optional<Path> file() {
-    if (pick(6) == 0) return std::nullopt;
-    return files_[pick(files_.size())];
-  }
-
-  std::mt19937& random_;
-  std::vector<Path> files_;
-};
 
 TEST_F(GradesEditorTest, RandomUseKeepsTheWindowSound) {
   // Hostile choices too: a FIFO must neither block an open nor be replaced by a save, and a save
@@ -82,7 +37,9 @@ TEST_F(GradesEditorTest, RandomUseKeepsTheWindowSound) {
       link,
   };
   std::mt19937 random(20261208);
-  RandomDialogs answers(random, files);
+  RandomDialogs answers(random, files,
+                        {U"1", U"2", U"3", U"0", U"25", U"12", U"tab", U";", U",", U"x", U"=", U"-",
+                         U"+", U">", U"a", U"5 , 0.5 , 1"});
   GradesEditor monkey{{editor, answers, keys, cursor, host, paths, printer, clipboard, shell,
                        variables, canvas, workingFolder, Screen{}}};
   monkey.opened();
