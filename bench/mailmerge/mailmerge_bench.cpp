@@ -123,11 +123,9 @@ void BM_PreviewCommandOnAndOff(benchmark::State& state) {
   mailMerge.templateInEditor = true;
   Path folder, name;
   std::string extension;
-  Encoding encoding = Encoding::Cp1252;
   Text label;
-  MailMergeWindow w{editor,    dialogs,  keys,    cursor,  f.variables, mailMerge,
-                    true,      false,    f.lines, list,    folder,      name,
-                    extension, encoding, label,   nullptr, nullptr};
+  MailMergeWindow w{editor,  dialogs, keys,   cursor, f.variables, mailMerge, true,    false,
+                    f.lines, list,    folder, name,   extension,   label,     nullptr, nullptr};
   std::size_t size = 0;
   for (auto _ : state) {
     editor.setRichText(f.letter);

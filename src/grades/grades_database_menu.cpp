@@ -130,7 +130,6 @@ void runMailMerge(GradesContext& c, void (*command)(MailMergeWindow&)) {
                     c.ports.workingFolder,
                     c.document.fileName,
                     c.document.extension,
-                    c.document.encoding,
                     c.document.label,
                     [&c] { setLocked(c, false); },
                     [&c] { print(c); }};

@@ -174,14 +174,17 @@ void save(GradesContext& c) {
   if (path.extension().empty()) path = path + (defaultExtension);
 
   const std::string extension = path.extension();
+  // A template or its letters are written in the template's encoding, the list in its own.
+  Encoding& encoding = c.mailMerge.templateInEditor && !c.db.displayed()
+                           ? c.mailMerge.templateEncoding
+                           : c.document.encoding;
   bool written = false;
   if (extension == ".rtf") {
-    written = saveUserDocument(path, c.ports.editor.richText(), true, c.document.encoding,
-                               c.ports.dialogs);
+    written = saveUserDocument(path, c.ports.editor.richText(), true, encoding, c.ports.dialogs);
   } else {
     const std::vector<Text> lines = linesToSave(c, isListExtension(extension));
-    written = saveUserDocument(path, RichText::fromLines(lines, CharFormat()), false,
-                               c.document.encoding, c.ports.dialogs);
+    written = saveUserDocument(path, RichText::fromLines(lines, CharFormat()), false, encoding,
+                               c.ports.dialogs);
   }
   caretTo(c, 1, 1);
   if (written) {

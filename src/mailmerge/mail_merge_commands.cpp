@@ -108,7 +108,7 @@ void loadTemplateCommand(MailMergeWindow& w) {
   }
   w.editor.setRichText(*doc);
   rememberTemplateFile(w, *path);
-  w.fileEncoding = encoding;
+  w.state.templateEncoding = encoding;
 }
 
 void newTemplateCommand(MailMergeWindow& w) {
@@ -116,6 +116,7 @@ void newTemplateCommand(MailMergeWindow& w) {
   unlock(w);
   w.editor.clear();
   w.state.templateInEditor = true;
+  w.state.templateEncoding = Encoding::Cp1252;
 }
 
 void saveTemplateCommand(MailMergeWindow& w) {

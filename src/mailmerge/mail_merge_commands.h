@@ -24,6 +24,9 @@ struct MailMergeState {
   bool templateInEditor = false;  // set by load, new and save of a template
   bool previewOn = false;         // the editor shows the filled letters
   RichText savedTemplate;         // the template, with its formats, while the preview is on
+  // What the template file was read in: saving it (or its letters) as text writes that, while
+  // the list keeps its own.
+  Encoding templateEncoding = Encoding::Cp1252;
 };
 
 // The Grades editor as the commands see it, built by the window for each command.
@@ -46,7 +49,6 @@ struct MailMergeWindow {
   Path& workingFolder;
   Path& fileName;
   std::string& fileExtension;
-  Encoding& fileEncoding;
   Text& fileLabel;
 
   // Makes the editor writable (with the window's lock flag); without it the editor alone.

@@ -191,6 +191,28 @@ TEST_F(GradesEditorTest, SavingWritesTheListAsLoaded) {
   EXPECT_EQ(grades.controls()[2].caption, U" Datei: out.csv");
 }
 
+TEST_F(GradesEditorTest, ListAndTemplateKeepTheirOwnEncodings) {
+  // A UTF-8 template (plain text named .rtf) beside a list in code page 1252: each is saved in
+  // its own encoding, whichever was loaded last.
+  openList(write("liste.csv", "Name;Ort;\r\nJ\xFCrgen;K\xF6ln;\r\n"));
+  menu(U"Datenbank > Datenbank anzeigen (E/A)");
+  dialogs.file(write("brief.rtf",
+                     "Hallo <F1> aus <F2>, Ay\xC5\x9F"
+                     "e\r\n"));
+  menu(U"Datenbank > Einen Serienbrief laden");
+  dialogs.file(dir + "/brief.txt");
+  menu(U"Datei > Speichern");
+  EXPECT_EQ(read("brief.txt"),
+            "Hallo <F1> aus <F2>, Ay\xC5\x9F"
+            "e\r\n");
+  menu(U"Datenbank > Datenbank anzeigen (E/A)");
+  dialogs.file(dir + "/liste2.csv");
+  menu(U"Datei > Speichern");
+  EXPECT_EQ(read("liste2.csv"), "Name;Ort;\r\nJ\xFCrgen;K\xF6ln;\r\n");
+  for (const std::string& shown : dialogs.shown)
+    EXPECT_EQ(shown.find("UTF-8"), std::string::npos) << shown;
+}
+
 TEST_F(GradesEditorTest, SaveFiltersFollowTheFileName) {
   struct Row {
     std::string name;

@@ -59,7 +59,6 @@ class MailMergeTest : public ::testing::Test {
                            .workingFolder = workingFolder,
                            .fileName = fileName,
                            .fileExtension = fileExtension,
-                           .fileEncoding = fileEncoding,
                            .fileLabel = fileLabel,
                            .unlock = [this] { ++unlocks; },
                            .printText =
@@ -89,7 +88,6 @@ class MailMergeTest : public ::testing::Test {
   Path workingFolder = "/tmp";
   Path fileName;
   std::string fileExtension;
-  Encoding fileEncoding = Encoding::Cp1252;
   Text fileLabel = U"Datei: ";
   int unlocks = 0;
   std::vector<RichText> printed;
