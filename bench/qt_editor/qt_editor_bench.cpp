@@ -1,5 +1,5 @@
 // The real editor control, offscreen: a list of 2000 records x 50 fields loaded and shown as an
-// aligned table, and 2000 one-page letters set in at once.
+// aligned table, 2000 one-page letters set in at once, a long function table and a graph.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -147,6 +147,61 @@ BENCHMARK(MailMergePreviewInGradesEditor)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+
+// A key pressed in the Grades editor's text, with the caret on the first line.
+void pressOnFirstLine(Window& grades, const Text& line, const KeyPress& key) {
+  TextEditor& text = *grades.mainText();
+  text.setLines({line});
+  text.setCaret({0, 0});
+  grades.keyPressed(key);
+  QCoreApplication::processEvents();
+}
+
+struct GradesEditorOnQt {
+  ScriptedDialogs dialogs{[](const std::string&) {}};
+  ScriptKeyState keys;
+  QtPlatform platform{&dialogs, &keys, true};
+  Application app{platform};
+  Path folder;
+
+  GradesEditorOnQt() {
+    char pattern[] = "/tmp/korvale-bench-XXXXXX";
+    folder = Path(mkdtemp(pattern));
+    platform.attach(app);
+    app.start({folder, folder, "bench"});
+    app.openModal(WindowId::GradesEditor);
+  }
+  ~GradesEditorOnQt() { std::system(("rm -rf '" + folder.bytes() + "'").c_str()); }
+};
+
+// Shift+F2 on "x^2,1,10000,1": 10 000 rows written below the line in the real editor.
+void FunctionTableInGradesEditor(benchmark::State& state) {
+  GradesEditorOnQt on;
+  Window& grades = on.app.current();
+  for (auto _ : state) {
+    pressOnFirstLine(grades, U"x^2,1,10000,1", {"F2", true});
+    state.counters["lines"] = grades.mainText()->lineCount();
+  }
+}
+BENCHMARK(FunctionTableInGradesEditor)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// F2 on a formula of 150 characters: one graph drawn on the real chart image, on a fresh image
+// each time (F7 clears it).
+void FunctionGraphInGradesEditor(benchmark::State& state) {
+  const Text formula =
+      U"sqrt(abs(x))*sin(x*20)+cos(x*10)*x/3-x^3/(x^2+50)+ln(abs(x)+1)*2-exp(-x^2/40)*3+"
+      U"tan(x*2)/9+sqr(x)/25-abs(x-2)/4+round(x/3)/2+trunc(x/4)/3+atan(x)/45-x";
+  if (formula.size() != 150) state.SkipWithError("the formula must have 150 characters");
+  GradesEditorOnQt on;
+  Window& grades = on.app.current();
+  for (auto _ : state) {
+    state.PauseTiming();
+    grades.keyPressed({"F7"});
+    state.ResumeTiming();
+    pressOnFirstLine(grades, formula + U",10", {"F2"});
+  }
+}
+BENCHMARK(FunctionGraphInGradesEditor)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void SetLongPreview(benchmark::State& state) {
   Text letter;

@@ -245,9 +245,10 @@ class Runner {
     return {};
   }
 
-  static const Canvas* chartOf(Window& w) {
-    for (const Panel& panel : w.panels())
-      if (panel.kind == Panel::Kind::Canvas && panel.canvas != nullptr) return panel.canvas;
+  static const Panel* chartOf(Window& w, std::vector<Panel>& panels) {
+    panels = w.panels();
+    for (const Panel& panel : panels)
+      if (panel.kind == Panel::Kind::Canvas && panel.canvas != nullptr) return &panel;
     return nullptr;
   }
 
@@ -401,12 +402,16 @@ class Runner {
       block(name, lines);
     } else if (name == "chart") {
       if (rest.empty()) throw CommandError{"dump chart needs a file"};
-      const Canvas* chart = chartOf(w);
-      if (chart == nullptr) throw CommandError{"the window has no chart"};
+      std::vector<Panel> panels;
+      const Panel* panel = chartOf(w, panels);
+      if (panel == nullptr) throw CommandError{"the window has no chart"};
+      const Canvas& chart = *panel->canvas;
       const Path path = expandScriptPath(rest, c_.app, c_.scriptFolder);
-      if (!c_.savePng || !c_.savePng(*chart, path)) throw CommandError{"cannot write " + rest};
+      if (!c_.savePng || !c_.savePng(chart, path)) throw CommandError{"cannot write " + rest};
+      // A chart the window does not show says so.
       block(name + " " + rest,
-            {std::to_string(chart->width()) + " x " + std::to_string(chart->height())});
+            {std::to_string(chart.width()) + " x " + std::to_string(chart.height()) +
+             (panel->visible ? "" : " hidden")});
     } else if (name == "files") {
       if (rest.empty()) throw CommandError{"dump files needs a folder"};
       const Path folder = expandScriptPath(rest, c_.app, c_.scriptFolder);

@@ -14,6 +14,7 @@
 #include "csvlist/selection.h"
 #include "formula/variable_table.h"
 #include "mailmerge/mail_merge_commands.h"
+#include "stats/line_commands.h"
 #include "stats/stats_commands.h"
 #include "stats/stats_state.h"
 #include "ui/ports/canvas.h"
@@ -195,5 +196,19 @@ void runMailMerge(GradesContext& c, void (*command)(MailMergeWindow&));
 using EvaluationCommand = void (*)(TextEditor&, ListState&, StatsState&, Dialogs&, Canvas&,
                                    const StatsContext&);
 void evaluate(GradesContext& c, EvaluationCommand command);
+
+// --- "Mathematik": lines and functions, and the chart keys (grades_math_menu.cpp) ---
+// F1, F11, the function table and graph, printing the chart: the command on the caret's line.
+void runLineCommand(GradesContext& c, void (*command)(LineCommandContext&));
+// F4, reading the marked text as the last statistics command read its table.
+void markedNumbers(GradesContext& c);
+// Loading a list, sorting, compressing and expanding leave their separator for F4.
+void rememberSeparator(GradesContext& c);
+// F5.
+void toggleChart(GradesContext& c);
+// "Grafik löschen", F7.
+void clearChart(GradesContext& c);
+// A click on the chart: the coordinates of that pixel.
+void chartPressed(GradesContext& c, int x, int y);
 
 }  // namespace korvale

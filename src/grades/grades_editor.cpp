@@ -47,7 +47,11 @@ void GradesEditor::buildMenu() {
   TextEditor& e = c_.ports.editor;
   menu_ = {
       {datei, U"Ordner wechseln", true, [this] { switchFolder(c_); }},
-      {datei, U"Öffnen (CSV)", true, [this] { openFile(c_, false); }},
+      {datei, U"Öffnen (CSV)", true,
+       [this] {
+         openFile(c_, false);
+         if (c_.db.listLoaded) rememberSeparator(c_);
+       }},
       {datei, U"Öffnen (Text)", true, [this] { openFile(c_, true); }},
       {datei, U"Neu", true, [this] { reset(c_); }},
       // Coming back from them is no new opening: the database stays.
@@ -68,12 +72,20 @@ void GradesEditor::buildMenu() {
          searchCommand(e, c_.search, c_.ports.dialogs);
          updateStatus(c_);
        }},
-      {bearbeiten, U"Sortieren", true, [this] { sort(c_); }},
+      {bearbeiten, U"Sortieren", true,
+       [this] {
+         sort(c_);
+         rememberSeparator(c_);
+       }},
       {bearbeiten, U"Compress", true,
-       [this, &e] { compressCommand(e, c_.db.list, c_.ports.cursor); }},
+       [this, &e] {
+         compressCommand(e, c_.db.list, c_.ports.cursor);
+         rememberSeparator(c_);
+       }},
       {bearbeiten, U"Expand", true,
        [this, &e] {
          expandCommand(e, c_.db.list, c_.ports.dialogs, c_.ports.cursor, c_.db.loaded());
+         rememberSeparator(c_);
        }},
       {bearbeiten, U"Separator", true,
        [this, &e] {
@@ -96,6 +108,12 @@ void GradesEditor::buildMenu() {
       {mathematik, U"Statistik - 1", true, [this] { evaluate(c_, statistics1Command); }},
       {mathematik, U"Statistik - 2", true, [this] { evaluate(c_, statistics2Command); }},
       {mathematik, U"Statistik - N", true, [this] { evaluate(c_, statisticsNCommand); }},
+      {mathematik, U"Funktion - Tabelle", true,
+       [this] { runLineCommand(c_, functionTableCommand); }},
+      {mathematik, U"Funktion - Grafik", true,
+       [this] { runLineCommand(c_, functionGraphCommand); }},
+      {mathematik, U"Grafik drucken", true, [this] { runLineCommand(c_, printChartCommand); }},
+      {mathematik, U"Grafik löschen", true, [this] { clearChart(c_); }},
       {datenbank, U"Datenbank aktualisieren", false,
        [this] {
          hideSelectionPanel(c_);
@@ -124,8 +142,17 @@ void GradesEditor::buildMenu() {
 void GradesEditor::buildKeys() {
   TextEditor& e = c_.ports.editor;
   const auto unlocked = [this] { return !c_.locked; };
+  const auto line = [this](void (*command)(LineCommandContext&)) {
+    return [this, command] { runLineCommand(c_, command); };
+  };
   keys_ = {
+      {"F1", Modifiers::Any, nullptr, line(lineMathCommand)},
+      // Shift alone asks for the table, Ctrl alone for nothing.
+      {"F2", Modifiers::Shift, nullptr, line(functionTableCommand)},
+      {"F2", Modifiers::NotCtrlOrShiftAlone, nullptr, line(functionGraphCommand)},
       {"F3", Modifiers::Any, nullptr, [this, &e] { searchAgain(e, c_.search); }},
+      {"F4", Modifiers::NotCtrlOrShiftAlone, nullptr, [this] { markedNumbers(c_); }},
+      {"F11", Modifiers::Any, nullptr, line(characterTableCommand)},
       // A locked text swallows them unchanged.
       {"Enter", Modifiers::Ctrl, nullptr,
        [&e, unlocked] {
@@ -151,6 +178,16 @@ void GradesEditor::buildKeys() {
                        return item != nullptr && !item->enabled;
                      },
                      [] {}});
+  }
+  // The chart keys work wherever the focus is.
+  std::vector<std::string> everywhere = {std::string()};
+  for (const Control& control : controls())
+    if (control.kind == Control::Kind::Edit || control.kind == Control::Kind::Button)
+      everywhere.push_back(control.name);
+  for (const std::string& control : everywhere) {
+    keys_.push_back({"F5", Modifiers::Any, nullptr, [this] { toggleChart(c_); }, control});
+    keys_.push_back({"F6", Modifiers::Any, nullptr, line(printChartCommand), control});
+    keys_.push_back({"F7", Modifiers::Any, nullptr, [this] { clearChart(c_); }, control});
   }
   // Enter walks the selection panel's fields on to its button.
   const std::pair<const char*, const char*> next[] = {{"selectionField", "selectionOperator"},
@@ -234,7 +271,8 @@ std::vector<Panel> GradesEditor::panels() const {
              c_.helpShown, false,  {U"Courier New", fit.panelFontSize, true}};
   help.background = 0xF0F0FA;
   help.lines = gradesHelpText();
-  Panel chart{K::Canvas, "chart", U"Grafik", chartShown(), true};
+  Panel chart{K::Canvas, "chart", U"<F5> Grafik ein/aus  <F6> Drucken  <F7> Löschen", chartShown(),
+              true};
   chart.canvas = &c_.ports.chart;
   Panel selection{K::Edits, "selectionPanel", U"Datenselektion", c_.selection.panelShown, true};
   selection.rowsOfControls = {{"selectionTitle"},

@@ -40,6 +40,10 @@ class GradesEditor : public Window {
   void closed() override;
   // A double click on the help text prints it.
   void panelDoubleClicked(const std::string& panel) override;
+  // A click on the chart shows the coordinates of that point.
+  void canvasPressed(const std::string& /*panel*/, int x, int y) override {
+    chartPressed(c_, x, y);
+  }
   void textClicked() override;
   // Opens the file named in the field under the caret.
   void textRightClicked() override { openFieldDocument(c_); }

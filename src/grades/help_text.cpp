@@ -45,9 +45,15 @@ const std::vector<Text>& gradesHelpText() {
       U" Die Ergebnisse stehen unter dem Endezeichen \"#\" der Tabelle.",
       U".",
       U" (2b) MATHEMATIK",
-      U" Eine Formelzeile mit den Variablen A bis Z wird mit F1 berechnet.",
-      U" Funktion - Tabelle und Funktion - Grafik zeigen Werte und Verlauf einer",
-      U" Funktion; <Kommastellen> legt die Nachkommastellen fest.",
+      U" F1 berechnet die Zeile mit dem Cursor, mit den Variablen a bis z, in den",
+      U" Formen \"a = Zahl\", \"a = Formel(a,b,...)\", \"a =\" und \"Formel(a,b,...) =\".",
+      U" F4 zeigt Anzahl, Summe, Mittelwert und Streuung der markierten Zahlen.",
+      U" Eine Zeile \"F(x),a,b,c\" gibt mit <Funktion - Tabelle> (Umschalt+F2) die",
+      U" Werte von a bis b im Abstand c, eine Zeile \"F(x),b\" mit <Funktion -",
+      U" Grafik> (F2) den Verlauf von -b bis b; gleiches b zeichnet dazu.",
+      U" F5 Grafik ein/aus, F6 Drucken, F7 Löschen; ein Klick auf die Grafik",
+      U" zeigt ihre Koordinaten. F11 hängt eine Zeichentabelle an.",
+      U" <Kommastellen> legt die Nachkommastellen fest.",
       U"==========================================================================",
   };
   return lines;

@@ -53,7 +53,9 @@ std::optional<char32_t> begin(TextEditor& editor, StatsState& state, Dialogs& di
     state.headerAndMargin = askHeaderChoice(dialogs);
   }
   resetChart(state, canvas);
-  return tableSeparator(editor.line(0));
+  const auto separator = tableSeparator(editor.line(0));
+  if (separator) state.lastReading = {*separator, state.headerAndMargin};
+  return separator;
 }
 
 ExtractionOptions extractionOptions(const ListState& list, char32_t separator,

@@ -1,6 +1,8 @@
 // What the Grades editor keeps for its evaluations between commands.
 #pragma once
 
+#include "stats/marked_numbers.h"
+
 namespace korvale {
 
 // The chart panel beside the editor and the function graph's drawing state.
@@ -25,6 +27,9 @@ struct StatsState {
   bool headerAndMargin = false;
   PrintOrientationMode printOrientationMode = PrintOrientationMode::None;
   ChartState chart;
+  // How the last statistics command read its table; F4 reads marked numbers the same way, and
+  // before any such command each line is one field and every line is data.
+  MarkedTextReading lastReading;
 
   // Each opening of the window starts afresh.
   void windowOpened() {

@@ -20,6 +20,8 @@ bool modifiersMatch(Modifiers rule, const KeyPress& key) {
       return !(key.ctrl && !key.shift && !key.alt);
     case Modifiers::NeitherShiftNorCtrl:
       return !key.shift && !key.ctrl;
+    case Modifiers::NotCtrlOrShiftAlone:
+      return !(key.ctrl && !key.shift && !key.alt) && !(key.shift && !key.ctrl && !key.alt);
   }
   return false;
 }

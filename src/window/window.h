@@ -123,7 +123,8 @@ struct KeyPress {
 };
 
 // Which modifiers a key binding accepts: exactly none, exactly one of them, none or Shift, any,
-// anything but Ctrl alone, neither Shift nor Ctrl (Alt may be held).
+// anything but Ctrl alone, neither Shift nor Ctrl (Alt may be held), anything but Ctrl alone or
+// Shift alone.
 enum class Modifiers {
   None,
   Ctrl,
@@ -132,7 +133,8 @@ enum class Modifiers {
   NoneOrShift,
   Any,
   NotCtrlAlone,
-  NeitherShiftNorCtrl
+  NeitherShiftNorCtrl,
+  NotCtrlOrShiftAlone
 };
 
 // One key of a window's key table. `control` empty: a key in the main text; otherwise the name of

@@ -33,6 +33,9 @@ TEST_F(GradesEditorTest, RandomUseKeepsTheWindowSound) {
                                       "ELF\0\0;1;\r\n",
                                       19)),
       write("lang.csv", "NAMEN;M1;\r\nAnna;" + std::string(kMaxLineBytes, '1') + ";\r\n"),
+      write("formeln.txt",
+            "a = 3\r\nb=a*2+1\r\nsqrt(b) =\r\nx^2,-2,2,1\r\n1/x,5\r\nx,0,a,0.5\r\n"
+            "1;2;3\r\n"),
       fifo,
       link,
   };
@@ -43,8 +46,19 @@ TEST_F(GradesEditorTest, RandomUseKeepsTheWindowSound) {
   GradesEditor monkey{{editor, answers, keys, cursor, host, paths, printer, clipboard, shell,
                        variables, canvas, workingFolder, Screen{}}};
   monkey.opened();
-  const std::vector<KeyPress> keysToPress = {
-      {"F3"}, {"Enter", false, true, false}, {"Y", false, true, false}, {"A"}};
+  const std::vector<KeyPress> keysToPress = {{"F3"},
+                                             {"Enter", false, true, false},
+                                             {"Y", false, true, false},
+                                             {"A"},
+                                             {"F1"},
+                                             {"F2"},
+                                             {"F2", true},
+                                             {"F4"},
+                                             {"F4", false, true, true},
+                                             {"F5"},
+                                             {"F6"},
+                                             {"F7"},
+                                             {"F11"}};
   for (int step = 0; step < 3000; ++step) {
     const auto roll = std::uniform_int_distribution<int>(0, 9)(random);
     if (roll < 6) {
@@ -71,8 +85,10 @@ TEST_F(GradesEditorTest, RandomUseKeepsTheWindowSound) {
       editor.setCaret({line, column});
       if (roll == 8)
         monkey.textClicked();
-      else
+      else if (column % 2 == 0)
         monkey.textRightClicked();
+      else
+        monkey.canvasPressed("chart", column * 14, line * 7);
     }
     // What the other parts rely on while the table is shown.
     if (monkey.databaseDisplayed() && !monkey.mailMerge().previewOn) {

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -270,6 +271,50 @@ TEST_F(QtViews, ClipboardKeysFollowTheirMenuEntries) {
   edit->moveCursor(QTextCursor::Start);
   ctrl(Qt::Key_Y);
   EXPECT_EQ(edit->toPlainText(), QStringLiteral("zwei\ndrei"));
+  grades->close();
+}
+
+TEST_F(QtViews, F2DrawsTheGraphBesideTheTextAndF5InAnEditHidesIt) {
+  app.openModal(WindowId::GradesEditor);
+  auto* grades = qobject_cast<QMainWindow*>(view("TForm24"));
+  ASSERT_NE(grades, nullptr);
+  auto* edit = grades->findChild<QTextEdit*>();
+  ASSERT_NE(edit, nullptr);
+  edit->setPlainText(QStringLiteral("sin(x)*3,5"));
+  const auto press = [](QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent down(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(target, &up);
+  };
+  press(edit, Qt::Key_F2, Qt::NoModifier);
+  auto* dock = grades->findChild<QDockWidget*>(QStringLiteral("chartDock"));
+  ASSERT_NE(dock, nullptr);
+  EXPECT_TRUE(dock->isVisible());
+  EXPECT_EQ(dock->windowTitle(),
+            QString::fromUtf8("<F5> Grafik ein/aus  <F6> Drucken  <F7> Löschen"));
+  auto* chart = dock->findChild<QLabel*>(QStringLiteral("chart"));
+  ASSERT_NE(chart, nullptr);
+  const QImage image = chart->pixmap().toImage();
+  ASSERT_EQ(image.size(), QSize(428, 428));
+  EXPECT_EQ(image.pixelColor(100, 100), QColor(Qt::white));  // above the flat curve
+  // sin(x) in degrees: near x = 5 the curve lies at y = 0.26, a few pixels above the axis.
+  bool red = false;
+  for (int y = 200; y < 214; ++y) red = red || image.pixelColor(420, y) == QColor(Qt::red);
+  EXPECT_TRUE(red);
+
+  for (QAction* menu : grades->menuBar()->actions())
+    if (menu->menu() != nullptr)
+      for (QAction* entry : menu->menu()->actions())
+        if (entry->text() == QStringLiteral("Select")) entry->trigger();
+  auto* field = grades->findChild<QLineEdit*>(QStringLiteral("selectionField"));
+  ASSERT_NE(field, nullptr);
+  press(field, Qt::Key_F5, Qt::NoModifier);
+  EXPECT_FALSE(dock->isVisible());
+  press(field, Qt::Key_F5, Qt::ShiftModifier);
+  EXPECT_TRUE(dock->isVisible());
+  press(edit, Qt::Key_F7, Qt::NoModifier);
+  EXPECT_FALSE(dock->isVisible());
   grades->close();
 }
 
