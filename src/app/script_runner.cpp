@@ -182,16 +182,18 @@ class Runner {
     return *editor;
   }
 
+  // The first shown and enabled control of that caption: a panel's button wins over a hidden one.
   void click(Window& w, const Text& caption, Control::Kind kind) {
+    bool found = false;
     for (const Control& control : w.controls()) {
       const bool clickable = kind == Control::Kind::Panel || control.kind != Control::Kind::Label;
-      if (control.caption == caption && control.action && clickable) {
-        if (!control.visible || !control.enabled)
-          throw CommandError{"'" + toUtf8(caption) + "' is not available"};
-        control.action();
-        return;
-      }
+      if (control.caption != caption || !control.action || !clickable) continue;
+      found = true;
+      if (!control.visible || !control.enabled) continue;
+      control.action();
+      return;
     }
+    if (found) throw CommandError{"'" + toUtf8(caption) + "' is not available"};
     throw CommandError{"no such panel or button: " + toUtf8(caption)};
   }
 
@@ -336,7 +338,9 @@ class Runner {
     } else if (name == "labels") {
       std::vector<Text> lines{w.caption()};
       for (const Control& control : w.controls())
-        if (control.visible) lines.push_back(control.caption);
+        if (control.visible)
+          lines.push_back(control.hint.empty() ? control.caption
+                                               : control.caption + U" | " + control.hint);
       // The Calculator's variable display covers its help labels while it is shown.
       for (const Text& line : panelLines(w, "variableDisplay")) lines.push_back(line);
       block(name, shown(lines));
@@ -351,6 +355,8 @@ class Runner {
       block(name, planLines(panelOfKind(w, Panel::Kind::Grid, "plan")));
     } else if (name == "fields") {
       block(name, shown(panelLines(w, "fieldsView")));
+    } else if (name == "info" || name == "help") {
+      block(name, shown(panelLines(w, name)));
     } else if (name == "file") {
       // A file's characters line by line, line ends shown as \r and \n, so a save can be
       // checked; a file that is not code page 1252 names its encoding.

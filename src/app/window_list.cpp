@@ -4,6 +4,7 @@
 #include "calculator/calculator_window.h"
 #include "classeditor/class_window.h"
 #include "grades/grades_editor.h"
+#include "listtools/list_tools_window.h"
 #include "window/placeholder_window.h"
 
 namespace korvale {
@@ -22,8 +23,7 @@ void registerWindows(WindowRegistry& r) {
       {WindowId::Start, [](WindowServices& s) { return std::make_unique<StartWindow>(s.host()); }});
   r.add({WindowId::ClassEditor, [](WindowServices& s) { return makeClassEditor(s); }});
   r.add({WindowId::GradesEditor, [](WindowServices& s) { return makeGradesEditor(s); }});
-  r.add(placeholder(WindowId::ListTools, "TForm23",
-                    Text(U"LISTWERK - Werkzeuge zur Verarbeitung von CSV-Listen"), 0x506478u));
+  r.add({WindowId::ListTools, [](WindowServices& s) { return makeListTools(s); }});
   r.add({WindowId::Calculator, [](WindowServices& s) { return makeCalculator(s); }});
 }
 

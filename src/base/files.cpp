@@ -185,6 +185,15 @@ Path currentDirectory() {
   return Path(buffer);
 }
 
+bool isDocumentIn(const Path& folder, const Text& name) {
+  if (name.empty() || name == U"." || name == U".." || name.find('/') != Text::npos) return false;
+  const Path path = folder.join(Path::fromText(name));
+  if (!isRegularFile(path)) return false;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  return (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) == 0;
+}
+
 bool changeDirectory(const Path& path) {
   return ::chdir(path.c_str()) == 0;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/path.h"
+#include "base/text.h"
 
 namespace korvale {
 
@@ -39,6 +40,9 @@ bool pathExists(const Path& path);
 bool isDirectory(const Path& path);  // a real folder, not a link to one
 bool isRegularFile(const Path& path);
 bool isSymlink(const Path& path);
+// A file a list field may name: a regular, non-executable file directly in `folder`, never a
+// program or a file elsewhere.
+bool isDocumentIn(const Path& folder, const Text& name);
 bool createDirectory(const Path& path);  // one level; false when it fails
 bool ownedByCurrentUser(const Path& path);
 // The read-only attribute is the owner's write permission.

@@ -1,7 +1,5 @@
 // The "Bearbeiten" menu: clipboard, lock, sorting and the selection panel; and opening the file
 // named in a field.
-#include <sys/stat.h>
-
 #include <algorithm>
 
 #include "base/files.h"
@@ -15,16 +13,6 @@
 namespace korvale {
 
 namespace {
-
-// A field may name a document beside the list, never a program or a file elsewhere.
-bool isDocumentHere(const Path& folder, const Text& name) {
-  if (name.empty() || name == U"." || name == U".." || name.find('/') != Text::npos) return false;
-  const Path path = folder.join(Path::fromText(name));
-  if (!isRegularFile(path)) return false;
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0) return false;
-  return (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) == 0;
-}
 
 RichText markedOrWholeText(const GradesContext& c) {
   const RichText all = c.ports.editor.richText();
@@ -139,7 +127,7 @@ void openFieldDocument(GradesContext& c) {
   const Text name = fieldUnderCaret(c.ports.editor.line(at.line), at.column);
   const Path& folder = c.ports.workingFolder;
   // Missing files and a desktop that cannot open them are passed over in silence.
-  if (isDocumentHere(folder, name)) c.ports.shell.openDocument(folder.join(Path::fromText(name)));
+  if (isDocumentIn(folder, name)) c.ports.shell.openDocument(folder.join(Path::fromText(name)));
   c.notify();
 }
 

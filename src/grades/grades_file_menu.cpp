@@ -83,17 +83,10 @@ std::vector<Text> linesToSave(GradesContext& c, bool asList) {
 }  // namespace
 
 void switchFolder(GradesContext& c) {
+  // Unlike the List tools, the start folder is taken at once, even when the dialog is cancelled.
   if (isDirectory(c.ports.paths.startFolder)) c.ports.workingFolder = c.ports.paths.startFolder;
-  const auto answer = c.ports.dialogs.input(
-      U"Ordnerwechsel", U" <1> = DEMO-Ordner      \r <2> = AKTUELLER Ordner \r ", U"2");
-  if (!answer) return;
-  const Text choice = trim(*answer);
-  if (choice != U"1" && choice != U"2") {
-    c.ports.dialogs.message(U"Abbruch: NICHT zulässiger Ordner !");
-    return;
-  }
-  c.ports.workingFolder = choice == U"1" ? c.ports.paths.demoFolder : c.ports.paths.startFolder;
-  if (!changeDirectory(c.ports.workingFolder)) showDataError(c.ports.dialogs);
+  korvale::switchFolder(c.ports.dialogs, c.ports.paths.demoFolder, c.ports.paths.startFolder,
+                        c.ports.workingFolder);
 }
 
 void openFile(GradesContext& c, bool asText) {

@@ -10,6 +10,7 @@
 #include "listtools/list_files.h"
 #include "listtools/list_text.h"
 #include "listtools/structure.h"
+#include "window/folders.h"
 
 namespace korvale {
 
@@ -110,16 +111,7 @@ void toggleHelp(ListToolsContext& c) {
 
 void switchFolder(ListToolsContext& c) {
   if (!listCommandsFree(c.state)) return;
-  const auto answer = c.dialogs.input(
-      U"Ordnerwechsel", U" <1> = DEMO-Ordner      \r <2> = AKTUELLER Ordner \r ", U"2");
-  if (!answer) return;
-  const Text choice = trim(*answer);
-  if (choice != U"1" && choice != U"2") {
-    c.dialogs.message(U"Abbruch: NICHT zulässiger Ordner !");
-    return;
-  }
-  c.workingFolder = choice == U"1" ? c.folders.demoFolder : c.folders.startFolder;
-  if (!isDirectory(c.workingFolder)) showDataError(c.dialogs);
+  korvale::switchFolder(c.dialogs, c.folders.demoFolder, c.folders.startFolder, c.workingFolder);
 }
 
 void printerSetup(ListToolsContext& c) {

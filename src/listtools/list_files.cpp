@@ -80,7 +80,8 @@ void loadList(ListToolsContext& c) {
   c.listView.setLines(lines);
   takeBackup(c);
 
-  analyseStructure(c);
+  // Expanded before the structure analysis turns absent marks into "a": a mark keeps the place
+  // of the number it stands for, so the list saves back as it was loaded.
   std::vector<Text> records = recordLines(c);
   expandRecords(records, sep, Text(), true);
   c.listView.setLines(records);

@@ -30,14 +30,14 @@ void layoutRecords(ListToolsContext& c, void (*operation)(std::vector<Text>&)) {
   analyseStructure(c);
 }
 
-void toggleInfo(ListToolsContext& c) {
+}  // namespace
+
+void toggleInfoWindow(ListToolsContext& c) {
   ListWindowView& v = c.state.view;
   v.infoLines = structureText(c.state, c.listView.lineCount());
   v.infoShown = !v.infoShown;
   v.infoWide = false;
 }
-
-}  // namespace
 
 void toggleGradesMode(ListToolsContext& c) {
   bool& on = c.state.structure.gradesMode;
@@ -57,7 +57,7 @@ void functionKey(ListToolsContext& c, int number) {
   const bool present = s.list.present;
   switch (number) {
     case 1:
-      if (present) toggleInfo(c);
+      if (present) toggleInfoWindow(c);
       break;
     case 4:
     case 5:

@@ -9,6 +9,10 @@ namespace korvale {
 // to the printing and the column tools and do nothing here.
 void functionKey(ListToolsContext& c, int number);
 
+// F1 and the mask's "<<Help>>": the structure of the list in the info window, or the info window
+// hidden; a widened info window comes back at its normal width.
+void toggleInfoWindow(ListToolsContext& c);
+
 // F12: grades mode on or off, the absent marks of the records turned accordingly.
 void toggleGradesMode(ListToolsContext& c);
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/path.h"
+#include "ui/ports/dialogs.h"
 
 namespace korvale {
 
@@ -18,5 +19,11 @@ struct AppPaths {
 struct WorkingFolder {
   Path path;
 };
+
+// The folder switch of the Grades editor and the List tools: the dialog "Ordnerwechsel" makes the
+// demo folder (answer 1) or the start folder (answer 2) the working folder and the current
+// folder. Cancel changes nothing; a folder that is gone gives "Daten-Fehler".
+void switchFolder(Dialogs& dialogs, const Path& demoFolder, const Path& startFolder,
+                  Path& workingFolder);
 
 }  // namespace korvale

@@ -28,7 +28,8 @@ bool modifiersMatch(Modifiers rule, const KeyPress& key) {
 
 bool Window::runKey(const std::string& control, const KeyPress& key) {
   for (const KeyBinding& binding : keys_) {
-    if (binding.control != control || binding.key != key.name) continue;
+    if (binding.key != key.name) continue;
+    if (binding.control != control && binding.control != KeyBinding::kAnyControl) continue;
     if (!modifiersMatch(binding.modifiers, key)) continue;
     if (binding.condition && !binding.condition()) continue;
     const auto action = binding.action;  // the table may change while it runs

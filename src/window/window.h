@@ -74,6 +74,7 @@ struct Control {
   Place place = Place::Row;
   FontSpec font = {};
   Color foreground = kBlack;
+  Text hint = {};  // shown when the mouse rests on the control
 };
 
 // A side panel, memo, chart, plan or group of edits. Draggable panels stand beside the main
@@ -137,9 +138,12 @@ enum class Modifiers {
   NotCtrlOrShiftAlone
 };
 
-// One key of a window's key table. `control` empty: a key in the main text; otherwise the name of
-// the focused control. A key whose condition fails counts as not handled.
+// One key of a window's key table. `control` empty: a key in the main text; kAnyControl: wherever
+// the focus is (a window that previews its keys); otherwise the name of the focused control. A key
+// whose condition fails counts as not handled.
 struct KeyBinding {
+  static constexpr const char* kAnyControl = "*";
+
   std::string key;
   Modifiers modifiers = Modifiers::None;
   std::function<bool()> condition;

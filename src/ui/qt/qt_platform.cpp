@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "ui/qt/class_editor_view.h"
+#include "ui/qt/list_tools_view.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_clipboard.h"
 #include "ui/qt/qt_dialogs.h"
@@ -93,8 +94,15 @@ std::map<WindowId, ViewFactory> specialViews() {
              return static_cast<WindowView*>(view);
            }},
           // Its input line is one line on top of the help, not a page of text.
-          {WindowId::Calculator, [](Window& window, ViewContext context, const Screen&) {
+          {WindowId::Calculator,
+           [](Window& window, ViewContext context, const Screen&) {
              auto* view = new CalculatorView(window, std::move(context));
+             view->setWindowModality(Qt::ApplicationModal);
+             return static_cast<WindowView*>(view);
+           }},
+          // Its header strip scrolls with the list view.
+          {WindowId::ListTools, [](Window& window, ViewContext context, const Screen&) {
+             auto* view = new ListToolsView(window, std::move(context));
              view->setWindowModality(Qt::ApplicationModal);
              return static_cast<WindowView*>(view);
            }}};

@@ -158,6 +158,7 @@ void WindowView::buildControls(QWidget* host) {
       widget = label;
     }
     widget->setObjectName(QString::fromStdString(name));
+    if (!control.hint.empty()) widget->setToolTip(toQt(control.hint));
     if (!control.font.family.empty() || control.font.size > 0)
       widget->setFont(fontFor(control.font, font()));
     controls_[name] = widget;
@@ -181,7 +182,6 @@ QWidget* WindowView::buildPanelContent(const Panel& panel, QWidget* host) {
       auto* memo = new QPlainTextEdit(host);
       memo->setReadOnly(true);
       memo->setFont(fontFor(panel.font, font()));
-      if (panel.width > 0) memo->setFixedWidth(panel.width);
       QPalette colours = memo->palette();
       colours.setColor(QPalette::Base, qtColor(panel.background));
       memo->setPalette(colours);
@@ -241,6 +241,7 @@ void WindowView::buildPanels(QWidget* host) {
     widgets.kind = panel.kind;
     widgets.content = buildPanelContent(panel, host);
     widgets.content->setObjectName(QString::fromStdString(panel.name));
+    if (panel.width > 0) widgets.content->setFixedWidth(panel.width);
     if (panel.draggable) {
       // The user may drag it by its title bar to another place, or off the window; closing it is
       // the controller's business, through its menu entries and buttons.
@@ -262,6 +263,8 @@ void WindowView::buildPanels(QWidget* host) {
 
 void WindowView::refreshPanel(const Panel& panel, PanelWidgets& widgets) {
   bool shown = panel.visible;
+  if (panel.width > 0 && widgets.content->width() != panel.width)
+    widgets.content->setFixedWidth(panel.width);
   if (panel.kind == Panel::Kind::Lines) {
     const bool changed = widgets.lines != panel.lines;
     if (changed) {

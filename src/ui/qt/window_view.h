@@ -54,6 +54,9 @@ class WindowView : public QMainWindow {
   ViewContext context_;
   QtTextEditor* editor_;
   std::map<std::string, QWidget*> controls_;
+  // The row of the main text with the fixed panels, and the row of controls below it.
+  QHBoxLayout* middle_ = nullptr;
+  QHBoxLayout* row_ = nullptr;
 
  private:
   // One panel's widgets: its content, and the dock or frame it stands in.
@@ -72,8 +75,6 @@ class WindowView : public QMainWindow {
   void refreshPanel(const Panel& panel, PanelWidgets& widgets);
   std::vector<std::pair<QAction*, std::size_t>> actions_;
   std::map<std::string, PanelWidgets> panels_;
-  QHBoxLayout* middle_ = nullptr;
-  QHBoxLayout* row_ = nullptr;
 };
 
 // The Calculator: its input line one line high on top, the help groups (or the variable display
