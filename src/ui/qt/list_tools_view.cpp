@@ -1,8 +1,11 @@
 #include "ui/qt/list_tools_view.h"
 
+#include <QApplication>
 #include <QDockWidget>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -75,6 +78,23 @@ ListToolsView::ListToolsView(Window& window, ViewContext context)
   column->addLayout(labels);
   middle_->addWidget(area, 1);
 
+  // The left column and the mask keep their rows together at the top.
+  for (const char* name : {"tools", "mask"}) {
+    auto* frame = findChild<QFrame*>(QLatin1String(name));
+    if (frame == nullptr) continue;
+    if (auto* grid = qobject_cast<QGridLayout*>(frame->layout()))
+      grid->setRowStretch(grid->rowCount(), 1);
+    // Buttons keep the desktop's face, not the panel's colour.
+    const QPalette desktop = QApplication::palette();
+    for (auto* button : frame->findChildren<QPushButton*>()) {
+      QPalette face = button->palette();
+      for (const auto role :
+           {QPalette::Button, QPalette::ButtonText, QPalette::Window, QPalette::WindowText,
+            QPalette::Light, QPalette::Dark, QPalette::Mid, QPalette::Midlight, QPalette::Shadow})
+        face.setColor(role, desktop.color(role));
+      button->setPalette(face);
+    }
+  }
   // A mask of many fields scrolls inside its panel.
   if (auto* dock = findChild<QDockWidget*>(QStringLiteral("maskDock"))) {
     auto* scroll = new QScrollArea(dock);
