@@ -184,7 +184,9 @@ std::vector<Control> ListToolsWindow::controls() const {
 std::vector<Panel> ListToolsWindow::panels() const {
   using P = Panel::Kind;
   const FontSpec fixed{U"Courier New", fontSize_, true};
-  Panel column{P::Edits, "tools", Text(), true, false, fixed, columnWidth_, background()};
+  Panel column{P::Edits, "tools", Text(), true, false, fixed};
+  column.width = columnWidth_;
+  column.background = background();
   for (const Control& c : leftColumn()) column.rowsOfControls.push_back({c.name});
 
   Panel mask{P::Edits, "mask", U"Maskeneditor", state_.mask.shown, true, fixed};

@@ -241,7 +241,8 @@ void WindowView::buildPanels(QWidget* host) {
     widgets.kind = panel.kind;
     widgets.content = buildPanelContent(panel, host);
     widgets.content->setObjectName(QString::fromStdString(panel.name));
-    if (panel.width > 0) widgets.content->setFixedWidth(panel.width);
+    if (panel.width > 0 && panel.kind != Panel::Kind::Grid)
+      widgets.content->setFixedWidth(panel.width);
     if (panel.draggable) {
       // The user may drag it by its title bar to another place, or off the window; closing it is
       // the controller's business, through its menu entries and buttons.
@@ -263,7 +264,8 @@ void WindowView::buildPanels(QWidget* host) {
 
 void WindowView::refreshPanel(const Panel& panel, PanelWidgets& widgets) {
   bool shown = panel.visible;
-  if (panel.width > 0 && widgets.content->width() != panel.width)
+  // A memo or a group of edits follows a width the window changes (the info window's F11).
+  if (panel.width > 0 && panel.kind != Panel::Kind::Grid && widgets.content->width() != panel.width)
     widgets.content->setFixedWidth(panel.width);
   if (panel.kind == Panel::Kind::Lines) {
     const bool changed = widgets.lines != panel.lines;
