@@ -81,7 +81,9 @@ struct Window {
   MemoryTextEditor listView;
   ScriptedDialogs dialogs{[](const std::string&) {}};
   QuietCursor cursor;
-  ListToolsContext c{state, listView, dialogs, cursor, folder, {folder, folder}};
+  RandomSource random;
+  VariableTable variables;
+  ListToolsContext c{state, listView, dialogs, cursor, folder, {folder, folder}, random, variables};
 };
 
 void BM_LoadList(benchmark::State& st) {

@@ -9,6 +9,7 @@
 
 #include "app/paths.h"
 #include "app/window_list.h"
+#include "base/random_source.h"
 #include "formula/variable_table.h"
 #include "window/platform.h"
 #include "window/registry.h"
@@ -49,6 +50,7 @@ class Application : public WindowHost, public WindowServices {
   WindowHost& host() override { return *this; }
   WorkingFolder& workingFolder() override { return workingFolder_; }
   VariableTable& variables() override { return variables_; }
+  RandomSource& random() override { return random_; }
   TextEditor& newEditor() override;
   Canvas& newCanvas() override;
 
@@ -58,6 +60,7 @@ class Application : public WindowHost, public WindowServices {
   AppPaths paths_;
   WorkingFolder workingFolder_;
   VariableTable variables_;
+  RandomSource random_;
   std::vector<std::unique_ptr<Canvas>> canvases_;
   std::vector<std::unique_ptr<TextEditor>> editors_;
   std::map<WindowId, std::unique_ptr<Window>> windows_;

@@ -162,6 +162,9 @@ class Runner {
         c_.keys.pressAfter(toInt(arg));
     } else if (command == "dump") {
       dump(w, arg);
+    } else if (command == "seed") {
+      // Random values a scenario can compare: every later sequence starts at this seed.
+      c_.app.random().fixSeed(static_cast<std::uint32_t>(toInt(arg)));
     } else {
       throw CommandError{"unknown command: " + command};
     }

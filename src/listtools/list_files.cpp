@@ -24,6 +24,7 @@ void forgetList(ListToolsContext& c) {
   s.newList.reset();
   s.selection.reset();
   s.projection.reset();
+  s.search.reset();
   s.view.reset();
   c.listView.clear();
   c.listView.setTypingFormat(listFormat(s.settings));

@@ -5,6 +5,7 @@
 #include "base/numbers.h"
 #include "csvlist/layout.h"
 #include "csvlist/padded_marks.h"
+#include "listtools/column_operations.h"
 #include "listtools/list_text.h"
 #include "listtools/structure.h"
 
@@ -58,6 +59,9 @@ void functionKey(ListToolsContext& c, int number) {
   switch (number) {
     case 1:
       if (present) toggleInfoWindow(c);
+      break;
+    case 3:
+      if (present) searchColumnAgain(c);
       break;
     case 4:
     case 5:

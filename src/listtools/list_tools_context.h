@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "base/path.h"
+#include "base/random_source.h"
 #include "base/text.h"
+#include "formula/variable_table.h"
 #include "listtools/list_tools_state.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/key_state.h"
@@ -27,6 +29,9 @@ struct ListToolsContext {
   // Where the file dialogs start; shared with the Grades editor.
   Path& workingFolder;
   FolderChoice folders;
+  // The random values of "Random FX" and the variables the formulas of "Replace FX" read.
+  RandomSource& random;
+  const VariableTable& variables;
 };
 
 // The controls that can hold the input focus besides the list view (whose name is empty).

@@ -2,6 +2,7 @@
 // them. Controls of panels that come and go come first, so that a caption both a panel and the
 // window carry ("Exit", "[<<]") names the panel's while it is shown.
 #include "base/numbers.h"
+#include "listtools/column_operations.h"
 #include "listtools/help_text.h"
 #include "listtools/list_commands.h"
 #include "listtools/list_files.h"
@@ -153,6 +154,16 @@ std::vector<Control> ListToolsWindow::leftColumn() const {
           left("separator", U"Separ.", exchangeSeparator),
           left("compress", U"Compress", compressList),
           left("expand", U"Expand", expandList),
+          left("setLength", U"SetLen FX", setColumnLength),
+          left("upper", U"Upper FX", upperColumn),
+          left("lower", U"Lower FX", lowerColumn),
+          left("index", U"Index FX", indexColumn),
+          left("random", U"Random FX", randomColumn),
+          left("search", U"Search FX", searchColumn),
+          left("replace", U"Replace FX", replaceColumn),
+          left("sort", U"Sort FX", sortByColumn),
+          left("insert", U"Insert FX", insertColumn),
+          left("remove", U"Remove FX", removeColumn),
           left("select", U"Select", showSelection),
           left("restore", U"Restore", restoreList),
           left("printerSetup", U"P-Setup", printerSetup),

@@ -26,6 +26,7 @@ struct ListField {
 struct ListSettings {
   char32_t separator = U';';  // changed only by the separator exchange and by Restore
   int fontSize = 10;          // of the list view, the header strip and the header editor
+  Text replaceExpression;     // the last expression of "Replace FX"
 };
 
 // The list that is loaded or being made, apart from its records.
@@ -105,6 +106,16 @@ struct Projection {
   void reset() { *this = Projection(); }
 };
 
+// "Search FX" and F3: the records whose field holds the term, visited one after the other.
+struct ColumnSearch {
+  bool active = false;        // F3 continues only after a search
+  Text term;                  // lower case, trimmed
+  std::vector<TextPos> hits;  // the term's place in each record that holds it
+  int visited = 0;            // hits F3 has shown; 0 after a search and after the last hit
+
+  void reset() { *this = ColumnSearch(); }
+};
+
 // The window around the list: lock, side windows, labels and the focus.
 struct ListWindowView {
   bool locked = false;
@@ -129,6 +140,7 @@ struct ListToolsState {
   NewListDraft newList;
   SelectionPanel selection;
   Projection projection;
+  ColumnSearch search;
   ListWindowView view;
 };
 

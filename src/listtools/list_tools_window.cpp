@@ -22,7 +22,8 @@ constexpr int kInfoWidth = 280;
 
 ListToolsWindow::ListToolsWindow(ListToolsPorts ports)
     : ports_(std::move(ports)), c_{state_,        ports_.listView,      ports_.dialogs,
-                                   ports_.cursor, ports_.workingFolder, ports_.folders} {
+                                   ports_.cursor, ports_.workingFolder, ports_.folders,
+                                   ports_.random, ports_.variables} {
   Screen screen = ports_.screen;
   // The toolkit scales point sizes to the screen's resolution itself.
   screen.dpi = 96;
@@ -120,7 +121,7 @@ std::unique_ptr<Window> makeListTools(WindowServices& s) {
   const AppPaths& paths = s.paths();
   return std::make_unique<ListToolsWindow>(ListToolsPorts{
       s.newEditor(), p.dialogs(), p.cursor(), p.shell(), s.host(), s.workingFolder().path,
-      FolderChoice{paths.demoFolder, paths.startFolder}, p.screen()});
+      FolderChoice{paths.demoFolder, paths.startFolder}, p.screen(), s.random(), s.variables()});
 }
 
 }  // namespace korvale

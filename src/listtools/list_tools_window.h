@@ -26,6 +26,8 @@ struct ListToolsPorts {
   Path& workingFolder;
   FolderChoice folders;
   Screen screen;
+  RandomSource& random;
+  const VariableTable& variables;
 };
 
 // The mask holds a row for each field a list can have.

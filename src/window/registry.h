@@ -12,6 +12,7 @@
 
 namespace korvale {
 
+class RandomSource;
 class VariableTable;
 
 // What the program hands every window it builds: the platform's ports, the host that opens and
@@ -27,6 +28,8 @@ class WindowServices {
   virtual WorkingFolder& workingFolder() = 0;
   // The 26 formula variables, one set for the whole program.
   virtual VariableTable& variables() = 0;
+  // The program's random numbers (seeded from the clock unless a script fixed the seed).
+  virtual RandomSource& random() = 0;
   // A text control or drawing surface that lives as long as the program.
   virtual TextEditor& newEditor() = 0;
   virtual Canvas& newCanvas() = 0;

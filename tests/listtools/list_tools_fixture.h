@@ -52,8 +52,11 @@ class ListToolsTest : public ::testing::Test {
   MemoryTextEditor editor;
   TestDialogs dialogs;
   TestCursor cursor;
+  RandomSource random;
+  VariableTable variables;
   ListToolsContext c{state,  editor,        dialogs,
-                     cursor, workingFolder, {folder / "demo", folder.path()}};
+                     cursor, workingFolder, {folder / "demo", folder.path()},
+                     random, variables};
 };
 
 }  // namespace korvale

@@ -6,8 +6,10 @@
 #include <set>
 
 #include "base/files.h"
+#include "listtools/list_text.h"
 #include "listtools/list_tools_window.h"
 #include "support/memory_text_editor.h"
+#include "support/random_dialogs.h"
 #include "support/temp_folder.h"
 #include "support/test_ports.h"
 #include "ui/ports/shell.h"
@@ -15,56 +17,17 @@
 namespace korvale {
 namespace {
 
-class RandomDialogs : public Dialogs {
- public:
-  RandomDialogs(std::mt19937& random, std::vector<Path> opened, std::vector<Path> saved)
-      : random_(random), opened_(std::move(opened)), saved_(std::move(saved)) {}
-
-  void message(const Text&) override {}
-  void error(const Text&, const Text&, Icon) override {}
-  bool confirm(const Text&) override { return pick(4) != 0; }
-  bool question(const Text&, const Text&, Icon) override { return coin(); }
-  std::optional<Text> input(const Text&, const Text&, const Text& defaultText) override {
-    static const char* const answers[] = {"1", "2", "3", "0", "25", "tab", ";", ",", "x", "-1"};
-    switch (pick(4)) {
-      case 0:
-        return std::nullopt;
-      case 1:
-        return defaultText;
-      default:
-        return fromUtf8(answers[pick(std::size(answers))]);
-    }
-  }
-  std::optional<Path> openFile(const Text&, const Path&) override { return from(opened_); }
-  std::optional<Path> saveFile(const Text&, const Path&, const Path&) override {
-    return from(saved_);
-  }
-  std::optional<FontChoice> font(const FontChoice&) override { return std::nullopt; }
-  bool print() override { return coin(); }
-  void printerSetup() override {}
-
-  std::size_t pick(std::size_t n) {
-    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
-  }
-
- private:
-  bool coin() { return pick(2) == 0; }
-  std::optional<Path> from(const std::vector<Path>& files) {
-    if (pick(6) == 0) return std::nullopt;
-    return files[pick(files.size())];
-  }
-
-  std::mt19937& random_;
-  std::vector<Path> opened_;
-  std::vector<Path> saved_;
-};
-
 class ClosingHost : public WindowHost {
  public:
   void openModal(const WindowId&) override {}
   void close(const WindowId&) override { ++closes; }
   int closes = 0;
 };
+
+// Answers for every dialog of the window: columns, counts, separators, names, types, formulas.
+const std::vector<Text> kAnswers = {
+    U"1", U"2", U"3", U"0",          U"25",       U"tab", U";",       U",",    U"x",  U"-1",
+    U"4", U"N", U"I", U"<F2>, <F1>", U"<F2,1,2>", U"er",  U"<F1>*2+", U"<F2>", U"10", U"16"};
 
 std::vector<std::string> filesIn(const Path& folder) {
   return sortedFileNames(folder);
@@ -95,14 +58,17 @@ TEST(ListToolsRandomUse, NoCrashNoLostRecordNoStrayFile) {
                                    "neu.csv",   "demo",     "medien.csv", "bild.jpg",  "kopie.csv"};
 
   std::mt19937 random(20261208);
-  RandomDialogs answers(random, opened, saved);
+  RandomDialogs answers(random, opened, kAnswers, saved);
   MemoryTextEditor listView;
   TestCursor cursor;
   RecordingShell shell;
   ClosingHost host;
   Path workingFolder = folder.path();
+  RandomSource randomValues;
+  VariableTable variables;
   ListToolsWindow window(ListToolsPorts{listView, answers, cursor, shell, host, workingFolder,
-                                        FolderChoice{demo, folder.path()}, Screen{}});
+                                        FolderChoice{demo, folder.path()}, Screen{}, randomValues,
+                                        variables});
   window.opened();
   static const char* const typed[] = {"", "  ", "7", "Anna", "3.5", "x;y", "Ayşe", "99999999999"};
 
@@ -174,6 +140,92 @@ TEST(ListToolsRandomUse, NoCrashNoLostRecordNoStrayFile) {
   for (const Path& f : {folder.path(), demo})
     for (const std::string& name : filesIn(f)) EXPECT_TRUE(allowed.count(name)) << name;
   for (const Path& p : shell.opened) EXPECT_EQ(p, demo.join(Path("bild.jpg")));
+}
+
+}  // namespace
+}  // namespace korvale
+
+namespace korvale {
+namespace {
+
+// The ten column operations and F3 at random, with random answers, on lists of every kind of
+// field: whatever they did, the header and every record have the same number of fields, and no
+// record is lost or invented.
+TEST(ListToolsRandomUse, ColumnOperationsKeepEveryFieldCount) {
+  TempFolder folder;
+  const auto put = [&](const char* name, const std::string& utf8) {
+    const Path path = folder / name;
+    const auto bytes = encodeCp1252(fromUtf8(utf8));
+    EXPECT_TRUE(writeFileAtomic(path, bytes ? *bytes : utf8));
+    return path;
+  };
+  const std::vector<Path> lists = {
+      put("personen.csv",
+          "Nr;Name;Ort;Gewicht;Wert;\r\n1;Albers;Bremen;61;47.5;\r\n"
+          "2;Brückner;Straße;84;52.0;\r\n3;Öz;Graz;58;38.5;\r\n"),
+      put("noten.csv", "NAME;M1;M2;M3;\r\nAnna;1;0;2;\r\nBert;0;2;3;\r\nCarl;3;a;5;\r\n"),
+      put("ohne.csv", "A;B;C\r\nx;;z\r\n;2;ß\r\n"),
+  };
+  const std::vector<Path> files = {lists[0],
+                                   lists[1],
+                                   lists[2],
+                                   put("a.rep", "<F2>, <F1>\r\n"),
+                                   put("b.rep", "<F4>/<F2>\r\n"),
+                                   folder / "fehlt.rep"};
+  std::mt19937 random(20261209);
+  RandomDialogs answers(random, files, kAnswers, {folder / "neu.rep", folder / "a.rep"});
+  MemoryTextEditor listView;
+  TestCursor cursor;
+  RecordingShell shell;
+  ClosingHost host;
+  Path workingFolder = folder.path();
+  RandomSource randomValues;
+  VariableTable variables;
+  ListToolsWindow window(ListToolsPorts{listView, answers, cursor, shell, host, workingFolder,
+                                        FolderChoice{folder.path(), folder.path()}, Screen{},
+                                        randomValues, variables});
+  window.opened();
+  const std::vector<Text> operations = {U"Lower FX",  U"Upper FX",  U"SetLen FX", U"Remove FX",
+                                        U"Insert FX", U"Random FX", U"Index FX",  U"Replace FX",
+                                        U"Search FX", U"Sort FX"};
+  const auto press = [&](const Text& caption) {
+    for (const Control& c : window.controls())
+      if (c.caption == caption && c.visible && c.action) return c.action();
+    FAIL() << toUtf8(caption);
+  };
+
+  int records = 0, changes = 0, loads = 0;
+  for (int step = 0; step < 2000; ++step) {
+    const std::size_t roll = answers.pick(20);
+    const std::vector<Text> before = listView.lines();
+    if (roll == 0 || records == 0) {
+      press(U"Load");
+      if (listView.lineCount() > 0 && window.state().list.present) {
+        records = listView.lineCount();
+        ++loads;
+      }
+      continue;
+    }
+    if (roll == 1) {
+      window.keyPressed(KeyPress{"F3"});
+    } else if (roll == 2) {
+      listView.setCaret({static_cast<int>(answers.pick(static_cast<std::size_t>(records))),
+                         static_cast<int>(answers.pick(30))});
+      window.textClicked();
+    } else {
+      press(operations[answers.pick(operations.size())]);
+    }
+    const char32_t separator = window.state().settings.separator;
+    const std::size_t fields = splitFields(window.state().list.headerEditor, separator).size();
+    ASSERT_EQ(listView.lineCount(), records) << "step " << step;
+    for (const Text& line : listView.lines())
+      ASSERT_EQ(splitFields(line, separator).size(), fields)
+          << "step " << step << ": " << toUtf8(line) << " | "
+          << toUtf8(window.state().list.headerEditor);
+    changes += listView.lines() != before;
+  }
+  EXPECT_GT(loads, 3);
+  EXPECT_GT(changes, 100);
 }
 
 }  // namespace

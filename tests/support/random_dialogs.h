@@ -12,8 +12,13 @@ namespace korvale {
 
 class RandomDialogs : public Dialogs {
  public:
-  RandomDialogs(std::mt19937& random, std::vector<Path> files, std::vector<Text> answers)
-      : random_(random), files_(std::move(files)), answers_(std::move(answers)) {}
+  // Open dialogs pick from `files`; save dialogs from `saved`, or from `files` when it is empty.
+  RandomDialogs(std::mt19937& random, std::vector<Path> files, std::vector<Text> answers,
+                std::vector<Path> saved = {})
+      : random_(random),
+        files_(std::move(files)),
+        answers_(std::move(answers)),
+        saved_(std::move(saved)) {}
 
   void message(const Text&) override {}
   void error(const Text&, const Text&, Icon) override {}
@@ -29,8 +34,10 @@ class RandomDialogs : public Dialogs {
         return answers_[pick(answers_.size())];
     }
   }
-  std::optional<Path> openFile(const Text&, const Path&) override { return file(); }
-  std::optional<Path> saveFile(const Text&, const Path&, const Path&) override { return file(); }
+  std::optional<Path> openFile(const Text&, const Path&) override { return from(files_); }
+  std::optional<Path> saveFile(const Text&, const Path&, const Path&) override {
+    return from(saved_.empty() ? files_ : saved_);
+  }
   std::optional<FontChoice> font(const FontChoice&) override {
     if (coin()) return std::nullopt;
     return FontChoice{U"Times New Roman", 8 + static_cast<int>(pick(20)), coin(), coin()};
@@ -44,14 +51,15 @@ class RandomDialogs : public Dialogs {
   bool coin() { return pick(2) == 0; }
 
  private:
-  std::optional<Path> file() {
+  std::optional<Path> from(const std::vector<Path>& files) {
     if (pick(6) == 0) return std::nullopt;
-    return files_[pick(files_.size())];
+    return files[pick(files.size())];
   }
 
   std::mt19937& random_;
   std::vector<Path> files_;
   std::vector<Text> answers_;
+  std::vector<Path> saved_;
 };
 
 }  // namespace korvale
