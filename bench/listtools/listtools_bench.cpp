@@ -1,5 +1,6 @@
 // The List tools on a list at the limits of the data model, 2000 records of 50 fields: Load with
-// its structure analysis and expansion, and Write of one record through the mask.
+// its structure analysis and expansion, Write of one record through the mask, and each column
+// operation.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 
 #include "base/files.h"
 #include "base/numbers.h"
+#include "listtools/column_operations.h"
 #include "listtools/list_files.h"
 #include "listtools/record_mask.h"
 #include "support/memory_text_editor.h"
@@ -109,6 +111,90 @@ void BM_WriteRecord(benchmark::State& st) {
   if (w.listView.lineCount() != kRecords) st.SkipWithError("a record went missing");
 }
 BENCHMARK(BM_WriteRecord)->Unit(benchmark::kMillisecond);
+
+using Answers = std::vector<ScriptAnswer>;
+
+ScriptAnswer typed(const char32_t* text) {
+  return ScriptAnswer::typed(text);
+}
+const ScriptAnswer kYes = ScriptAnswer::of(ScriptAnswer::Kind::Yes);
+
+// One column operation with its answers, again and again on the loaded list. `restore` puts
+// back, untimed, what the operation took away (a removed or an inserted column).
+void runColumnOperation(benchmark::State& st, void (*operation)(ListToolsContext&),
+                        const Answers& answers, void (*restore)(Window&) = nullptr) {
+  Window w;
+  w.load();
+  for (auto _ : st) {
+    for (const ScriptAnswer& a : answers) w.dialogs.queue(a);
+    operation(w.c);
+    if (restore != nullptr) {
+      st.PauseTiming();
+      restore(w);
+      st.ResumeTiming();
+    }
+  }
+  if (w.dialogs.pendingAnswers() != 0) st.SkipWithError("an answer was left over");
+  if (w.listView.lineCount() != kRecords) st.SkipWithError("a record went missing");
+  if (w.state.structure.fieldCount() != kFields) st.SkipWithError("a column went missing");
+}
+
+void insertFifthColumn(Window& w) {
+  for (const ScriptAnswer& a : {typed(U"5"), typed(U"NEU"), typed(U"I"), typed(U"4")})
+    w.dialogs.queue(a);
+  insertColumn(w.c);
+}
+
+void removeLastColumn(Window& w) {
+  w.dialogs.queue(typed(U"51"));
+  removeColumn(w.c);
+}
+
+void BM_LowerFx(benchmark::State& st) {
+  runColumnOperation(st, lowerColumn, {typed(U"1"), kYes});
+}
+void BM_UpperFx(benchmark::State& st) {
+  runColumnOperation(st, upperColumn, {typed(U"1")});
+}
+void BM_SetLenFx(benchmark::State& st) {
+  runColumnOperation(st, setColumnLength, {typed(U"1"), typed(U"12")});
+}
+void BM_RemoveFx(benchmark::State& st) {
+  runColumnOperation(st, removeColumn, {typed(U"5")}, insertFifthColumn);
+}
+void BM_InsertFx(benchmark::State& st) {
+  runColumnOperation(st, insertColumn, {typed(U"51"), typed(U"NEU"), typed(U"N"), typed(U"8")},
+                     removeLastColumn);
+}
+void BM_RandomFx(benchmark::State& st) {
+  runColumnOperation(st, randomColumn, {typed(U"5"), typed(U"4"), typed(U"4")});
+}
+void BM_IndexFx(benchmark::State& st) {
+  runColumnOperation(st, indexColumn, {typed(U"3")});
+}
+void BM_ReplaceFxNumeric(benchmark::State& st) {
+  runColumnOperation(st, replaceColumn, {typed(U"4"), kYes, typed(U"(2*<F8> - <F3>)/5"), kYes});
+}
+void BM_ReplaceFxText(benchmark::State& st) {
+  runColumnOperation(st, replaceColumn, {typed(U"1"), kYes, typed(U"<F5>-<F9,1,3>"), kYes});
+}
+void BM_SearchFx(benchmark::State& st) {
+  runColumnOperation(st, searchColumn, {typed(U"1"), typed(U"name1")});
+}
+void BM_SortFx(benchmark::State& st) {
+  runColumnOperation(st, sortByColumn, {typed(U"3")});
+}
+BENCHMARK(BM_LowerFx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpperFx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SetLenFx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RemoveFx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertFx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RandomFx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndexFx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceFxNumeric)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceFxText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchFx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortFx)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace korvale

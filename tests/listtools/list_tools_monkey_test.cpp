@@ -24,6 +24,25 @@ class ClosingHost : public WindowHost {
   int closes = 0;
 };
 
+// A List tools window on in-memory ports, opened.
+struct RandomWindow {
+  RandomWindow(Dialogs& dialogs, const Path& folder, FolderChoice folders)
+      : workingFolder(folder),
+        window(ListToolsPorts{listView, dialogs, cursor, shell, host, workingFolder,
+                              std::move(folders), Screen{}, randomValues, variables}) {
+    window.opened();
+  }
+
+  MemoryTextEditor listView;
+  TestCursor cursor;
+  RecordingShell shell;
+  ClosingHost host;
+  Path workingFolder;
+  RandomSource randomValues;
+  VariableTable variables;
+  ListToolsWindow window;
+};
+
 // Answers for every dialog of the window: columns, counts, separators, names, types, formulas.
 const std::vector<Text> kAnswers = {
     U"1", U"2", U"3", U"0",          U"25",       U"tab", U";",       U",",    U"x",  U"-1",
@@ -59,17 +78,9 @@ TEST(ListToolsRandomUse, NoCrashNoLostRecordNoStrayFile) {
 
   std::mt19937 random(20261208);
   RandomDialogs answers(random, opened, kAnswers, saved);
-  MemoryTextEditor listView;
-  TestCursor cursor;
-  RecordingShell shell;
-  ClosingHost host;
-  Path workingFolder = folder.path();
-  RandomSource randomValues;
-  VariableTable variables;
-  ListToolsWindow window(ListToolsPorts{listView, answers, cursor, shell, host, workingFolder,
-                                        FolderChoice{demo, folder.path()}, Screen{}, randomValues,
-                                        variables});
-  window.opened();
+  RandomWindow w(answers, folder.path(), FolderChoice{demo, folder.path()});
+  ListToolsWindow& window = w.window;
+  MemoryTextEditor& listView = w.listView;
   static const char* const typed[] = {"", "  ", "7", "Anna", "3.5", "x;y", "Ayşe", "99999999999"};
 
   // What the run reached, so that it cannot pass by doing nothing.
@@ -126,10 +137,10 @@ TEST(ListToolsRandomUse, NoCrashNoLostRecordNoStrayFile) {
     masks += window.state().mask.shown;
     newLists += window.state().newList.panelShown;
     records = std::max(records, listView.lineCount());
-    if (host.closes > 0) {
+    if (w.host.closes > 0) {
       window.closed();
       window.opened();
-      host.closes = 0;
+      w.host.closes = 0;
     }
   }
   EXPECT_GT(saves, 0);
@@ -139,7 +150,7 @@ TEST(ListToolsRandomUse, NoCrashNoLostRecordNoStrayFile) {
   // Nothing but the chosen files: no temporary file left behind, nothing beside them.
   for (const Path& f : {folder.path(), demo})
     for (const std::string& name : filesIn(f)) EXPECT_TRUE(allowed.count(name)) << name;
-  for (const Path& p : shell.opened) EXPECT_EQ(p, demo.join(Path("bild.jpg")));
+  for (const Path& p : w.shell.opened) EXPECT_EQ(p, demo.join(Path("bild.jpg")));
 }
 
 }  // namespace
@@ -174,17 +185,9 @@ TEST(ListToolsRandomUse, ColumnOperationsKeepEveryFieldCount) {
                                    folder / "fehlt.rep"};
   std::mt19937 random(20261209);
   RandomDialogs answers(random, files, kAnswers, {folder / "neu.rep", folder / "a.rep"});
-  MemoryTextEditor listView;
-  TestCursor cursor;
-  RecordingShell shell;
-  ClosingHost host;
-  Path workingFolder = folder.path();
-  RandomSource randomValues;
-  VariableTable variables;
-  ListToolsWindow window(ListToolsPorts{listView, answers, cursor, shell, host, workingFolder,
-                                        FolderChoice{folder.path(), folder.path()}, Screen{},
-                                        randomValues, variables});
-  window.opened();
+  RandomWindow w(answers, folder.path(), FolderChoice{folder.path(), folder.path()});
+  ListToolsWindow& window = w.window;
+  MemoryTextEditor& listView = w.listView;
   const std::vector<Text> operations = {U"Lower FX",  U"Upper FX",  U"SetLen FX", U"Remove FX",
                                         U"Insert FX", U"Random FX", U"Index FX",  U"Replace FX",
                                         U"Search FX", U"Sort FX"};
