@@ -3,6 +3,7 @@
 // window carry ("Exit", "[<<]") names the panel's while it is shown.
 #include "base/numbers.h"
 #include "listtools/column_operations.h"
+#include "listtools/column_statistics.h"
 #include "listtools/help_text.h"
 #include "listtools/list_commands.h"
 #include "listtools/list_files.h"
@@ -166,6 +167,7 @@ std::vector<Control> ListToolsWindow::leftColumn() const {
           left("remove", U"Remove FX", removeColumn),
           left("select", U"Select", showSelection),
           left("restore", U"Restore", restoreList),
+          left("statistics", U"Statistik", columnStatistics),
           left("printerSetup", U"P-Setup", printerSetup),
           left("save", U"Save", saveList),
           exit};

@@ -1,0 +1,192 @@
+#include "listtools/column_statistics.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/numbers.h"
+#include "base/text_routines.h"
+#include "listtools/column_fields.h"
+#include "listtools/structure.h"
+
+namespace korvale {
+
+namespace {
+
+const Text kRule = U" -----------------------";
+
+struct Summary {
+  double count = 0;
+  double minimum = 0;
+  double maximum = 0;
+  double range = 0;
+  double mean = 0;
+  double deviation = 0;
+};
+
+// Two passes: the spread from the distances to the mean, so large values keep their digits and
+// the spread never turns negative.
+Summary summarise(const std::vector<double>& values, bool gradesMode) {
+  Summary s;
+  if (values.empty()) return s;
+  s.count = static_cast<double>(values.size());
+  s.minimum = *std::min_element(values.begin(), values.end());
+  s.maximum = *std::max_element(values.begin(), values.end());
+  if (gradesMode) {
+    s.minimum = 1;
+    s.maximum = 5;
+  }
+  s.range = s.maximum - s.minimum;
+  double sum = 0;
+  for (const double v : values) sum += v;
+  s.mean = sum / s.count;
+  double squares = 0;
+  for (const double v : values) squares += (v - s.mean) * (v - s.mean);
+  s.deviation = std::sqrt(squares / s.count);
+  return s;
+}
+
+Text number(double value) {
+  return trim(formatFixed(value, 2));
+}
+
+// A value right-aligned in its width; a longer one is written whole.
+Text aligned(const Text& text, int width) {
+  return static_cast<int>(text.size()) < width ? padLeft(text, width) : text;
+}
+
+Text valueLine(const Text& label, double value) {
+  return U" " + padRight(label, 12) + aligned(number(value), 10);
+}
+
+void appendHeader(std::vector<Text>& out, const Text& name) {
+  out.insert(out.end(), {U" ", kRule, U" " + name, kRule, U" "});
+}
+
+void appendColumn(std::vector<Text>& out, const Summary& s, const std::vector<double>& values,
+                  int classes) {
+  const char32_t* labels[] = {U"Anzahl:",     U"Minimum:",    U"Maximum:",
+                              U"Schwankung:", U"Mittelwert:", U"Streuung:"};
+  const double items[] = {s.count, s.minimum, s.maximum, s.range, s.mean, s.deviation};
+  for (int i = 0; i < 6; ++i) out.push_back(valueLine(labels[i], items[i]));
+  out.insert(out.end(), {U" Verteilung:", U" "});
+  if (values.empty()) return;
+  const double width = std::abs(s.maximum - s.minimum) / (classes - 1);
+  const double start = s.minimum - width / 2;
+  for (int i = 0; i < classes; ++i) {
+    const double lower = start + i * width;
+    const double upper = start + (i + 1) * width;
+    const auto count = std::count_if(values.begin(), values.end(),
+                                     [&](double v) { return lower <= v && v < upper; });
+    const double percentage = static_cast<double>(count) / s.count * 100;
+    out.push_back(U" " + aligned(intToText(count), 3) + U"(" +
+                  aligned(trim(formatFixed(percentage, 0)), 2) + U"%) in [" + number(lower) + U"," +
+                  number(upper) + U")");
+  }
+}
+
+struct Regression {
+  double correlation = 0;
+  double slope = 0;
+  double intercept = 0;
+};
+
+Regression regress(const std::vector<double>& x, const std::vector<double>& y, const Summary& sx,
+                   const Summary& sy) {
+  Regression r;
+  if (x.empty()) return r;
+  double products = 0;
+  for (std::size_t i = 0; i < x.size(); ++i) products += (x[i] - sx.mean) * (y[i] - sy.mean);
+  const double covariance = products / sx.count;
+  if (sx.deviation * sy.deviation != 0) {
+    r.correlation = covariance / (sx.deviation * sy.deviation);
+    r.slope = covariance / (sx.deviation * sx.deviation);
+  } else {
+    // Two constant columns move together; a constant one says nothing about the other.
+    r.correlation = r.slope = sx.deviation == sy.deviation ? 1.0 : 0.0;
+  }
+  r.intercept = sy.mean - r.slope * sx.mean;
+  return r;
+}
+
+// The numbers of a numeric column, or nothing after a refusal.
+std::optional<int> numericColumn(ListToolsContext& c, std::optional<int> column) {
+  if (!column) return std::nullopt;
+  const char type = c.state.structure.field(*column).type;
+  if (type != 'N' && type != 'I') {
+    c.dialogs.message(U"Abbruch: KEINE numerische Spalte !");
+    return std::nullopt;
+  }
+  return column;
+}
+
+}  // namespace
+
+std::vector<Text> statisticsLines(const StatisticsRequest& request) {
+  const int classes = request.gradesMode ? 5 : request.classes;
+  std::vector<Text> out;
+  const Summary sx = summarise(request.x.values, request.gradesMode);
+  appendHeader(out, request.x.name + U"(x)");
+  appendColumn(out, sx, request.x.values, classes);
+  if (request.y) {
+    const Summary sy = summarise(request.y->values, request.gradesMode);
+    appendHeader(out, request.y->name + U"(y)");
+    appendColumn(out, sy, request.y->values, classes);
+    const Regression r = regress(request.x.values, request.y->values, sx, sy);
+    out.insert(out.end(), {U" ", kRule, U" "});
+    out.push_back(valueLine(U"Korrelation:", r.correlation));
+    out.push_back(valueLine(U"Regression: ", r.slope));
+    out.push_back(valueLine(U"My-Reg*Mx:  ", r.intercept));
+    out.insert(out.end(),
+               {U" Y-Schätzung:", U" ", U" y^=" + number(r.slope) + U"*x+" + number(r.intercept)});
+  }
+  out.insert(out.end(), {U" ", kRule, U" <F1>  = Close Window ", U" <F2>  = Print Window ",
+                         U" <F11> = small/large  ", kRule});
+  return out;
+}
+
+void columnStatistics(ListToolsContext& c) {
+  if (!columnOperationReady(c)) return;
+  const ListStructure& structure = c.state.structure;
+  const auto x =
+      numericColumn(c, askColumn(c, U"Statistik einer CSV-Spalte", structure.fieldCount()));
+  if (!x) return;
+  const auto classes = askNumber(c, U"Klassenanzahl (2 .. 10)", U"der Häufigkeitsverteilung", U"5",
+                                 2, 10, U"Abbruch: Falsche Spaltennummer !");
+  if (!classes) return;
+  std::optional<int> y;
+  if (c.dialogs.confirm(U"Statistik einer zweiten Spalte ?")) {
+    const Text current = intToText(c.state.view.currentColumn);
+    const auto answer = c.dialogs.input(
+        U"Statistik der zweiten CSV-Spalte",
+        U"Nummer der Spalte 1 <= Y <= " + intToText(structure.fieldCount()), current);
+    if (!answer) return;
+    const std::optional<int> number = readWholeNumber(*answer);
+    if (!number || *number < 1 || *number > structure.fieldCount()) {
+      c.dialogs.message(U"Abbruch: Falsche Spaltennummer !");
+      return;
+    }
+    y = numericColumn(c, number);
+    if (!y) return;
+  }
+
+  const CaretMemory caret(c);
+  StatisticsRequest request;
+  request.classes = *classes;
+  request.gradesMode = structure.gradesMode;
+  request.x.name = structure.field(*x).name;
+  if (y) request.y = StatisticsColumn{structure.field(*y).name, {}};
+  const char32_t separator = c.state.settings.separator;
+  for (const Text& line : recordLines(c)) {
+    const auto vx = readNumber(trim(fieldText(line, separator, *x)));
+    const auto vy = y ? readNumber(trim(fieldText(line, separator, *y))) : std::optional<double>();
+    // A record counts when each chosen field holds a number.
+    if (!vx || (y && !vy)) continue;
+    request.x.values.push_back(*vx);
+    if (y) request.y->values.push_back(*vy);
+  }
+  c.state.view.infoLines = statisticsLines(request);
+  c.state.view.infoShown = true;
+  caret.restore(c);
+}
+
+}  // namespace korvale
