@@ -124,8 +124,10 @@ void BM_PreviewCommandOnAndOff(benchmark::State& state) {
   Path folder, name;
   std::string extension;
   Text label;
-  MailMergeWindow w{editor,  dialogs, keys,   cursor, f.variables, mailMerge, true,    false,
-                    f.lines, list,    folder, name,   extension,   label,     nullptr, nullptr};
+  std::optional<IncompleteOriginal> incomplete;
+  MailMergeWindow w{editor,    dialogs, keys,       cursor,  f.variables, mailMerge,
+                    true,      false,   f.lines,    list,    folder,      name,
+                    extension, label,   incomplete, nullptr, nullptr};
   std::size_t size = 0;
   for (auto _ : state) {
     editor.setRichText(f.letter);

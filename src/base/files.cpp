@@ -159,6 +159,13 @@ bool isSymlink(const Path& path) {
   return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
+bool isSameFile(const Path& a, const Path& b) {
+  struct stat sa {};
+  struct stat sb {};
+  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+         sa.st_ino == sb.st_ino;
+}
+
 bool createDirectory(const Path& path) {
   return ::mkdir(path.c_str(), 0700) == 0;
 }

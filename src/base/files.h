@@ -40,6 +40,8 @@ bool pathExists(const Path& path);
 bool isDirectory(const Path& path);  // a real folder, not a link to one
 bool isRegularFile(const Path& path);
 bool isSymlink(const Path& path);
+// Both name the same existing file, through links or other spellings of the path.
+bool isSameFile(const Path& a, const Path& b);
 // A file a list field may name: a regular, non-executable file directly in `folder`, never a
 // program or a file elsewhere.
 bool isDocumentIn(const Path& folder, const Text& name);

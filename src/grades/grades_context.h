@@ -57,10 +57,13 @@ struct DocumentPart {
   Encoding encoding = Encoding::Cp1252;
   bool textMode = false;  // opened with "Öffnen (Text)"
   Text label = U"Datei: ";
+  // The file the editor's text came from, when the editor could not hold all of it.
+  std::optional<IncompleteOriginal> incomplete;
 
   void forget() {
     fileName.clear();
     encoding = Encoding::Cp1252;
+    incomplete.reset();
   }
   void showName() { label = U" Datei: " + fileName.displayText(); }
 };

@@ -131,6 +131,7 @@ void runMailMerge(GradesContext& c, void (*command)(MailMergeWindow&)) {
                     c.document.fileName,
                     c.document.extension,
                     c.document.label,
+                    c.document.incomplete,
                     [&c] { setLocked(c, false); },
                     [&c] { print(c); }};
   command(w);

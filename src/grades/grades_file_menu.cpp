@@ -19,10 +19,13 @@ bool isListExtension(const std::string& extension) {
 }
 
 bool loadIntoEditor(GradesContext& c, const Path& path) {
-  const auto doc =
-      loadDocument(path, c.document.extension == ".rtf", c.textFont, &c.document.encoding);
+  c.document.incomplete.reset();
+  LeftOutContent leftOut;
+  const auto doc = loadDocument(path, c.document.extension == ".rtf", c.textFont,
+                                &c.document.encoding, &leftOut);
   if (!doc) return false;
   c.ports.editor.setRichText(*doc);
+  noteLeftOutContent(c.document.incomplete, path, leftOut, c.ports.dialogs);
   return true;
 }
 
@@ -165,6 +168,7 @@ void save(GradesContext& c) {
   if (!chosen) return;
   Path path = *chosen;
   if (path.extension().empty()) path = path + (defaultExtension);
+  if (!mayReplaceOriginal(c.document.incomplete, path, c.ports.dialogs)) return;
 
   const std::string extension = path.extension();
   // A template or its letters are written in the template's encoding, the list in its own.

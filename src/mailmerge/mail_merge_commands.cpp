@@ -100,7 +100,8 @@ void loadTemplateCommand(MailMergeWindow& w) {
   if (!path) return;
   w.workingFolder = path->folder();
   Encoding encoding = Encoding::Cp1252;
-  const auto doc = loadDocument(*path, true, w.editor.typingFormat(), &encoding);
+  LeftOutContent leftOut;
+  const auto doc = loadDocument(*path, true, w.editor.typingFormat(), &encoding, &leftOut);
   if (!doc) {
     // The editor keeps what it holds, and nothing claims that the file was loaded.
     showDataError(w.dialogs);
@@ -109,12 +110,14 @@ void loadTemplateCommand(MailMergeWindow& w) {
   w.editor.setRichText(*doc);
   rememberTemplateFile(w, *path);
   w.state.templateEncoding = encoding;
+  noteLeftOutContent(w.incomplete, *path, leftOut, w.dialogs);
 }
 
 void newTemplateCommand(MailMergeWindow& w) {
   if (!templateMayChange(w)) return;
   unlock(w);
   w.editor.clear();
+  w.incomplete.reset();
   w.state.templateInEditor = true;
   w.state.templateEncoding = Encoding::Cp1252;
 }
@@ -129,6 +132,7 @@ void saveTemplateCommand(MailMergeWindow& w) {
   if (!chosen) return;
   Path path = *chosen;
   if (path.extension().empty()) path = path + ".rtf";
+  if (!mayReplaceOriginal(w.incomplete, path, w.dialogs)) return;
   if (!saveDocument(path, w.editor.richText(), true)) {
     showDataError(w.dialogs);
     return;

@@ -11,6 +11,7 @@
 #include "base/text.h"
 #include "csvlist/list_state.h"
 #include "formula/variable_table.h"
+#include "rtf/document_file.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/key_state.h"
 #include "ui/ports/rich_text.h"
@@ -50,6 +51,8 @@ struct MailMergeWindow {
   Path& fileName;
   std::string& fileExtension;
   Text& fileLabel;
+  // The template file, when the editor could not hold all of it (pictures, tables, ...).
+  std::optional<IncompleteOriginal>& incomplete;
 
   // Makes the editor writable (with the window's lock flag); without it the editor alone.
   std::function<void()> unlock;

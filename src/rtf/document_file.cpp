@@ -15,15 +15,17 @@ bool looksLikeRtf(std::string_view bytes) {
 }
 
 std::optional<RichText> loadDocument(const Path& path, bool asRtf, const CharFormat& plainFormat,
-                                     Encoding* encoding) {
+                                     Encoding* encoding, LeftOutContent* leftOut) {
   const auto bytes = readUserFile(path);
   if (!bytes) return std::nullopt;
   Encoding found = Encoding::Cp1252;
   std::optional<RichText> doc;
+  LeftOutContent left;
   if (asRtf && looksLikeRtf(*bytes))
-    doc = readRtf(*bytes);
+    doc = readRtf(*bytes, &left);
   else
     doc = RichText::plain(readPlainText(*bytes, found), plainFormat);
+  if (doc && leftOut != nullptr) *leftOut = left;
   if (doc && encoding != nullptr) *encoding = found;
   return doc;
 }
@@ -49,6 +51,27 @@ bool saveUserDocument(const Path& path, const RichText& doc, bool asRtf, Encodin
     dialogs.message(
         U"Die Datei enthält Zeichen, die der Zeichensatz Windows-1252 nicht kennt.\r"
         U"Sie wurde deshalb im Format UTF-8 gespeichert.");
+  return true;
+}
+
+void noteLeftOutContent(std::optional<IncompleteOriginal>& original, const Path& file,
+                        const LeftOutContent& leftOut, Dialogs& dialogs) {
+  original.reset();
+  if (!leftOut.any()) return;
+  original = IncompleteOriginal{file, leftOut};
+  dialogs.message(U"Die Datei \"" + file.fileName().displayText() + U"\" enthält " +
+                  leftOut.names() + U", die dieser Editor nicht anzeigt.\r" +
+                  U"Wird sie hier gespeichert, gehen diese verloren.");
+}
+
+bool mayReplaceOriginal(std::optional<IncompleteOriginal>& original, const Path& target,
+                        Dialogs& dialogs) {
+  if (!original || !isSameFile(original->file, target)) return true;
+  if (!dialogs.confirm(U"Die Datei \"" + original->file.fileName().displayText() + U"\" enthält " +
+                       original->leftOut.names() + U", die beim Speichern verloren gehen.\r" +
+                       U"Trotzdem überschreiben ?"))
+    return false;
+  original.reset();
   return true;
 }
 

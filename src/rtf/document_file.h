@@ -7,6 +7,7 @@
 
 #include "base/encoding.h"
 #include "base/path.h"
+#include "rtf/rtf_reader.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/rich_text.h"
 
@@ -21,8 +22,26 @@ bool looksLikeRtf(std::string_view bytes);
 // file named .rtf) loads as plain text, as rich-text controls do. Plain text takes `plainFormat`.
 // `encoding` learns what a plain text was read in; RTF counts as code page 1252, the start of a
 // new text file.
+// `leftOut` learns what of an RTF file the editor will not hold (see readRtf).
 std::optional<RichText> loadDocument(const Path& path, bool asRtf, const CharFormat& plainFormat,
-                                     Encoding* encoding = nullptr);
+                                     Encoding* encoding = nullptr,
+                                     LeftOutContent* leftOut = nullptr);
+
+// A file that was opened without some of its content: saving the text over it would lose that
+// content, so the program says so when it opens the file and asks before it replaces it.
+struct IncompleteOriginal {
+  Path file;
+  LeftOutContent leftOut;
+};
+
+// Remembers `file` when it held content the editor left out and tells the user once; forgets
+// any earlier file otherwise.
+void noteLeftOutContent(std::optional<IncompleteOriginal>& original, const Path& file,
+                        const LeftOutContent& leftOut, Dialogs& dialogs);
+// True when `target` may be written: it is not the remembered file, or the user agreed to
+// replace it (which forgets it, as its content is then gone).
+bool mayReplaceOriginal(std::optional<IncompleteOriginal>& original, const Path& target,
+                        Dialogs& dialogs);
 
 // Writes RTF or plain text (CR LF after every line) atomically: a failed save leaves the old
 // file as it was and returns false. A link is followed (writeUserFileAtomic). Plain text is written

@@ -74,6 +74,7 @@ void RtfReader::openGroup() {
 
 bool RtfReader::closeGroup() {
   fallbackToSkip_ = 0;
+  starredInText_ = false;
   leadByte_ = -1;
   if (overflowDepth_ > 0) {
     --overflowDepth_;
@@ -150,6 +151,7 @@ void RtfReader::controlSymbol(char c) {
       put('-');
       break;
     case '*':
+      starredInText_ = writingBody();
       state_.destination = Destination::Skip;
       break;
     case '\r':
@@ -172,7 +174,12 @@ void RtfReader::controlWord(std::string_view name, bool hasParameter, int parame
     consumeFallback();
     return;
   }
-  if (consumeFallback() || skipping()) return;
+  if (consumeFallback()) return;
+  // Only what stands in the body counts: a picture inside the list table is a bullet's.
+  const bool inBody = writingBody() || starredInText_;
+  starredInText_ = false;
+  if (inBody) leftOut_.kinds |= leftOutKindOf(name);
+  if (skipping()) return;
   const auto& table = words();
   const auto found = table.find(name);
   if (found == table.end()) return;
@@ -330,6 +337,7 @@ void RtfReader::textWord(Word word, const WordInfo& info, bool hasParameter, int
       if (writingText()) pageMark();
       break;
     case Word::Cell:
+      if (writingText()) leftOut_.kinds |= LeftOutContent::Tables;
       put('\t');
       afterCell_ = writingText();
       break;
@@ -355,8 +363,32 @@ void RtfReader::textWord(Word word, const WordInfo& info, bool hasParameter, int
 
 }  // namespace rtf_reading
 
-std::optional<RichText> readRtf(std::string_view bytes) {
-  return rtf_reading::RtfReader(bytes).read();
+std::optional<RichText> readRtf(std::string_view bytes, LeftOutContent* leftOut) {
+  rtf_reading::RtfReader reader(bytes);
+  auto doc = reader.read();
+  if (doc && leftOut != nullptr) *leftOut = reader.leftOut();
+  return doc;
+}
+
+Text LeftOutContent::names() const {
+  static constexpr std::pair<unsigned, std::u32string_view> kNames[] = {
+      {Pictures, U"Bilder"},
+      {Tables, U"Tabellen"},
+      {Footnotes, U"Fußnoten"},
+      {HeadersAndFooters, U"Kopf- und Fußzeilen"},
+      {Comments, U"Kommentare"},
+      {Fields, U"Feldbefehle"},
+      {HiddenText, U"verborgenen Text"},
+  };
+  std::vector<std::u32string_view> present;
+  for (const auto& [kind, name] : kNames)
+    if ((kinds & kind) != 0) present.push_back(name);
+  Text out;
+  for (std::size_t i = 0; i < present.size(); ++i) {
+    if (i > 0) out += i + 1 == present.size() ? U" und " : U", ";
+    out += present[i];
+  }
+  return out;
 }
 
 }  // namespace korvale

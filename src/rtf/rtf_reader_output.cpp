@@ -110,7 +110,10 @@ void RtfReader::put(char32_t c) {
 }
 
 void RtfReader::textChar(char32_t c) {
-  if (state_.hidden) return;
+  if (state_.hidden) {
+    leftOut_.kinds |= LeftOutContent::HiddenText;
+    return;
+  }
   if (state_.pageBreakBefore && !pageBreakDone_) pageMark();
   afterPageMark_ = false;
   afterCell_ = false;

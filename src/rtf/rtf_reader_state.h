@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "rtf/code_pages.h"
+#include "rtf/rtf_reader.h"
 #include "rtf/rtf_words.h"
 #include "ui/ports/rich_text.h"
 
@@ -53,10 +54,16 @@ class RtfReader {
  public:
   explicit RtfReader(std::string_view in) : in_(in) {}
 
+  const LeftOutContent& leftOut() const { return leftOut_; }
+
   std::optional<RichText> read();
 
  private:
   bool skipping() const { return overflowDepth_ > 0 || state_.destination == Destination::Skip; }
+  // Text that belongs to the document's body, hidden or not.
+  bool writingBody() const {
+    return overflowDepth_ == 0 && state_.destination == Destination::Text;
+  }
   bool writingText() const {
     return overflowDepth_ == 0 && state_.destination == Destination::Text && !state_.hidden;
   }
@@ -119,6 +126,8 @@ class RtfReader {
   bool afterPageMark_ = false;
   bool afterCell_ = false;
   std::vector<int> markLines_;
+  LeftOutContent leftOut_;
+  bool starredInText_ = false;  // "\\*" just opened a destination inside the body
 };
 
 }  // namespace korvale::rtf_reading

@@ -1,5 +1,7 @@
 #include "rtf/rtf_words.h"
 
+#include "rtf/rtf_reader.h"
+
 namespace korvale {
 
 const std::unordered_map<std::string_view, WordInfo>& words() {
@@ -225,6 +227,24 @@ const std::unordered_map<std::string_view, WordInfo>& words() {
     return t;
   }();
   return table;
+}
+
+unsigned leftOutKindOf(std::string_view destination) {
+  static const std::unordered_map<std::string_view, unsigned> kinds = [] {
+    std::unordered_map<std::string_view, unsigned> t;
+    for (const std::string_view name :
+         {"pict", "shppict", "nonshppict", "shp", "shpgrp", "do", "object"})
+      t[name] = LeftOutContent::Pictures;
+    for (const std::string_view name :
+         {"header", "headerf", "headerl", "headerr", "footer", "footerf", "footerl", "footerr"})
+      t[name] = LeftOutContent::HeadersAndFooters;
+    t["footnote"] = LeftOutContent::Footnotes;
+    t["annotation"] = LeftOutContent::Comments;
+    t["fldinst"] = LeftOutContent::Fields;
+    return t;
+  }();
+  const auto found = kinds.find(destination);
+  return found == kinds.end() ? 0 : found->second;
 }
 
 }  // namespace korvale

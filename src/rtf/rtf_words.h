@@ -57,4 +57,8 @@ struct WordInfo {
 // Every known control word by its name; words not in the table are ignored by the reader.
 const std::unordered_map<std::string_view, WordInfo>& words();
 
+// The kind of content (a LeftOutContent::Kind) that a group opened by this destination word
+// holds and the reader leaves out; 0 for everything else.
+unsigned leftOutKindOf(std::string_view destination);
+
 }  // namespace korvale

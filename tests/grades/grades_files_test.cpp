@@ -352,6 +352,71 @@ TEST_F(GradesEditorTest, RtfDocumentsKeepTheirFormats) {
   EXPECT_FALSE(editor.formatAt({0, 1}).bold);
 }
 
+// A letter written elsewhere holds what the editor cannot show. Opening it says so once; saving
+// over it asks first and "Nein" writes nothing; another name is saved without asking; after "Ja"
+// the content is gone, so the next save asks no more. A template loaded from it behaves alike.
+TEST_F(GradesEditorTest, SavingOverAFileWithContentTheEditorLeftOutAsksFirst) {
+  const std::string original =
+      "{\\rtf1\\ansi Gru\\'dfe{\\footnote Fu\\'dfnote}\\par{\\pict\\pngblip 89504e47}"
+      "\\trowd A\\cell B\\cell\\row}";
+  const Path letter = write("brief.rtf", original);
+  const std::string notice =
+      "[message] Die Datei \"brief.rtf\" enth\xC3\xA4lt Bilder, Tabellen und Fu\xC3\x9Fnoten, die "
+      "dieser Editor nicht anzeigt.\\rWird sie hier gespeichert, gehen diese verloren.";
+  const std::string question =
+      "[confirm] Die Datei \"brief.rtf\" enth\xC3\xA4lt Bilder, Tabellen und Fu\xC3\x9Fnoten, die "
+      "beim Speichern verloren gehen.\\rTrotzdem \xC3\xBC"
+      "berschreiben ?";
+  dialogs.file(letter);
+  menu(U"Datei > Öffnen (Text)");
+  EXPECT_EQ(editor.lines(), (std::vector<Text>{U"Gruße", U"A\tB"}));
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.shown[1], notice);
+
+  enum Answer { kNone, kYes, kNo };
+  const auto saveAs = [&](const Path& target, Answer answer = kNone) {
+    dialogs.shown.clear();
+    dialogs.file(target);
+    if (answer != kNone) answer == kYes ? dialogs.yes() : dialogs.no();
+    menu(U"Datei > Speichern");
+    return dialogs.shown.size() > 1 ? dialogs.shown[1] : std::string();
+  };
+  EXPECT_EQ(saveAs(letter, kNo), question + " -> no");
+  EXPECT_EQ(read("brief.rtf"), original);
+  // A link to the letter is the letter.
+  ASSERT_EQ(::symlink((dir + "/brief.rtf").c_str(), (dir + "/link.rtf").c_str()), 0);
+  EXPECT_EQ(saveAs(dir + "/link.rtf", kNo), question + " -> no");
+  EXPECT_EQ(saveAs(dir + "/kopie.rtf"), "");
+  EXPECT_EQ(read("brief.rtf"), original);
+  EXPECT_EQ(saveAs(letter, kYes), question + " -> yes");
+  EXPECT_NE(read("brief.rtf"), original);
+  EXPECT_EQ(saveAs(letter), "");
+
+  // The same file as a letter template: once more the notice, and the question on saving it.
+  write("brief.rtf", original);
+  openList(write("liste.csv", "Name;\r\nAnna;\r\n"));
+  menu(U"Datenbank > Datenbank anzeigen (E/A)");
+  dialogs.shown.clear();
+  dialogs.file(letter);
+  menu(U"Datenbank > Einen Serienbrief laden");
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.shown[1], notice);
+  dialogs.shown.clear();
+  dialogs.file(letter).no();
+  menu(U"Datenbank > Serienbrief speichern");
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.shown[1], question + " -> no");
+  EXPECT_EQ(read("brief.rtf"), original);
+  // A new template holds nothing of the file: saving it there asks nothing more.
+  menu(U"Datenbank > Neuen Serienbrief anlegen");
+  editor.setRichText(RichText::plain(U"Liebe <F1>", CharFormat()));
+  dialogs.shown.clear();
+  dialogs.file(letter);
+  menu(U"Datenbank > Serienbrief speichern");
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_NE(read("brief.rtf"), original);
+}
+
 // Lists beyond the evaluations' limits of 2000 records and 50 fields still open, show aligned
 // and save without losing a field.
 TEST_F(GradesEditorTest, LargeListsKeepEveryField) {

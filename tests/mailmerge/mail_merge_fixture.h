@@ -60,6 +60,7 @@ class MailMergeTest : public ::testing::Test {
                            .fileName = fileName,
                            .fileExtension = fileExtension,
                            .fileLabel = fileLabel,
+                           .incomplete = incomplete,
                            .unlock = [this] { ++unlocks; },
                            .printText =
                                [this] {
@@ -89,6 +90,7 @@ class MailMergeTest : public ::testing::Test {
   Path fileName;
   std::string fileExtension;
   Text fileLabel = U"Datei: ";
+  std::optional<IncompleteOriginal> incomplete;
   int unlocks = 0;
   std::vector<RichText> printed;
 };

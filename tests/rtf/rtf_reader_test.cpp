@@ -104,6 +104,42 @@ TEST(RtfReaderTest, DestinationsThatAreNotBodyText) {
   });
 }
 
+// What the editor cannot hold is named, so that saving over the file can be refused first; what
+// belongs to no visible content (styles, metadata, bullets' pictures) is not.
+TEST(RtfReaderTest, LeftOutContentIsNamed) {
+  const struct {
+    const char* name;
+    std::string rtf;
+    Text leftOut;
+  } cases[] = {
+      {"plain text", R"({\rtf1 {\b a}\par b})", U""},
+      {"metadata, styles, bookmarks",
+       R"({\rtf1 {\info{\title T}}{\stylesheet{\s0 N;}}{\*\bkmkstart m}x{\*\generator G}})", U""},
+      {"a bullet's picture in the list table",
+       R"({\rtf1 {\*\listtable{\list{\*\listpicture{\pict\pngblip 89}}}}x})", U""},
+      {"picture", R"({\rtf1 a{\pict\pngblip 89504e47}b})", U"Bilder"},
+      {"picture in a shape", R"({\rtf1 {\*\shppict{\pict\pngblip 89}}{\nonshppict{\pict 1}}})",
+       U"Bilder"},
+      {"embedded object", R"({\rtf1 {\object\objemb{\*\objdata 01}{\result x}}})", U"Bilder"},
+      {"table", R"({\rtf1 \trowd A\cell B\cell\row})", U"Tabellen"},
+      {"footnote", R"({\rtf1 a{\footnote N}b})", U"Fußnoten"},
+      {"headers and footers", R"({\rtf1 {\header H}{\footerf F}a})", U"Kopf- und Fußzeilen"},
+      {"comment", R"({\rtf1 a{\*\atnid X}{\*\annotation Text}})", U"Kommentare"},
+      {"field", R"({\rtf1 {\field{\*\fldinst DATE}{\fldrslt 1.1.2026}}})", U"Feldbefehle"},
+      {"hidden text", R"({\rtf1 a{\v verborgen}b})", U"verborgenen Text"},
+      {"hidden switched off again holds nothing", R"({\rtf1 a\v\v0 b})", U""},
+      {"several, in a fixed order", R"({\rtf1 {\footnote N}\trowd A\cell\row{\pict 89}})",
+       U"Bilder, Tabellen und Fußnoten"},
+      {"two", R"({\rtf1 {\header H}{\pict 89}})", U"Bilder und Kopf- und Fußzeilen"},
+  };
+  for (const auto& c : cases) {
+    LeftOutContent leftOut;
+    ASSERT_TRUE(readRtf(c.rtf, &leftOut)) << c.name;
+    EXPECT_EQ(leftOut.names(), c.leftOut) << c.name;
+    EXPECT_EQ(leftOut.any(), !c.leftOut.empty()) << c.name;
+  }
+}
+
 TEST(RtfReaderTest, PageBreaksBecomeMarkLines) {
   expectTexts({
       {"inside a paragraph", R"({\rtf1 a\page b})", U"a\n¶\nb"},
