@@ -1,6 +1,6 @@
 // The List tools on a list at the limits of the data model, 2000 records of 50 fields: Load with
-// its structure analysis and expansion, Write of one record through the mask, and each column
-// operation.
+// its structure analysis and expansion, Write of one record through the mask, each column
+// operation and the statistics of two columns.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -10,6 +10,7 @@
 #include "base/files.h"
 #include "base/numbers.h"
 #include "listtools/column_operations.h"
+#include "listtools/column_statistics.h"
 #include "listtools/list_files.h"
 #include "listtools/record_mask.h"
 #include "support/memory_text_editor.h"
@@ -184,6 +185,11 @@ void BM_SearchFx(benchmark::State& st) {
 void BM_SortFx(benchmark::State& st) {
   runColumnOperation(st, sortByColumn, {typed(U"3")});
 }
+// Two columns, with their correlation and regression.
+void BM_Statistics(benchmark::State& st) {
+  runColumnOperation(st, columnStatistics, {typed(U"4"), typed(U"5"), kYes, typed(U"8")});
+}
+BENCHMARK(BM_Statistics)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LowerFx)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UpperFx)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SetLenFx)->Unit(benchmark::kMillisecond);
