@@ -10,6 +10,7 @@
 #include "listtools/list_keys.h"
 #include "listtools/list_tools_window.h"
 #include "listtools/new_list.h"
+#include "listtools/projection.h"
 #include "listtools/record_mask.h"
 
 namespace korvale {
@@ -165,6 +166,7 @@ std::vector<Control> ListToolsWindow::leftColumn() const {
           left("sort", U"Sort FX", sortByColumn),
           left("insert", U"Insert FX", insertColumn),
           left("remove", U"Remove FX", removeColumn),
+          left("view", U"View", toggleProjection),
           left("select", U"Select", showSelection),
           left("restore", U"Restore", restoreList),
           left("statistics", U"Statistik", columnStatistics),
@@ -200,7 +202,18 @@ std::vector<Panel> ListToolsWindow::panels() const {
   Panel column{P::Edits, "tools", Text(), true, false, fixed};
   column.width = columnWidth_;
   column.background = background();
-  for (const Control& c : leftColumn()) column.rowsOfControls.push_back({c.name});
+  // The column operations stand two in a row, so the whole column fits a 1024 x 768 screen.
+  bool pairOpen = false;  // the last row holds one column operation
+  for (const Control& c : leftColumn()) {
+    const bool operation = c.caption.ends_with(U" FX");
+    if (operation && pairOpen) {
+      column.rowsOfControls.back().push_back(c.name);
+      pairOpen = false;
+    } else {
+      column.rowsOfControls.push_back({c.name});
+      pairOpen = operation;
+    }
+  }
 
   Panel mask{P::Edits, "mask", U"Maskeneditor", state_.mask.shown, true, fixed};
   mask.rowsOfControls = {{"maskFirst", "maskPrevious"},

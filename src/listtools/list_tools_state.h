@@ -101,7 +101,9 @@ struct SelectionPanel {
 // A view of chosen fields of the list; while it is active almost every button rests.
 struct Projection {
   bool active = false;
-  bool edited = false;  // a one-field projection was opened in the mask
+  bool edited = false;      // a one-field projection was opened in the mask
+  std::vector<int> fields;  // the field numbers shown, in the order entered
+  Text header;              // the header strip of the fields shown
 
   void reset() { *this = Projection(); }
 };

@@ -15,7 +15,7 @@ namespace {
 // The design sizes on a screen of 1024 x 768 pixels; the window follows the screen.
 constexpr int kWindowFont = 9;
 constexpr int kListFont = 10;
-constexpr int kColumnWidth = 120;
+constexpr int kColumnWidth = 190;
 constexpr int kInfoWidth = 280;
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "base/numbers.h"
 #include "base/text_routines.h"
 #include "listtools/list_text.h"
+#include "listtools/projection.h"
 #include "listtools/structure.h"
 
 namespace korvale {
@@ -48,15 +49,27 @@ void showRecord(ListToolsContext& c, int index) {
   const int n = c.state.structure.fieldCount();
   m.edits.assign(static_cast<std::size_t>(n), Text());
   const std::vector<Text> fields = splitFields(c.listView.line(index), c.state.settings.separator);
+  m.current = index;
+  // A projection on one field shows that field alone, in its own row.
+  if (const int projected = projectedField(c.state)) {
+    if (projected <= n && !fields.empty())
+      m.edits[static_cast<std::size_t>(projected - 1)] = trim(fields.front());
+    c.state.list.headerStrip = c.state.projection.header;
+    c.state.view.focus = listfocus::maskEdit(projected);
+    return;
+  }
   for (int k = 0; k < n && k < static_cast<int>(fields.size()); ++k)
     m.edits[static_cast<std::size_t>(k)] = trim(fields[static_cast<std::size_t>(k)]);
-  m.current = index;
   focusFirstEdit(c);
 }
 
 void editRecord(ListToolsContext& c) {
   ListToolsState& s = c.state;
   if (s.mask.shown || s.structure.fieldCount() == 0) return;
+  if (s.projection.active) {
+    if (projectedField(s) == 0) return;
+    s.projection.edited = true;
+  }
   if (!s.mask.built) buildRows(c);
   if (c.listView.isEmpty()) {
     s.mask.shown = s.mask.entry = true;
@@ -139,6 +152,18 @@ void maskWrite(ListToolsContext& c) {
     return;
   }
   if (m.recordPending) --m.current;
+  if (const int projected = projectedField(s)) {
+    // The list view shows the one field; the structure still describes the full records.
+    const char32_t sep = s.settings.separator;
+    const auto i = static_cast<std::size_t>(projected - 1);
+    c.listView.setLine(m.current, formatMaskValue(i < m.edits.size() ? m.edits[i] : Text(),
+                                                  s.structure.field(projected), sep) +
+                                      sep);
+    const int next = std::min(m.current + 1, c.listView.lineCount() - 1);
+    c.listView.setCaret({next, 0});
+    showRecord(c, next);
+    return;
+  }
 
   // The field lengths must fit the list as it stands now.
   analyseStructure(c);
