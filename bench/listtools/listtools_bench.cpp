@@ -1,6 +1,6 @@
 // The List tools on a list at the limits of the data model, 2000 records of 50 fields: Load with
 // its structure analysis and expansion, Write of one record through the mask, each column
-// operation and the statistics of two columns.
+// operation, the statistics of two columns, and a projection.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -12,6 +12,7 @@
 #include "listtools/column_operations.h"
 #include "listtools/column_statistics.h"
 #include "listtools/list_files.h"
+#include "listtools/projection.h"
 #include "listtools/record_mask.h"
 #include "support/memory_text_editor.h"
 #include "ui/ports/scripted_dialogs.h"
@@ -190,6 +191,21 @@ void BM_Statistics(benchmark::State& st) {
   runColumnOperation(st, columnStatistics, {typed(U"4"), typed(U"5"), kYes, typed(U"8")});
 }
 BENCHMARK(BM_Statistics)->Unit(benchmark::kMillisecond);
+
+// A projection onto 10 of the 50 fields, and back with the re-expansion.
+void BM_ProjectionAndBack(benchmark::State& st) {
+  Window w;
+  w.load();
+  for (auto _ : st) {
+    w.dialogs.queue(typed(U"1,5,10,15,20,25,30,35,40,45"));
+    toggleProjection(w.c);
+    toggleProjection(w.c);
+  }
+  if (w.state.projection.active) st.SkipWithError("the projection stayed");
+  if (w.listView.lineCount() != kRecords) st.SkipWithError("a record went missing");
+  if (w.state.structure.fieldCount() != kFields) st.SkipWithError("a column went missing");
+}
+BENCHMARK(BM_ProjectionAndBack)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LowerFx)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UpperFx)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SetLenFx)->Unit(benchmark::kMillisecond);
