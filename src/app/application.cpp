@@ -57,6 +57,8 @@ void Application::openModal(const WindowId& id) {
 void Application::close(const WindowId& id) {
   const auto it = std::find(open_.begin(), open_.end(), id);
   if (it == open_.end()) return;
+  // It may keep itself open (typing that would be lost).
+  if (!window(id).mayClose()) return;
   // Windows opened above it close with it.
   while (!open_.empty()) {
     const WindowId top = open_.back();

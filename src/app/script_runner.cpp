@@ -9,6 +9,7 @@
 #include "base/files.h"
 #include "base/numbers.h"
 #include "base/text_routines.h"
+#include "window/menu_labels.h"
 
 namespace korvale {
 
@@ -117,14 +118,19 @@ class Runner {
         w.keyInControl(w.focus(), key);
       } else if (!w.keyPressed(key)) {
         TextEditor* editor = w.mainText();
-        if (key.name == "Enter" && !key.ctrl && editor != nullptr && !editor->readOnly())
+        if (key.name == "Enter" && !key.ctrl && editor != nullptr && !editor->readOnly()) {
           editor->replaceMarked(U"\n");
+          w.textTyped();
+        }
       }
       if (w.focus().empty()) w.caretMoved();
     } else if (command == "type") {
       TextEditor& editor = text(w);
       w.setFocus(std::string());
-      if (!editor.readOnly()) editor.replaceMarked(unescape(fromUtf8(arg)));
+      if (!editor.readOnly()) {
+        editor.replaceMarked(unescape(fromUtf8(arg)));
+        w.textTyped();
+      }
       w.caretMoved();
     } else if (command == "caret" || command == "rclick") {
       const auto v = numbers(arg, 2);
@@ -153,6 +159,10 @@ class Runner {
       w.canvasPressed(panelOfKind(w, Panel::Kind::Canvas, "chart").name, v[0], v[1]);
     } else if (command == "dblpanel") {
       w.panelDoubleClicked(panelTitled(w, fromUtf8(arg)).name);
+    } else if (command == "drop") {
+      // A file dragged from the desktop and dropped on the window.
+      if (!w.takesDroppedFiles()) throw CommandError{"the window takes no dropped files"};
+      w.fileDropped(expandScriptPath(arg, c_.app, c_.scriptFolder));
     } else if (command == "answer") {
       answer(arg);
     } else if (command == "escape") {
@@ -354,6 +364,8 @@ class Runner {
         lines.push_back(toUtf8(path) + (item.isSeparator() ? "" : item.enabled ? " on" : " off"));
       }
       block(name, lines);
+    } else if (name == "menukeys") {
+      block(name, menuKeyLines(w));
     } else if (name == "plan") {
       block(name, planLines(panelOfKind(w, Panel::Kind::Grid, "plan")));
     } else if (name == "fields") {
@@ -429,6 +441,24 @@ class Runner {
     } else {
       throw CommandError{"unknown dump: " + name};
     }
+  }
+
+  // The menus as the menu bar shows them: access keys marked "&", the shortcut in parentheses, a
+  // check mark as "[x]" or "[ ]".
+  static std::vector<std::string> menuKeyLines(const Window& w) {
+    const MenuLabels labels = menuLabels(w.menu());
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < w.menu().size(); ++i) {
+      const MenuItem& item = w.menu()[i];
+      Text line;
+      for (const auto& [menu, label] : labels.menus)
+        if (menu == item.menu) line = label;
+      if (!item.entry.empty()) line += U" > " + labels.entries[i];
+      if (!item.shortcut.empty()) line += U" (" + fromUtf8(item.shortcut) + U")";
+      if (item.checked) line += item.checked() ? U" [x]" : U" [ ]";
+      lines.push_back(toUtf8(line));
+    }
+    return lines;
   }
 
   // "COLUMNS x ROWS", then each row's cell texts joined by " | ".

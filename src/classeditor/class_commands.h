@@ -15,6 +15,8 @@ void newList(ClassContext& cx);
 void loadSampleList(ClassContext& cx);
 // Loads a list and, chosen or not, the plan stored beside the current list.
 void loadList(ClassContext& cx);
+// "Laden" of a file dropped on the window, without the file dialog.
+void loadDroppedList(ClassContext& cx, const Path& path);
 // The chosen file's lines after the list's own.
 void appendList(ClassContext& cx);
 // Writes the list as plain text and, chosen or not, the plan beside the current list.

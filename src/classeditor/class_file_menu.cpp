@@ -125,8 +125,10 @@ void loadSampleList(ClassContext& cx) {
   focusList(cx);
 }
 
-void loadList(ClassContext& cx) {
-  if (const auto chosen = cx.dialogs.openFile(kListFilter, cx.file.folder)) {
+namespace {
+
+void loadListFrom(ClassContext& cx, const std::optional<Path>& chosen) {
+  if (chosen) {
     takeListFile(cx, *chosen);
     cx.list.clear();
     if (auto doc = readListFile(cx)) {
@@ -138,6 +140,16 @@ void loadList(ClassContext& cx) {
   }
   focusList(cx);
   reloadPlan(cx);
+}
+
+}  // namespace
+
+void loadList(ClassContext& cx) {
+  loadListFrom(cx, cx.dialogs.openFile(kListFilter, cx.file.folder));
+}
+
+void loadDroppedList(ClassContext& cx, const Path& path) {
+  loadListFrom(cx, path);
 }
 
 void appendList(ClassContext& cx) {

@@ -99,6 +99,11 @@ void ClassEditorWindow::buildMenu() {
       entry(bearbeiten, U"Suchen/Ersetzen", searchAndReplace),
       {U"Hilfe", Text(), true, [this] { act(toggleHelp); }},
   };
+  // The desktop's usual keys, and the check mark of the on/off entry.
+  findMenu(datei, U"Laden")->shortcut = "Ctrl+O";
+  findMenu(datei, U"Speichern")->shortcut = "Ctrl+S";
+  findMenu(datei, U"Drucken L")->shortcut = "Ctrl+P";
+  findMenu(bearbeiten, U"WordWrap")->checked = [this] { return cx_.plan.wordWrap(); };
 }
 
 std::vector<Control> ClassEditorWindow::controls() const {
@@ -158,6 +163,11 @@ void ClassEditorWindow::menuOpened(const Text& menu) {
     cx_.helpVisible = false;
     notify();
   }
+}
+
+void ClassEditorWindow::fileDropped(const Path& path) {
+  loadDroppedList(cx_, path);
+  notify();
 }
 
 void ClassEditorWindow::listMarked() {

@@ -63,6 +63,9 @@ class ClassEditorWindow : public Window {
   // Every opening starts without the help text.
   void opened() override;
   void menuOpened(const Text& menu) override;
+  // A dropped file loads as "Laden" loads it.
+  bool takesDroppedFiles() const override { return true; }
+  void fileDropped(const Path& path) override;
   // The mouse was released over the list.
   void textClicked() override { listMarked(); }
   void cellPressed(const std::string& panel, int column, int row) override;

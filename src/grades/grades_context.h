@@ -26,6 +26,7 @@
 #include "ui/ports/text_editor.h"
 #include "window/folders.h"
 #include "window/scaling.h"
+#include "window/typing_guard.h"
 #include "window/window.h"
 
 namespace korvale {
@@ -59,11 +60,14 @@ struct DocumentPart {
   Text label = U"Datei: ";
   // The file the editor's text came from, when the editor could not hold all of it.
   std::optional<IncompleteOriginal> incomplete;
+  // Typed since the text was opened, saved or started anew.
+  TypingGuard typing;
 
   void forget() {
     fileName.clear();
     encoding = Encoding::Cp1252;
     incomplete.reset();
+    typing.typed = false;
   }
   void showName() { label = U" Datei: " + fileName.displayText(); }
 };
@@ -155,7 +159,8 @@ void removeTrailingEmptyLines(GradesContext& c);
 
 // --- "Datei" (grades_file_menu.cpp, grades_print.cpp) ---
 void switchFolder(GradesContext& c);
-void openFile(GradesContext& c, bool asText);
+// `dropped`: the file dropped on the window, opened without the file dialog.
+void openFile(GradesContext& c, bool asText, const std::optional<Path>& dropped = std::nullopt);
 void save(GradesContext& c);
 // "Neu".
 void reset(GradesContext& c);

@@ -47,13 +47,12 @@ void GradesEditor::buildMenu() {
   TextEditor& e = c_.ports.editor;
   menu_ = {
       {datei, U"Ordner wechseln", true, [this] { switchFolder(c_); }},
-      {datei, U"Öffnen (CSV)", true,
+      {datei, U"Öffnen (CSV)", true, [this] { open(false, std::nullopt); }},
+      {datei, U"Öffnen (Text)", true, [this] { open(true, std::nullopt); }},
+      {datei, U"Neu", true,
        [this] {
-         openFile(c_, false);
-         if (c_.db.listLoaded) rememberSeparator(c_);
+         if (c_.document.typing.mayDiscard(c_.ports.dialogs)) reset(c_);
        }},
-      {datei, U"Öffnen (Text)", true, [this] { openFile(c_, true); }},
-      {datei, U"Neu", true, [this] { reset(c_); }},
       // Coming back from them is no new opening: the database stays.
       {datei, U"LISTWERK", true, [this] { c_.ports.host.openModal(WindowId::ListTools); }},
       {datei, U"Calculator", true, [this] { c_.ports.host.openModal(WindowId::Calculator); }},
@@ -137,6 +136,21 @@ void GradesEditor::buildMenu() {
          notify();
        }},
   };
+  // The desktop's usual keys, and the check marks of the on/off entries.
+  findMenu(datei, U"Öffnen (CSV)")->shortcut = "Ctrl+O";
+  findMenu(datei, U"Speichern")->shortcut = "Ctrl+S";
+  findMenu(datei, U"Drucken")->shortcut = "Ctrl+P";
+  findMenu(bearbeiten, U"Sperren E/A")->checked = [this] { return c_.locked; };
+  findMenu(mathematik, U"Schulnoten E/A")->checked = [this] {
+    return c_.db.list.table.schoolMarks;
+  };
+  findMenu(datenbank, U"Datenbank anzeigen (E/A)")->checked = [this] { return c_.db.displayed(); };
+  findMenu(datenbank, U"Datenfelder Ansicht (E/A)")->checked = [this] {
+    return c_.db.fieldsViewShown;
+  };
+  findMenu(datenbank, U"Serienbrief Vorschau (E/A)")->checked = [this] {
+    return c_.mailMerge.previewOn;
+  };
 }
 
 void GradesEditor::buildKeys() {
@@ -202,6 +216,22 @@ void GradesEditor::buildKeys() {
                      },
                      from});
   }
+}
+
+void GradesEditor::open(bool asText, const std::optional<Path>& dropped) {
+  if (!c_.document.typing.mayDiscard(c_.ports.dialogs)) return;
+  openFile(c_, asText, dropped);
+  if (!asText && c_.db.listLoaded) rememberSeparator(c_);
+}
+
+void GradesEditor::fileDropped(const Path& path) {
+  // The same extensions make a list as when the open command reads the file.
+  const std::string extension = path.extension();
+  open(extension != ".csv" && extension != ".dat", path);
+}
+
+bool GradesEditor::mayClose() {
+  return c_.document.typing.mayDiscard(c_.ports.dialogs);
 }
 
 void GradesEditor::afterKey() {
@@ -299,6 +329,7 @@ void GradesEditor::opened() {
   resetChart(c_.stats, c_.ports.chart);
   c_.document.forget();
   c_.ports.variables.clear();
+  c_.document.typing.typed = false;
   c_.ruler = rulerFor(c_.ports.screen.dpi);
   c_.ports.editor.setTypingFormat(c_.textFont);
   c_.tableFontSize = 10;
@@ -317,6 +348,7 @@ void GradesEditor::closed() {
   c_.stats.chart.panelVisible = false;
   c_.stats.headerAndMargin = false;
   c_.ports.editor.clear();
+  c_.document.typing.typed = false;
   c_.helpShown = false;
   c_.statusLine = U"Zeile/Spalte";
   c_.document.label = U"Datei";

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,12 @@ class GradesEditor : public Window {
   // Opens the file named in the field under the caret.
   void textRightClicked() override { openFieldDocument(c_); }
   void caretMoved() override;
+  void textTyped() override { c_.document.typing.typed = true; }
+  // A list (".csv", ".dat") opens as "Öffnen (CSV)" opens it, any other file as "Öffnen (Text)".
+  bool takesDroppedFiles() const override { return true; }
+  void fileDropped(const Path& path) override;
+  // Typing that closing would lose is asked about first.
+  bool mayClose() override;
 
   // --- state the evaluations and the tests read ---
   bool listLoaded() const { return c_.db.listLoaded; }
@@ -75,6 +82,8 @@ class GradesEditor : public Window {
   void buildMenu();
   void buildKeys();
   void afterKey() override;
+  // "Öffnen (CSV)" and "Öffnen (Text)", after the question about typing that would be lost.
+  void open(bool asText, const std::optional<Path>& dropped);
 
   GradesContext c_;
 };

@@ -92,10 +92,11 @@ void switchFolder(GradesContext& c) {
                         c.ports.workingFolder);
 }
 
-void openFile(GradesContext& c, bool asText) {
+void openFile(GradesContext& c, bool asText, const std::optional<Path>& dropped) {
   if (c.db.loaded() || c.document.textMode) reset(c);
   if (asText) setLocked(c, false);
   c.ports.editor.clear();
+  c.document.typing.typed = false;
   c.ports.editor.setTypingFormat(c.textFont);
   c.document.textMode = asText;
   c.db.listLoaded = false;
@@ -104,7 +105,8 @@ void openFile(GradesContext& c, bool asText) {
                                U"Alle Dateien (*.*)|*.*"
                              : U"ANSI-Textdateien (*.csv)|*.csv|ANSI-Textdateien (*.dat)|*.dat|"
                                U"Alle Dateien (*.*)|*.*";
-  if (const auto path = c.ports.dialogs.openFile(filter, c.ports.workingFolder)) {
+  if (const auto path =
+          dropped ? dropped : c.ports.dialogs.openFile(filter, c.ports.workingFolder)) {
     c.ports.workingFolder = path->folder();
     c.document.fileName = path->fileName();
     c.document.extension = path->extension();
@@ -185,6 +187,7 @@ void save(GradesContext& c) {
   }
   caretTo(c, 1, 1);
   if (written) {
+    c.document.typing.typed = false;
     c.ports.workingFolder = path.folder();
     c.document.fileName = path.fileName();
     c.document.extension = extension;

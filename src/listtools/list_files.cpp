@@ -47,11 +47,15 @@ void closeWindow(ListToolsContext& c) {
 }
 
 void loadList(ListToolsContext& c) {
+  if (!listCommandsFree(c.state)) return;
+  if (const auto chosen = c.dialogs.openFile(kListFilter, c.workingFolder))
+    loadDroppedList(c, *chosen);
+}
+
+void loadDroppedList(ListToolsContext& c, const Path& chosen) {
   ListToolsState& s = c.state;
   if (!listCommandsFree(s)) return;
-  const auto chosen = c.dialogs.openFile(kListFilter, c.workingFolder);
-  if (!chosen) return;
-  const Path path = chosen->trimmed();
+  const Path path = chosen.trimmed();
   c.workingFolder = path.folder();
   const auto bytes = readUserFile(path);
   if (!bytes) {
@@ -105,6 +109,7 @@ void saveList(ListToolsContext& c) {
     if (path.extension().empty()) path = path + ".csv";
     const RichText doc = RichText::fromLines(lines, listFormat(s.settings));
     if (saveUserDocument(path, doc, false, s.list.encoding, c.dialogs)) {
+      s.list.typing.typed = false;
       c.workingFolder = path.folder();
       s.list.fileName = path.fileName();
       s.list.extension = path.extension();

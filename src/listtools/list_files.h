@@ -17,6 +17,8 @@ void closeWindow(ListToolsContext& c);
 // was. A final end marker is dropped, missing final separators are added, and the records are
 // expanded to their columns.
 void loadList(ListToolsContext& c);
+// "Load" of a file dropped on the window, without the file dialog.
+void loadDroppedList(ListToolsContext& c, const Path& path);
 // "Save": the header and the records, absent marks written as "0" in grades mode, into a file the
 // user names, in the encoding the list came in. The records on the screen do not change.
 void saveList(ListToolsContext& c);

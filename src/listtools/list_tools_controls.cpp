@@ -141,6 +141,10 @@ std::vector<Control> ListToolsWindow::leftColumn() const {
                            void (*command)(ListToolsContext&)) {
     return button(name, caption, true, self->leftCommand(command));
   };
+  const auto discarding = [self](const char* name, const char32_t* caption,
+                                 void (*command)(ListToolsContext&)) {
+    return button(name, caption, true, self->leftCommand(command, true));
+  };
   Control exit = button("exit", U"Exit", true, [self] {
     self->act([self](ListToolsContext& c) {
       if (!c.state.mask.shown) self->exitWindow(c);
@@ -148,9 +152,9 @@ std::vector<Control> ListToolsWindow::leftColumn() const {
   });
   return {left("help", U"Help on/off", toggleHelp),
           left("folder", U"Ordner", switchFolder),
-          left("load", U"Load", loadList),
-          left("newList", U"NewList", newList),
-          left("clear", U"Clear", clearList),
+          discarding("load", U"Load", loadList),
+          discarding("newList", U"NewList", newList),
+          discarding("clear", U"Clear", clearList),
           left("edit", U"Edit", editRecord),
           left("header", U"Header", toggleHeaderEditor),
           left("separator", U"Separ.", exchangeSeparator),

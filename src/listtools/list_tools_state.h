@@ -9,6 +9,7 @@
 #include "base/path.h"
 #include "base/text.h"
 #include "ui/ports/rich_text.h"
+#include "window/typing_guard.h"
 
 namespace korvale {
 
@@ -42,6 +43,7 @@ struct ListDocument {
   bool present = false;                  // a list was loaded or entered
   bool expanded = false;
   bool compressed = false;
+  TypingGuard typing;  // typed into the list view since it was loaded, saved or cleared
 
   void reset() { *this = ListDocument(); }
 };

@@ -43,12 +43,27 @@ void ListToolsWindow::act(const std::function<void(ListToolsContext&)>& command)
   notify();
 }
 
-std::function<void()> ListToolsWindow::leftCommand(void (*command)(ListToolsContext&)) {
-  return [this, command] {
-    act([command](ListToolsContext& c) {
-      if (!c.state.mask.shown) command(c);
+std::function<void()> ListToolsWindow::leftCommand(void (*command)(ListToolsContext&),
+                                                   bool discards) {
+  return [this, command, discards] {
+    act([command, discards](ListToolsContext& c) {
+      if (c.state.mask.shown) return;
+      if (discards && listCommandsFree(c.state) && !c.state.list.typing.mayDiscard(c.dialogs))
+        return;
+      command(c);
     });
   };
+}
+
+void ListToolsWindow::fileDropped(const Path& path) {
+  act([&path](ListToolsContext& c) {
+    if (c.state.mask.shown || !listCommandsFree(c.state)) return;
+    if (c.state.list.typing.mayDiscard(c.dialogs)) loadDroppedList(c, path);
+  });
+}
+
+bool ListToolsWindow::mayClose() {
+  return state_.list.typing.mayDiscard(ports_.dialogs);
 }
 
 void ListToolsWindow::exitWindow(ListToolsContext& c) {

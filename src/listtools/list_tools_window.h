@@ -52,6 +52,12 @@ class ListToolsWindow : public Window {
   void textClicked() override;
   // Opens the file named in the field under the caret.
   void textRightClicked() override;
+  void textTyped() override { state_.list.typing.typed = true; }
+  // A dropped file loads as "Load" loads it.
+  bool takesDroppedFiles() const override { return true; }
+  void fileDropped(const Path& path) override;
+  // Typing that closing would lose is asked about first.
+  bool mayClose() override;
 
   const ListToolsState& state() const { return state_; }
 
@@ -60,7 +66,8 @@ class ListToolsWindow : public Window {
   // Runs a command with the focus the user gave, then shows what it changed.
   void act(const std::function<void(ListToolsContext&)>& command);
   // A command of the left column: inert while the mask is shown.
-  std::function<void()> leftCommand(void (*command)(ListToolsContext&));
+  // `discards`: the command throws the list away, so typing into it is asked about first.
+  std::function<void()> leftCommand(void (*command)(ListToolsContext&), bool discards = false);
   void exitWindow(ListToolsContext& c);
 
   std::vector<Control> maskControls() const;

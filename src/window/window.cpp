@@ -26,6 +26,11 @@ bool modifiersMatch(Modifiers rule, const KeyPress& key) {
   return false;
 }
 
+std::string shortcutName(const KeyPress& key) {
+  return (key.ctrl ? "Ctrl+" : "") + std::string(key.alt ? "Alt+" : "") +
+         (key.shift ? "Shift+" : "") + key.name;
+}
+
 bool Window::runKey(const std::string& control, const KeyPress& key) {
   for (const KeyBinding& binding : keys_) {
     if (binding.key != key.name) continue;
@@ -33,6 +38,13 @@ bool Window::runKey(const std::string& control, const KeyPress& key) {
     if (!modifiersMatch(binding.modifiers, key)) continue;
     if (binding.condition && !binding.condition()) continue;
     const auto action = binding.action;  // the table may change while it runs
+    action();
+    return true;
+  }
+  const std::string name = shortcutName(key);
+  for (const MenuItem& item : menu_) {
+    if (item.shortcut.empty() || item.shortcut != name || !item.enabled || !item.action) continue;
+    const auto action = item.action;
     action();
     return true;
   }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/path.h"
 #include "base/text.h"
 #include "ui/ports/canvas.h"
 #include "ui/ports/text_editor.h"
@@ -44,6 +45,10 @@ struct MenuItem {
   Text entry;
   bool enabled = true;
   std::function<void()> action;
+  // An on/off entry shows a check mark while this says on.
+  std::function<bool()> checked = nullptr;
+  // The key that invokes the entry from anywhere in the window ("Ctrl+O"); shown in the menu.
+  std::string shortcut = {};
 
   // A line between groups of entries; nothing to click.
   static MenuItem separator(Text menu) { return {std::move(menu), U"-", false, nullptr}; }
@@ -152,6 +157,8 @@ struct KeyBinding {
 };
 
 bool modifiersMatch(Modifiers rule, const KeyPress& key);
+// "Ctrl+O", "Ctrl+Shift+F2": the key as a menu entry's shortcut names it.
+std::string shortcutName(const KeyPress& key);
 
 // How a window opens and closes other windows; the application provides it.
 class WindowHost {
@@ -209,6 +216,13 @@ class Window {
                           const Text& /*text*/) {}
   // A menu of the menu bar opens (not for a menu that is itself the command).
   virtual void menuOpened(const Text& /*menu*/) {}
+  // The user changed the main text by typing, pasting or dropping text into it.
+  virtual void textTyped() {}
+  // Whether a file dropped on the window is taken at all; fileDropped opens it.
+  virtual bool takesDroppedFiles() const { return false; }
+  virtual void fileDropped(const Path& /*path*/) {}
+  // Asked before the window closes (close box or a command); false keeps it open.
+  virtual bool mayClose() { return true; }
 
   // The control that has the input focus; empty for the main text.
   const std::string& focus() const { return focus_; }
@@ -231,7 +245,8 @@ class Window {
   std::string focus_;
 
  private:
-  // Runs the first binding of the table that fits; false when none does.
+  // Runs the first binding of the table that fits, else the enabled menu entry of that shortcut;
+  // false when neither does.
   bool runKey(const std::string& control, const KeyPress& key);
 };
 

@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "app/application.h"
+#include "menu_caption.h"
 #include "support/test_ports.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/window_view.h"
@@ -42,14 +43,14 @@ class ClassView : public ::testing::Test {
 
   QMenu* menu(const QString& title) {
     for (QAction* action : view->menuBar()->actions())
-      if (action->text() == title) return action->menu();
+      if (caption(action) == title) return action->menu();
     return nullptr;
   }
   void trigger(const QString& title, const QString& entry) {
     QMenu* m = menu(title);
     ASSERT_NE(m, nullptr);
     for (QAction* action : m->actions())
-      if (action->text() == entry) action->trigger();
+      if (caption(action) == entry) action->trigger();
   }
 
   Path dir;
@@ -65,7 +66,7 @@ class ClassView : public ::testing::Test {
 TEST_F(ClassView, MenusCarryTheirSeparators) {
   QStringList datei;
   for (QAction* action : menu(QStringLiteral("Datei"))->actions())
-    datei << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    datei << (action->isSeparator() ? QStringLiteral("-") : caption(action));
   EXPECT_EQ(datei.join(QLatin1Char(',')),
             QStringLiteral("Neu,-,Beispiel,Laden,Anfügen,Speichern,-,Drucken L,Drucken T,-,"
                            "Excel,Beenden"));
@@ -101,7 +102,7 @@ TEST_F(ClassView, TextTypedIntoACellReachesThePlan) {
 
 TEST_F(ClassView, AFileMenuDroppingDownHidesTheHelp) {
   for (QAction* action : view->menuBar()->actions())
-    if (action->text() == QStringLiteral("Hilfe")) action->trigger();
+    if (caption(action) == QStringLiteral("Hilfe")) action->trigger();
   EXPECT_TRUE(help->isVisibleTo(view));
   emit menu(QStringLiteral("Bearbeiten"))->aboutToShow();
   EXPECT_FALSE(help->isVisibleTo(view));

@@ -17,6 +17,7 @@
 
 #include "app/application.h"
 #include "base/files.h"
+#include "menu_caption.h"
 #include "support/test_ports.h"
 #include "ui/qt/qt_dialogs.h"
 #include "ui/qt/qt_platform.h"
@@ -67,11 +68,11 @@ TEST_F(QtViews, StartPanelOpensTheGradesEditorWithItsMenus) {
   for (QAction* menu : grades->menuBar()->actions()) {
     // "Hilfe ein/aus" is a command of the menu bar itself.
     if (menu->menu() == nullptr) {
-      entries << menu->text();
+      entries << korvale::caption(menu);
       continue;
     }
     for (QAction* entry : menu->menu()->actions())
-      entries << menu->text() + QStringLiteral(" > ") + entry->text();
+      entries << korvale::caption(menu) + QStringLiteral(" > ") + korvale::caption(entry);
   }
   EXPECT_EQ(entries.first(), QStringLiteral("Datei > Ordner wechseln"));
   EXPECT_TRUE(entries.contains(QStringLiteral("Datei > Beenden")));
@@ -79,7 +80,7 @@ TEST_F(QtViews, StartPanelOpensTheGradesEditorWithItsMenus) {
   EXPECT_EQ(entries.last(), QStringLiteral("Hilfe ein/aus"));
   // The database entries wait for a list.
   for (QAction* menu : grades->menuBar()->actions()) {
-    if (menu->text() != QStringLiteral("Datenbank") || menu->menu() == nullptr) continue;
+    if (korvale::caption(menu) != QStringLiteral("Datenbank") || menu->menu() == nullptr) continue;
     for (QAction* entry : menu->menu()->actions()) EXPECT_FALSE(entry->isEnabled());
   }
   auto* ruler = grades->findChild<QLabel*>(QStringLiteral("ruler"));
@@ -106,7 +107,7 @@ TEST_F(QtViews, GradesEditorShowsAListWithItsFieldsViewBeside) {
   for (QAction* menu : grades->menuBar()->actions())
     if (menu->menu() != nullptr)
       for (QAction* entry : menu->menu()->actions())
-        if (entry->text() == QString::fromUtf8("Öffnen (CSV)")) open = entry;
+        if (korvale::caption(entry) == QString::fromUtf8("Öffnen (CSV)")) open = entry;
   ASSERT_NE(open, nullptr);
   dialogs.file(dir + "/liste.csv");
   open->trigger();
@@ -144,7 +145,7 @@ TEST_F(QtViews, TypingIntoTheSelectionPanelReachesTheWindow) {
     for (QAction* menu : grades->menuBar()->actions())
       if (menu->menu() != nullptr)
         for (QAction* entry : menu->menu()->actions())
-          if (entry->text() == caption) return entry->trigger();
+          if (korvale::caption(entry) == caption) return entry->trigger();
     ADD_FAILURE() << caption.toStdString();
   };
   dialogs.file(dir + "/liste.csv");
@@ -182,7 +183,7 @@ TEST_F(QtViews, AClickInTheLockedTableMarksOneCharacterAndNamesTheField) {
   for (QAction* menu : grades->menuBar()->actions())
     if (menu->menu() != nullptr)
       for (QAction* entry : menu->menu()->actions())
-        if (entry->text() == QString::fromUtf8("Öffnen (CSV)")) {
+        if (korvale::caption(entry) == QString::fromUtf8("Öffnen (CSV)")) {
           dialogs.file(dir + "/liste.csv");
           entry->trigger();
         }
@@ -241,7 +242,7 @@ TEST_F(QtViews, ClipboardKeysFollowTheirMenuEntries) {
     for (QAction* menu : grades->menuBar()->actions())
       if (menu->menu() != nullptr)
         for (QAction* item : menu->menu()->actions())
-          if (item->text() == caption) return item;
+          if (korvale::caption(item) == caption) return item;
     ADD_FAILURE() << caption.toStdString();
     return nullptr;
   };
@@ -306,7 +307,7 @@ TEST_F(QtViews, F2DrawsTheGraphBesideTheTextAndF5InAnEditHidesIt) {
   for (QAction* menu : grades->menuBar()->actions())
     if (menu->menu() != nullptr)
       for (QAction* entry : menu->menu()->actions())
-        if (entry->text() == QStringLiteral("Select")) entry->trigger();
+        if (korvale::caption(entry) == QStringLiteral("Select")) entry->trigger();
   auto* field = grades->findChild<QLineEdit*>(QStringLiteral("selectionField"));
   ASSERT_NE(field, nullptr);
   press(field, Qt::Key_F5, Qt::NoModifier);

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProxyStyle>
 #include <QTranslator>
 #include <clocale>
 
@@ -43,6 +44,16 @@ void setWindowIcon() {
   QApplication::setWindowIcon(icon);
 }
 
+// Alt pressed and released alone takes the keyboard to the menu bar, on every desktop style.
+class MenuBarAltStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == QStyle::SH_MenuBar_AltKeyNavigation) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
+};
+
 // Qt reads the platform from the environment while it starts.
 bool requestOffscreen(bool offscreen) {
   if (offscreen) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -63,7 +74,10 @@ struct QtProgram::Parts {
 QtProgram::QtProgram(int& argc, char** argv, bool offscreen)
     : parts_(std::make_unique<Parts>(argc, argv, offscreen)) {
   setUpApplication(parts_->qt);
-  if (!offscreen) setWindowIcon();
+  if (!offscreen) {
+    setWindowIcon();
+    QApplication::setStyle(new MenuBarAltStyle);
+  }
   keepNumbersInC();
 }
 

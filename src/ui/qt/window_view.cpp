@@ -64,38 +64,15 @@ WindowView::WindowView(Window& window, ViewContext context)
   buildMenus();
   buildControls(central);
   buildPanels(central);
-  window_.changed = [this] { refresh(); };
-}
-
-void WindowView::buildMenus() {
-  std::map<Text, QMenu*> menus;
-  for (std::size_t i = 0; i < window_.menu().size(); ++i) {
-    const MenuItem& item = window_.menu()[i];
-    QAction* action = nullptr;
-    if (item.entry.empty()) {
-      action = menuBar()->addAction(toQt(item.menu));
-    } else {
-      QMenu*& menu = menus[item.menu];
-      if (menu == nullptr) {
-        menu = menuBar()->addMenu(toQt(item.menu));
-        const Text name = item.menu;
-        connect(menu, &QMenu::aboutToShow, this,
-                [this, name] { run([&] { window_.menuOpened(name); }); });
-      }
-      if (item.isSeparator()) {
-        menu->addSeparator();
-        continue;
-      }
-      action = menu->addAction(toQt(item.entry));
-    }
-    connect(action, &QAction::triggered, this, [this, i] {
-      if (i < window_.menu().size() && window_.menu()[i].enabled) {
-        const auto act = window_.menu()[i].action;
-        run(act);
-      }
+  setAcceptDrops(true);
+  if (editor_ != nullptr) {
+    // A change that a key, a paste or a drop made in the text is typing; the controller's own
+    // changes run inside run(), which clears the mark first.
+    connect(editor_->widget()->document(), &QTextDocument::contentsChanged, this, [this] {
+      if (userInput_) window_.textTyped();
     });
-    actions_.emplace_back(action, i);
   }
+  window_.changed = [this] { refresh(); };
 }
 
 void WindowView::buildControls(QWidget* host) {
@@ -313,8 +290,7 @@ void WindowView::refreshPanel(const Panel& panel, PanelWidgets& widgets) {
 
 void WindowView::refresh() {
   setWindowTitle(toQt(window_.caption()));
-  for (const auto& [action, index] : actions_)
-    if (index < window_.menu().size()) action->setEnabled(window_.menu()[index].enabled);
+  refreshMenus();
   for (const Control& control : window_.controls()) {
     const auto it = controls_.find(control.name);
     if (it == controls_.end()) continue;
@@ -351,13 +327,15 @@ void WindowView::refresh() {
 }
 
 void WindowView::run(const std::function<void()>& action) {
+  userInput_ = false;
   if (action) action();
   if (context_.afterEvent) context_.afterEvent();
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {
-  event->accept();
-  // The controller decides what closing means; the platform then hides this view.
+  // The controller decides what closing means, and may keep the window open; the platform hides
+  // this view when it does close.
+  event->ignore();
   run([this] { context_.host.close(window_.id()); });
 }
 
@@ -391,6 +369,14 @@ KeyPress keyPressOf(const QKeyEvent& key) {
 }  // namespace
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (filterDrag(event)) return true;
+  if (editor_ != nullptr &&
+      (watched == editor_->widget() || watched == editor_->widget()->viewport())) {
+    const QEvent::Type type = event->type();
+    userInput_ = type == QEvent::KeyPress || type == QEvent::InputMethod || type == QEvent::Drop ||
+                 (type == QEvent::MouseButtonRelease &&
+                  static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton);
+  }
   // Focus moved by the user: the controller learns which control has it.
   if (event->type() == QEvent::FocusIn) {
     for (const auto& [name, widget] : controls_)
@@ -437,6 +423,8 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     if (press.name.empty()) return false;
     bool handled = false;
     run([&] { handled = window_.keyPressed(press); });
+    // A key the window left alone types.
+    userInput_ = !handled;
     return handled;
   } else if (watched == edit && event->type() == QEvent::KeyRelease) {
     run([this] { window_.caretMoved(); });

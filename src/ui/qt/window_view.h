@@ -19,13 +19,16 @@ namespace korvale {
 class QtTextEditor;
 
 // A raised panel with a caption that acts like a big button.
+// Tab reaches it, and Enter or Space presses it, as they press a button.
 class PanelLabel : public QLabel {
  public:
-  using QLabel::QLabel;
+  PanelLabel(const QString& text, QWidget* parent);
   std::function<void()> clicked;
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // What a view needs besides its controller.
@@ -46,6 +49,12 @@ class WindowView : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // F10 that no key of the window took opens the first menu.
+  void keyPressEvent(QKeyEvent* event) override;
+  // A single local file dropped anywhere on the window goes to the controller; nothing else.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   // Runs a controller action and lets every window catch up.
   void run(const std::function<void()>& action);
   virtual void placeControls() {}
@@ -69,11 +78,16 @@ class WindowView : public QMainWindow {
   };
 
   void buildMenus();
+  void refreshMenus();
+  // Drag events of the main text: a drag carrying URLs is the window's, not the text's.
+  bool filterDrag(QEvent* event);
   void buildControls(QWidget* host);
   void buildPanels(QWidget* host);
   QWidget* buildPanelContent(const Panel& panel, QWidget* host);
   void refreshPanel(const Panel& panel, PanelWidgets& widgets);
   std::vector<std::pair<QAction*, std::size_t>> actions_;
+  // The main text is handling a key, a paste or a drop of the user's.
+  bool userInput_ = false;
   std::map<std::string, PanelWidgets> panels_;
 };
 
