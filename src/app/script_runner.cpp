@@ -364,6 +364,18 @@ class Runner {
         lines.push_back(toUtf8(path) + (item.isSeparator() ? "" : item.enabled ? " on" : " off"));
       }
       block(name, lines);
+    } else if (name == "tooltips") {
+      // The hint of each visible control that has one: its own, else the window's tooltip.
+      std::vector<Text> lines;
+      const auto tips = w.tooltips();
+      for (const Control& control : w.controls()) {
+        if (!control.visible) continue;
+        Text tip = control.hint;
+        for (const auto& [tipped, text] : tips)
+          if (tipped == control.name && tip.empty()) tip = text;
+        if (!tip.empty()) lines.push_back(control.caption + U" | " + tip);
+      }
+      block(name, shown(lines));
     } else if (name == "menukeys") {
       block(name, menuKeyLines(w));
     } else if (name == "plan") {

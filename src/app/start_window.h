@@ -14,6 +14,11 @@ class StartWindow : public Window {
   Text caption() const override { return U"KORVALE - Version 51.0"; }
   std::uint32_t background() const override { return 0x506478; }
   std::vector<Control> controls() const override;
+  std::vector<std::pair<std::string, Text>> tooltips() const override {
+    return {{"classEditor", U"Namensliste und Sitzplan einer Klasse"},
+            {"gradesEditor", U"Notenlisten auswerten: Statistik und Serienbriefe"},
+            {"programEnd", U"KORVALE beenden"}};
+  }
 
  private:
   WindowHost& host_;

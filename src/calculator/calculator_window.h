@@ -43,6 +43,11 @@ class CalculatorWindow : public Window {
   int fontSize() const override { return fit_.windowFontSize; }
   Rect size() const override { return {0, 0, fit_.width, fit_.height}; }
   std::vector<Control> controls() const override;
+  std::vector<std::pair<std::string, Text>> tooltips() const override {
+    return {{"clear", U"Eingabe und Ergebnis löschen"},
+            {"toggle", U"Variablen oder Hilfe zeigen"},
+            {"close", U"Calculator schließen"}};
+  }
   std::vector<Panel> panels() const override;
   TextEditor* mainText() override { return &input_; }
   void opened() override { core_.opened(); }

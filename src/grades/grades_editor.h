@@ -29,6 +29,13 @@ class GradesEditor : public Window {
   std::uint32_t background() const override { return 0x506478; }
   int fontSize() const override;
   std::vector<Control> controls() const override;
+  std::vector<std::pair<std::string, Text>> tooltips() const override {
+    return {{"first", U"Zum Anfang des Textes"},
+            {"last", U"Zum Ende des Textes"},
+            {"fields", U"Datenfelder-Ansicht ein/aus"},
+            {"selectionRun", U"Datensätze nach dem Feld auswählen"},
+            {"selectionCancel", U"Datenselektion schließen"}};
+  }
   // The fields view, the help text, the chart and the selection panel.
   std::vector<Panel> panels() const override;
   TextEditor* mainText() override { return &c_.ports.editor; }

@@ -66,6 +66,7 @@ void print(GradesContext& c) {
   bool printed = true;
   for (std::size_t i = 0; i < pages.size(); ++i) {
     PrintJob job{title, pages[i], Orientation::Portrait};
+    job.leadingTabIsMargin = true;
     // The N-dimensional statistics put a wide table on page 3.
     if (c.stats.printOrientationMode == PrintOrientationMode::NDimensional && i == 2)
       job.orientation = Orientation::Landscape;

@@ -43,6 +43,8 @@ class ListToolsWindow : public Window {
   std::uint32_t background() const override { return 0x506478; }
   int fontSize() const override { return fontSize_; }
   std::vector<Control> controls() const override;
+  // The left column's buttons as the help text describes them, and the panels' buttons.
+  std::vector<std::pair<std::string, Text>> tooltips() const override;
   std::vector<Panel> panels() const override;
   TextEditor* mainText() override { return &ports_.listView; }
 

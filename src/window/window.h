@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/path.h"
@@ -185,6 +186,9 @@ class Window {
   std::vector<MenuItem>& menu() { return menu_; }
   const std::vector<MenuItem>& menu() const { return menu_; }
   virtual std::vector<Control> controls() const { return {}; }
+  // Short hints the desktop shows when the mouse rests on a button or panel, by control name;
+  // a control's own hint goes first.
+  virtual std::vector<std::pair<std::string, Text>> tooltips() const { return {}; }
   virtual std::vector<Panel> panels() const { return {}; }
 
   // The window's main text control, if it has one.

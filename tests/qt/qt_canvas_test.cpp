@@ -129,3 +129,34 @@ TEST(QtCanvas, ChartsAsImages) {
 
 }  // namespace
 }  // namespace korvale
+
+namespace korvale {
+namespace {
+
+// On a screen of twice the density the chart keeps its size in window pixels and draws each of
+// them as two by two of the screen's, so fills still find their borders.
+TEST(QtCanvasTest, ADenserScreenGetsMorePixelsForTheSameChart) {
+  QtCanvas canvas(100, 50, 2.0);
+  EXPECT_EQ(canvas.width(), 100);
+  EXPECT_EQ(canvas.height(), 50);
+  EXPECT_EQ(canvas.image().size(), QSize(200, 100));
+  EXPECT_EQ(canvas.image().deviceIndependentSize(), QSizeF(100, 50));
+  canvas.setPen(kBlack, 1, PenStyle::Solid);
+  canvas.setBrush(kWhite, BrushStyle::Clear);
+  canvas.rectangle(10, 10, 41, 31);
+  canvas.floodFill({20, 20}, 0xFF0000, kBlack);
+  canvas.setPixel({99, 49}, 0x00FF00);
+  const auto pixel = [&](int x, int y) { return canvas.image().pixel(x, y) & 0xFFFFFFu; };
+  EXPECT_EQ(pixel(19, 30), kBlack);  // the frame's left side, two screen pixels wide
+  EXPECT_EQ(pixel(20, 30), kBlack);
+  EXPECT_EQ(pixel(21, 30), 0xFF0000u);  // filled up to it
+  EXPECT_EQ(pixel(21, 21), 0xFF0000u);
+  EXPECT_EQ(pixel(78, 58), 0xFF0000u);
+  EXPECT_EQ(pixel(90, 40), kWhite);  // outside it
+  for (const QPoint p : {QPoint(198, 98), QPoint(199, 99)})
+    EXPECT_EQ(pixel(p.x(), p.y()), 0x00FF00u);
+  EXPECT_EQ(pixel(197, 97), kWhite);
+}
+
+}  // namespace
+}  // namespace korvale

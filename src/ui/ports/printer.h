@@ -26,6 +26,9 @@ struct PrintJob {
   const Canvas* picture = nullptr;  // printed in place of the content when set
   // A text whose lines are ruled across the page keeps less room, so the rules fit a line.
   int marginMillimetres = kUsualMarginMillimetres;
+  // Each line starts with a tab that was to keep the text off the paper's edge; the margin does
+  // that already, so paper shows the lines as the screen does, without it.
+  bool leadingTabIsMargin = false;
 };
 
 // The pages of a job's text: split at the lines that hold only a form feed.

@@ -30,11 +30,16 @@ constexpr int kDefaultFontPixels = 12;
 
 }  // namespace
 
-QtCanvas::QtCanvas(int width, int height)
-    : image_(width, height, QImage::Format_RGB32), pen_(Qt::black), brush_(Qt::white) {
-  image_.fill(Qt::white);
+QtCanvas::QtCanvas(int width, int height, double pixelRatio)
+    : ratio_(std::max(pixelRatio, 1.0)), width_(0), height_(0), pen_(Qt::black), brush_(Qt::white) {
+  resize(width, height);
   font_.setPixelSize(kDefaultFontPixels);
   pen_.setWidth(1);
+}
+
+QRect QtCanvas::physical(int x, int y, int width, int height) const {
+  const auto at = [this](int v) { return static_cast<int>(std::floor(v * ratio_)); };
+  return QRect(QPoint(at(x), at(y)), QPoint(at(x + width) - 1, at(y + height) - 1));
 }
 
 bool QtCanvas::savePng(const Path& path) const {
@@ -46,7 +51,11 @@ void QtCanvas::clear(Color color) {
 }
 
 void QtCanvas::resize(int width, int height) {
-  image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+  width_ = std::max(width, 1);
+  height_ = std::max(height, 1);
+  const QRect pixels = physical(0, 0, width_, height_);
+  image_ = QImage(pixels.width(), pixels.height(), QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio_);
   image_.fill(Qt::white);
 }
 
@@ -103,14 +112,19 @@ void QtCanvas::line(Point from, Point to) {
 }
 
 void QtCanvas::setPixel(Point at, Color color) {
-  if (at.x < 0 || at.y < 0 || at.x >= image_.width() || at.y >= image_.height()) return;
-  image_.setPixel(at.x, at.y, 0xFF000000u | color);
+  if (at.x < 0 || at.y < 0 || at.x >= width_ || at.y >= height_) return;
+  const QRect pixels = physical(at.x, at.y, 1, 1);
+  for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+    for (int x = pixels.left(); x <= pixels.right(); ++x)
+      image_.setPixel(x, y, 0xFF000000u | color);
 }
 
 void QtCanvas::floodFill(Point at, Color fill, Color border) {
+  if (at.x < 0 || at.y < 0 || at.x >= width_ || at.y >= height_) return;
+  // The fill runs over the image's own pixels, from the first one under the window pixel.
   const int w = image_.width();
   const int h = image_.height();
-  if (at.x < 0 || at.y < 0 || at.x >= w || at.y >= h) return;
+  at = {physical(at.x, at.y, 1, 1).left(), physical(at.x, at.y, 1, 1).top()};
   auto isBorder = [&](int x, int y) { return (image_.pixel(x, y) & 0xFFFFFFu) == border; };
   if (isBorder(at.x, at.y)) return;
   // Scan lines with a visited map, so that a fill colour already present cannot loop.

@@ -1,5 +1,6 @@
 // The chart canvas on a QImage: shapes drawn with QPainter, without antialiasing, so that flood
-// fills find exact borders.
+// fills find exact borders. Sizes and positions are the window's pixels; the image holds as
+// many of the screen's pixels as its device pixel ratio asks, so the chart stays sharp.
 #pragma once
 
 #include <QFont>
@@ -13,14 +14,14 @@ namespace korvale {
 
 class QtCanvas : public Canvas {
  public:
-  explicit QtCanvas(int width = 428, int height = 428);
+  explicit QtCanvas(int width = 428, int height = 428, double pixelRatio = 1.0);
 
   const QImage& image() const { return image_; }
   // Writes the image as a PNG file; false when it could not be written.
   bool savePng(const Path& path) const;
 
-  int width() const override { return image_.width(); }
-  int height() const override { return image_.height(); }
+  int width() const override { return width_; }
+  int height() const override { return height_; }
   void clear(Color color) override;
   void resize(int width, int height) override;
   void setPen(Color color, int width, PenStyle style) override;
@@ -39,6 +40,12 @@ class QtCanvas : public Canvas {
   const void* nativeImage() const override { return &image_; }
 
  private:
+  // The image's pixels under a window pixel.
+  QRect physical(int x, int y, int width, int height) const;
+
+  double ratio_;
+  int width_;
+  int height_;
   QImage image_;
   QPen pen_;
   QBrush brush_;

@@ -1,6 +1,7 @@
 #include "ui/qt/qt_dialogs.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -115,7 +116,18 @@ std::optional<FontChoice> QtDialogs::font(const FontChoice& current) {
 
 bool QtDialogs::print() {
   QPrintDialog dialog(&printer_, parent());
-  return dialog.exec() == QDialog::Accepted;
+  bool previewChosen = false;
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>(); buttons != nullptr && preview) {
+    QPushButton* button =
+        buttons->addButton(QStringLiteral("&Vorschau"), QDialogButtonBox::ActionRole);
+    QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &previewChosen] {
+      previewChosen = true;
+      dialog.accept();
+    });
+  }
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  if (accepted && previewChosen) preview();
+  return accepted;
 }
 
 void QtDialogs::printerSetup() {

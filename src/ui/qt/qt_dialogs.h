@@ -3,6 +3,7 @@
 
 #include <QPrinter>
 #include <QWidget>
+#include <functional>
 
 #include "ui/ports/dialogs.h"
 
@@ -25,8 +26,11 @@ class QtDialogs : public Dialogs {
   std::optional<Path> saveFile(const Text& filter, const Path& folder,
                                const Path& fileName) override;
   std::optional<FontChoice> font(const FontChoice& current) override;
+  // The print dialog carries a button "Vorschau": the command prints as after "Drucken", and
+  // `preview` is called first, so its pages wait for the preview.
   bool print() override;
   void printerSetup() override;
+  std::function<void()> preview;
 
  private:
   QWidget* parent() const;

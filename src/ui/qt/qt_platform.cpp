@@ -52,7 +52,11 @@ QtPlatform::QtPlatform(Dialogs* dialogs, KeyState* keys, bool showWindows, Print
   shell_ = shell != nullptr ? shell : ownShell_.get();
   if (printer == nullptr) ownPrinter_ = std::make_unique<QtPrinter>(printer_, Path());
   printerPort_ = printer != nullptr ? printer : ownPrinter_.get();
-  if (dialogs == nullptr) ownDialogs_ = std::make_unique<QtDialogs>(printer_);
+  if (dialogs == nullptr) {
+    auto qtDialogs = std::make_unique<QtDialogs>(printer_);
+    if (ownPrinter_) qtDialogs->preview = [this] { ownPrinter_->holdForPreview(); };
+    ownDialogs_ = std::move(qtDialogs);
+  }
   if (keys == nullptr) ownKeys_ = std::make_unique<QtKeyState>();
   dialogs_ = dialogs != nullptr ? dialogs : ownDialogs_.get();
   keys_ = keys != nullptr ? keys : ownKeys_.get();
@@ -75,7 +79,8 @@ std::unique_ptr<TextEditor> QtPlatform::createEditor() {
 }
 
 std::unique_ptr<Canvas> QtPlatform::createCanvas() {
-  return std::make_unique<QtCanvas>();
+  // Drawn at the screen's pixel density, so that the chart is as sharp as the text beside it.
+  return std::make_unique<QtCanvas>(428, 428, qGuiApp->devicePixelRatio());
 }
 
 std::map<WindowId, ViewFactory> specialViews() {
@@ -157,6 +162,8 @@ void QtPlatform::quit() {
 }
 
 void QtPlatform::refreshAll() {
+  // A command that printed for the preview has ended: its pages are shown now.
+  if (ownPrinter_) ownPrinter_->showHeldJobs(QApplication::activeWindow());
   for (auto& [id, view] : views_)
     if (view->isVisible() || !showWindows_) view->refresh();
 }

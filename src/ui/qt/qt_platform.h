@@ -13,6 +13,7 @@ namespace korvale {
 
 class WindowView;
 class QtTextEditor;
+class QtPrinter;
 struct ViewContext;
 
 // The views of windows whose widgets are special; every other window gets the generic view.
@@ -72,7 +73,7 @@ class QtPlatform : public Platform {
   QPrinter printer_;
   std::unique_ptr<Dialogs> ownDialogs_;
   std::unique_ptr<QtKeyState> ownKeys_;
-  std::unique_ptr<Printer> ownPrinter_;
+  std::unique_ptr<QtPrinter> ownPrinter_;
   Printer* printerPort_;
   std::unique_ptr<Clipboard> ownClipboard_;
   Clipboard* clipboard_;

@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -20,37 +21,104 @@ namespace korvale {
 
 namespace {
 
-// Laid out on the printer's own pages with margins of that many millimetres, and drawn page by
-// page: Qt's own printing keeps 2 cm, and after a paged document it leaves the printer drawing
-// pictures at the document's scale.
-bool printWithMargins(const QTextDocument& source, QPrinter& printer, int millimetres) {
-  std::unique_ptr<QTextDocument> document(source.clone());
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
+// The job's text as the editor shows it, with its page breaks, wrapping on paper.
+std::unique_ptr<QTextDocument> documentOf(const PrintJob& job) {
+  // The editor port turns the formatted text into a document the way the screen shows it.
+  QtTextEditor page;
+  page.setRichText(job.content);
+  std::unique_ptr<QTextDocument> document(page.widget()->document()->clone());
+  // On screen long lines run on to the right; on paper they wrap, so no text is cut off.
+  QTextOption option = document->defaultTextOption();
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  document->setDefaultTextOption(option);
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    QTextCursor cursor(block);
+    // A line holding only a form feed ends the page.
+    if (block.text() == QString(QChar(u'\f'))) {
+      cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+      cursor.removeSelectedText();
+      QTextBlockFormat format = block.blockFormat();
+      format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
+      cursor.setBlockFormat(format);
+    } else if (job.leadingTabIsMargin && block.text().startsWith(QLatin1Char('\t'))) {
+      // The page's margin keeps the text off the paper's edge; the tab would indent the first
+      // line of each paragraph alone, which the screen does not.
+      cursor.deleteChar();
+    }
+  }
+  return document;
+}
+
+// Laid out on the printer's pages with margins of that many millimetres, and drawn page by
+// page: Qt's own printing keeps 2 cm, numbers the pages, and after a paged document it leaves
+// the printer drawing pictures at the document's scale.
+bool drawText(QPainter& painter, QPrinter& printer, const PrintJob& job) {
+  const std::unique_ptr<QTextDocument> document = documentOf(job);
   document->documentLayout()->setPaintDevice(&printer);
   const QSizeF page(printer.width(), printer.height());
   document->setPageSize(page);
   QTextFrameFormat frame = document->rootFrame()->frameFormat();
   // The layout scales frame margins from the screen's 96 dots per inch to the printer's.
-  frame.setMargin(millimetres * 96.0 / 25.4);
+  frame.setMargin(job.marginMillimetres * 96.0 / 25.4);
   document->rootFrame()->setFrameFormat(frame);
   for (int number = 0; number < document->pageCount(); ++number) {
-    if (number > 0) printer.newPage();
+    if (number > 0 && !printer.newPage()) return false;
     const QRectF shown(QPointF(0, number * page.height()), page);
     painter.save();
     painter.translate(0, -shown.top());
     document->drawContents(&painter, shown);
     painter.restore();
   }
-  return painter.end();
+  return true;
+}
+
+// A chart fills the page inside the margins, keeping its proportions.
+bool drawPicture(QPainter& painter, QPrinter& printer, const PrintJob& job) {
+  const QImage* image = imageOf(job.picture);
+  if (image == nullptr) return false;
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QSize size =
+      image->deviceIndependentSize().toSize().scaled(page.size(), Qt::KeepAspectRatio);
+  painter.drawImage(QRect(QPoint(0, 0), size), *image);
+  return true;
+}
+
+QPageLayout::Orientation orientationOf(const PrintJob& job) {
+  return job.orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 }  // namespace
+
+bool printJobs(QPrinter& printer, const std::vector<PrintJob>& jobs) {
+  if (jobs.empty()) return true;
+  printer.setDocName(toQt(jobs.front().title));
+  printer.setPageOrientation(orientationOf(jobs.front()));
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  bool drawn = true;
+  for (std::size_t i = 0; i < jobs.size() && drawn; ++i) {
+    if (i > 0) {
+      printer.setPageOrientation(orientationOf(jobs[i]));
+      drawn = printer.newPage();
+    }
+    if (drawn)
+      drawn = jobs[i].picture != nullptr ? drawPicture(painter, printer, jobs[i])
+                                         : drawText(painter, printer, jobs[i]);
+  }
+  const bool ended = painter.end();
+  const bool ok = drawn && ended && printer.printerState() != QPrinter::Error;
+  printer.setPageOrientation(QPageLayout::Portrait);
+  return ok;
+}
 
 QtPrinter::QtPrinter(QPrinter& printer, Path pdfFolder)
     : printer_(printer), pdfFolder_(std::move(pdfFolder)) {}
 
 bool QtPrinter::print(const PrintJob& job) {
+  if (holding_) {
+    held_.push_back(job);
+    return true;
+  }
   if (!pdfFolder_.empty()) {
     if (!isDirectory(pdfFolder_) && !createDirectory(pdfFolder_)) return false;
     char name[32];
@@ -58,47 +126,19 @@ bool QtPrinter::print(const PrintJob& job) {
     printer_.setOutputFormat(QPrinter::PdfFormat);
     printer_.setOutputFileName(pathToQt(pdfFolder_.join(name)));
   }
-  printer_.setDocName(toQt(job.title));
-  printer_.setPageOrientation(job.orientation == Orientation::Landscape ? QPageLayout::Landscape
-                                                                        : QPageLayout::Portrait);
-  if (job.picture != nullptr) {
-    // A chart fills the page inside the margins, keeping its proportions.
-    const QImage* image = imageOf(job.picture);
-    QPainter painter;
-    if (image == nullptr || !painter.begin(&printer_)) return false;
-    const QRect page = printer_.pageLayout().paintRectPixels(printer_.resolution());
-    const QSize size = image->size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(QPoint(0, 0), size), *image);
-    painter.end();
-  } else {
-    // The editor port turns the formatted text into a document the way the screen shows it.
-    QtTextEditor page;
-    page.setRichText(job.content);
-    // On screen long lines run on to the right; on paper they wrap, so no text is cut off.
-    QTextDocument* document = page.widget()->document();
-    QTextOption option = document->defaultTextOption();
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document->setDefaultTextOption(option);
-    // A line holding only a form feed ends the page.
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-      if (block.text() != QString(QChar(u'\f'))) continue;
-      QTextCursor cursor(block);
-      cursor.movePosition(QTextCursor::StartOfBlock);
-      cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-      cursor.removeSelectedText();
-      QTextBlockFormat format = block.blockFormat();
-      format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
-      cursor.setBlockFormat(format);
-    }
-    if (job.marginMillimetres == kUsualMarginMillimetres) {
-      document->print(&printer_);
-    } else if (!printWithMargins(*document, printer_, job.marginMillimetres)) {
-      return false;
-    }
-  }
-  const bool ok = printer_.printerState() != QPrinter::Error;
-  printer_.setPageOrientation(QPageLayout::Portrait);
-  return ok;
+  return printJobs(printer_, {job});
+}
+
+void QtPrinter::showHeldJobs(QWidget* parent) {
+  holding_ = false;
+  if (held_.empty()) return;
+  const std::vector<PrintJob> jobs = std::move(held_);
+  held_.clear();
+  // The pages are drawn for the preview and again, on the chosen printer, when it prints.
+  QPrintPreviewDialog preview(&printer_, parent);
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                   [&jobs](QPrinter* printer) { printJobs(*printer, jobs); });
+  preview.exec();
 }
 
 }  // namespace korvale

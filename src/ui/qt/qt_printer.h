@@ -1,10 +1,14 @@
 // The printer port on a QPrinter; with a folder, every job becomes a PDF file there instead.
+// Jobs may wait for a preview: Qt's preview dialog shows their pages, exactly as they print.
 #pragma once
 
 #include <QPrinter>
+#include <vector>
 
 #include "base/path.h"
 #include "ui/ports/printer.h"
+
+class QWidget;
 
 namespace korvale {
 
@@ -14,10 +18,20 @@ class QtPrinter : public Printer {
   QtPrinter(QPrinter& printer, Path pdfFolder);
   bool print(const PrintJob& job) override;
 
+  // The jobs of the command now running wait for showHeldJobs() instead of printing.
+  void holdForPreview() { holding_ = true; }
+  // Shows the held jobs in the preview dialog, from which the user prints them or not.
+  void showHeldJobs(QWidget* parent);
+
  private:
   QPrinter& printer_;
   Path pdfFolder_;
   int count_ = 0;
+  bool holding_ = false;
+  std::vector<PrintJob> held_;
 };
+
+// Draws the jobs one after the other on the printer's pages, each job from a new page.
+bool printJobs(QPrinter& printer, const std::vector<PrintJob>& jobs);
 
 }  // namespace korvale

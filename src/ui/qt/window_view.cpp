@@ -81,6 +81,7 @@ void WindowView::buildControls(QWidget* host) {
   for (const Panel& panel : window_.panels())
     for (const auto& names : panel.rowsOfControls) inPanels.insert(names.begin(), names.end());
 
+  const auto tooltips = window_.tooltips();
   auto* column = new QVBoxLayout(host);
   middle_ = new QHBoxLayout();
   row_ = new QHBoxLayout();
@@ -136,6 +137,8 @@ void WindowView::buildControls(QWidget* host) {
     }
     widget->setObjectName(QString::fromStdString(name));
     if (!control.hint.empty()) widget->setToolTip(toQt(control.hint));
+    for (const auto& [tipped, tip] : tooltips)
+      if (tipped == name && control.hint.empty()) widget->setToolTip(toQt(tip));
     if (!control.font.family.empty() || control.font.size > 0)
       widget->setFont(fontFor(control.font, font()));
     controls_[name] = widget;
