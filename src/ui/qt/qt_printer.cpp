@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextOption>
+#include <QWidget>
 #include <cstdio>
 #include <memory>
 
@@ -136,6 +137,8 @@ void QtPrinter::showHeldJobs(QWidget* parent) {
   held_.clear();
   // The pages are drawn for the preview and again, on the chosen printer, when it prints.
   QPrintPreviewDialog preview(&printer_, parent);
+  // Large enough to read a page.
+  if (parent != nullptr) preview.resize(parent->size() * 0.9);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                    [&jobs](QPrinter* printer) { printJobs(*printer, jobs); });
   preview.exec();

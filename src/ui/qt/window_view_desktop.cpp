@@ -7,8 +7,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 #include <QUrl>
 
 #include "ui/qt/qt_text.h"
@@ -37,13 +36,21 @@ void PanelLabel::keyPressEvent(QKeyEvent* event) {
 void PanelLabel::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
   if (!hasFocus()) return;
-  // The focus shows as the desktop draws it on a button, inside the sunken frame.
-  QStylePainter painter(this);
-  QStyleOptionFocusRect option;
-  option.initFrom(this);
+  // The focus shows as a dotted line inside the sunken frame, as on a button.
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
   const int inset = frameWidth() + 4;
-  option.rect = rect().adjusted(inset, inset, -inset, -inset);
-  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+  painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+}
+
+void PanelLabel::focusInEvent(QFocusEvent* event) {
+  QLabel::focusInEvent(event);
+  update();
+}
+
+void PanelLabel::focusOutEvent(QFocusEvent* event) {
+  QLabel::focusOutEvent(event);
+  update();
 }
 
 void WindowView::buildMenus() {
