@@ -9,6 +9,7 @@
 #include "csvlist/layout.h"
 #include "csvlist/selection.h"
 #include "csvlist/sorting.h"
+#include "grades/table_in_editor.h"
 #include "ui/ports/key_state.h"
 
 namespace korvale {

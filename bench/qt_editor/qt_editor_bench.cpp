@@ -13,6 +13,7 @@
 #include "base/text_routines.h"
 #include "csvlist/field_table.h"
 #include "csvlist/layout.h"
+#include "grades/table_in_editor.h"
 #include "ui/ports/printer.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/qt_text_editor.h"

@@ -42,28 +42,4 @@ int zerosToAbsentMarks(std::vector<Text>& lines) {
   return count;
 }
 
-void switchGradesMode(TextEditor& editor, ListState& state, Dialogs& dialogs) {
-  bool& on = state.table.schoolMarks;
-  if (!dialogs.confirm(on ? U"Schulnoten EIN. Einstellung ändern ?"
-                          : U"Schulnoten AUS. Einstellung ändern ?"))
-    return;
-  std::vector<Text> lines = readLines(editor);
-  const int count = on ? absentMarksToZero(lines) : zerosToAbsentMarks(lines);
-  const Text direction = on ? U" Ersetzungen (a zu 0)." : U" Ersetzungen (0 zu a).";
-  if (count > 0) on = !on;
-  const Text report =
-      (on ? U"Schulnoten EIN. " : U"Schulnoten AUS. ") + intToText(count) + direction;
-
-  const TableFormats now = currentFormats(editor);
-  TableFormats formats{regular(now.header), regular(now.body)};
-  formats.header.bold = true;
-  if (count > 0) {
-    writeTable(editor, lines, formats);
-  } else if (!lines.empty()) {
-    editor.applyFormat({0, 0}, editor.endPos(), formats.body);
-    boldHeaderLine(editor);
-  }
-  dialogs.message(report);
-}
-
 }  // namespace korvale

@@ -1,12 +1,10 @@
-// The grades-mode switch "Schulnoten E/A": absent marks "a" in the editor against "0".
+// The grades-mode switch "Schulnoten E/A": absent marks "a" in a table against "0".
 #pragma once
 
 #include <vector>
 
 #include "base/text.h"
 #include "csvlist/list_state.h"
-#include "ui/ports/dialogs.h"
-#include "ui/ports/text_editor.h"
 
 namespace korvale {
 
@@ -16,9 +14,5 @@ int absentMarksToZero(std::vector<Text>& lines);
 // Every "0" standing alone between two ";" becomes "a"; returns the number of changes. A "0"
 // in a line's first field has no ";" before it and stays.
 int zerosToAbsentMarks(std::vector<Text>& lines);
-
-// "Schulnoten E/A": asks, converts the absent marks in the editor's text and switches
-// state.table.schoolMarks when something was converted, then reports the count.
-void switchGradesMode(TextEditor& editor, ListState& state, Dialogs& dialogs);
 
 }  // namespace korvale

@@ -166,24 +166,22 @@ bool adoptShownHeader(const Text& line, ListState& state) {
   return true;
 }
 
-namespace {
-// The header line is rebuilt from the loaded header only for a loaded table whose line 1 is its
-// header (not a record the sort put on top), and never in place of an end marker that is all
-// the text holds.
-bool headerToFormat(const std::vector<Text>& lines, ListState& state, bool databaseLoaded) {
-  return databaseLoaded && state.table.fieldCount() > 0 && !lines.empty() &&
-         !isEndMarker(lines.front()) && adoptShownHeader(lines.front(), state);
+bool formatHeaderLine(std::vector<Text>& lines, ListState& state, bool databaseLoaded) {
+  // Not for a record the sort put on top, nor in place of an end marker that is all the text
+  // holds.
+  if (!databaseLoaded || state.table.fieldCount() == 0 || lines.empty() ||
+      isEndMarker(lines.front()) || !adoptShownHeader(lines.front(), state))
+    return false;
+  state.displayedHeader = formatHeader(state, lines.size() > 1 ? lines[1] : Text());
+  lines.front() = state.displayedHeader;
+  return true;
 }
-}  // namespace
 
-void formatDisplayLines(std::vector<Text>& lines, ListState& state, bool formatHeaderLine) {
+void formatDisplayLines(std::vector<Text>& lines, ListState& state, bool headerLine) {
   if (lines.empty()) return;
   compressLines(lines, state);
   expandLines(lines, state);
-  if (headerToFormat(lines, state, formatHeaderLine)) {
-    state.displayedHeader = formatHeader(state, lines.size() > 1 ? lines[1] : Text());
-    lines.front() = state.displayedHeader;
-  }
+  formatHeaderLine(lines, state, headerLine);
 }
 
 void insertQuotes(std::vector<Text>& lines) {
@@ -249,100 +247,6 @@ Text separatorPrompt(char32_t current) {
   return U" \rAktueller Datenfeld-Separator =  \"" + separatorName(current) +
          U"\"  \r \rSeparatoren: \";\" oder \"TAB\" oder \",\"\r \r"
          U"Abbrechen der Routine mit \"0\"\r ";
-}
-
-// --- commands ---
-
-namespace {
-
-// Runs a line operation on the editor's text and rewrites it only when something changed.
-void rewriteIfChanged(TextEditor& editor, void (*operation)(std::vector<Text>&)) {
-  const std::vector<Text> before = readLines(editor);
-  std::vector<Text> after = before;
-  operation(after);
-  if (after != before)
-    writeTableKeepingCaret(editor, after, currentFormats(editor), editor.caret());
-}
-
-}  // namespace
-
-void compressCommand(TextEditor& editor, ListState& state, Cursor& cursor) {
-  if (editor.isEmpty()) return;
-  BusyCursor busy(cursor);
-  std::vector<Text> lines = readLines(editor);
-  compressLines(lines, state);
-  writeTableKeepingCaret(editor, lines, currentFormats(editor), editor.caret());
-}
-
-void expandCommand(TextEditor& editor, ListState& state, Dialogs& dialogs, Cursor& cursor,
-                   bool databaseLoaded) {
-  if (editor.isEmpty()) return;
-  std::vector<Text> lines = readLines(editor);
-  state.detectedSeparator = detectSeparator(lines.front());
-  state.extraBlank = dialogs.confirm(U"Expand OHNE Zusatz-Blank ?") ? U"" : U" ";
-  TableFormats formats = currentFormats(editor);
-  {
-    BusyCursor busy(cursor);
-    expandLines(lines, state);
-  }
-  if (headerToFormat(lines, state, databaseLoaded)) {
-    state.displayedHeader = formatHeader(state, lines.size() > 1 ? lines[1] : Text());
-    lines.front() = state.displayedHeader;
-    formats.header.bold = true;
-  }
-  state.extraBlank.clear();
-  writeTableKeepingCaret(editor, lines, formats, editor.caret());
-}
-
-void applyDisplayFormatting(TextEditor& editor, ListState& state, Cursor& cursor, int tableFontSize,
-                            bool databaseLoaded) {
-  if (editor.isEmpty()) return;
-  std::vector<Text> lines = readLines(editor);
-  {
-    BusyCursor busy(cursor);
-    formatDisplayLines(lines, state, databaseLoaded);
-  }
-  TableFormats formats{tableFormat(tableFontSize), tableFormat(tableFontSize)};
-  formats.header.bold = true;
-  writeTable(editor, lines, formats);
-}
-
-void separatorCommand(TextEditor& editor, ListState& state, Dialogs& dialogs,
-                      const std::function<void()>& displayFormatting) {
-  if (editor.isEmpty()) return;
-  const char32_t current = detectSeparator(state.loadedHeader);
-  const Text answer =
-      dialogs.input(U"Ersetzen des Separators", separatorPrompt(current), U";").value_or(U";");
-  const std::optional<char32_t> chosen = parseSeparatorAnswer(answer);
-  if (!chosen) {
-    dialogs.message(U"Falsche Separator-Eingabe !");
-    return;
-  }
-  state.listSeparator = *chosen;
-  auto exchange = [&](Text& text) { std::replace(text.begin(), text.end(), current, *chosen); };
-  std::vector<Text> lines = readLines(editor);
-  for (Text& line : lines) exchange(line);
-  exchange(state.loadedHeader);
-  exchange(state.displayedHeader);
-
-  const TableFormats now = currentFormats(editor);
-  TableFormats formats{regular(now.header), regular(now.body)};
-  formats.header.bold = true;
-  writeTable(editor, lines, formats);
-  if (displayFormatting) displayFormatting();
-}
-
-void insertQuotesCommand(TextEditor& editor) {
-  rewriteIfChanged(editor, insertQuotes);
-}
-void removeQuotesCommand(TextEditor& editor) {
-  rewriteIfChanged(editor, removeQuotes);
-}
-void addLastSeparatorCommand(TextEditor& editor) {
-  rewriteIfChanged(editor, addLastSeparator);
-}
-void deleteLastSeparatorCommand(TextEditor& editor) {
-  rewriteIfChanged(editor, deleteLastSeparator);
 }
 
 }  // namespace korvale

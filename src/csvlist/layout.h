@@ -1,20 +1,15 @@
 // Layout of a table in a text: Compress, column widths, alignment (Expand), the formatted
 // header line, the separator exchange, quotes around fields and the final separator.
 //
-// The line functions work on a table's lines; Compress and Expand keep a final end marker "#"
-// out of their work and put it back. The commands run them on an editor and rewrite its text
-// in one step.
+// The functions work on a table's lines; Compress and Expand keep a final end marker "#" out of
+// their work and put it back.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <vector>
 
 #include "base/text.h"
 #include "csvlist/list_state.h"
-#include "ui/ports/dialogs.h"
-#include "ui/ports/key_state.h"
-#include "ui/ports/text_editor.h"
 
 namespace korvale {
 
@@ -53,6 +48,9 @@ bool adoptShownHeader(const Text& line, ListState& state);
 // The display formatting of a loaded table: compress, align, and (when `formatHeaderLine`)
 // line 1 replaced by the formatted header, which also becomes state.displayedHeader.
 void formatDisplayLines(std::vector<Text>& lines, ListState& state, bool formatHeaderLine);
+// Line 1 replaced by the formatted header (also state.displayedHeader) when the list is loaded
+// and line 1 is its header; returns whether it was.
+bool formatHeaderLine(std::vector<Text>& lines, ListState& state, bool databaseLoaded);
 
 // Quotes around the record fields (line 2 on); the header stays unquoted. Nothing happens
 // with fewer than 2 lines, or when line 2 is already (Insert) or not (Remove) quoted. Empty
@@ -67,26 +65,5 @@ void deleteLastSeparator(std::vector<Text>& lines);
 std::optional<char32_t> parseSeparatorAnswer(const Text& answer);
 Text separatorName(char32_t separator);  // "TAB" for the tab character
 Text separatorPrompt(char32_t current);
-
-// --- commands on an editor ---
-
-// "Compress".
-void compressCommand(TextEditor& editor, ListState& state, Cursor& cursor);
-// "Expand": asks for the extra blank; the header line is formatted when `databaseLoaded`.
-void expandCommand(TextEditor& editor, ListState& state, Dialogs& dialogs, Cursor& cursor,
-                   bool databaseLoaded);
-// The display formatting of the Grades editor: the whole text in "Courier New" at
-// `tableFontSize`, line 1 bold. The caret goes to the start.
-void applyDisplayFormatting(TextEditor& editor, ListState& state, Cursor& cursor, int tableFontSize,
-                            bool databaseLoaded);
-// "Separator": asks for the new separator and exchanges it in the text and both headers, then
-// calls `displayFormatting`.
-void separatorCommand(TextEditor& editor, ListState& state, Dialogs& dialogs,
-                      const std::function<void()>& displayFormatting);
-// The "Schrift" entries for quotes and final separators.
-void insertQuotesCommand(TextEditor& editor);
-void removeQuotesCommand(TextEditor& editor);
-void addLastSeparatorCommand(TextEditor& editor);
-void deleteLastSeparatorCommand(TextEditor& editor);
 
 }  // namespace korvale

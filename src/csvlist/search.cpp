@@ -34,38 +34,4 @@ TextPos advance(const std::vector<Text>& lines, TextPos pos, int count) {
   return {line, column};
 }
 
-namespace {
-void markMatch(TextEditor& editor, TextPos at, const Text& text) {
-  editor.setSelection(at, {at.line, at.column + static_cast<int>(text.size())});
-}
-}  // namespace
-
-bool searchCommand(TextEditor& editor, SearchState& state, Dialogs& dialogs) {
-  const Text answer = dialogs
-                          .input(U"Suchen im Text",
-                                 U"Suchtext eingeben und weitersuchen mit <F3>.\r"
-                                 U"\"TAB\" entspricht dabei dem Tabulatorzeichen.\r ",
-                                 Text())
-                          .value_or(Text());
-  state.text = trim(upperAscii(answer)) == U"TAB" ? Text(1, kTab) : answer;
-  const std::optional<TextPos> at =
-      findIgnoringCase(readLines(editor), state.text, editor.markStart());
-  if (!at) {
-    state.text.clear();
-    return false;
-  }
-  markMatch(editor, *at, state.text);
-  return true;
-}
-
-bool searchAgain(TextEditor& editor, const SearchState& state) {
-  if (state.text.empty()) return false;
-  const std::vector<Text> lines = readLines(editor);
-  const TextPos from = advance(lines, editor.markStart(), static_cast<int>(state.text.size()));
-  const std::optional<TextPos> at = findIgnoringCase(lines, state.text, from);
-  if (!at) return false;
-  markMatch(editor, *at, state.text);
-  return true;
-}
-
 }  // namespace korvale

@@ -1,13 +1,11 @@
-// Search for a text in an editor, and search again (F3).
+// Finding a text in lines, ignoring the case of letters (the search and F3 of the Grades editor).
 #pragma once
 
 #include <optional>
 #include <vector>
 
 #include "base/text.h"
-#include "ui/ports/dialogs.h"
 #include "ui/ports/rich_text.h"
-#include "ui/ports/text_editor.h"
 
 namespace korvale {
 
@@ -23,11 +21,5 @@ std::optional<TextPos> findIgnoringCase(const std::vector<Text>& lines, const Te
 
 // The position `count` characters after `pos`, a line break counting as one character.
 TextPos advance(const std::vector<Text>& lines, TextPos pos, int count);
-
-// "Suchen": asks for the text ("TAB" in any case stands for the tab character) and marks its
-// first match from the caret on. Returns whether it found one.
-bool searchCommand(TextEditor& editor, SearchState& state, Dialogs& dialogs);
-// F3: the next match after the current one; the editor stays as it is when there is none.
-bool searchAgain(TextEditor& editor, const SearchState& state);
 
 }  // namespace korvale

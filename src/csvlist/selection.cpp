@@ -134,41 +134,4 @@ Text selectionMessage(SelectionOutcome outcome) {
   return Text();
 }
 
-std::optional<std::vector<Text>> runSelection(TextEditor& editor, const ListState& list,
-                                              SelectionState& state, Dialogs& dialogs,
-                                              Cursor& cursor, const SelectionRequest& request) {
-  std::vector<Text> lines = readLines(editor);
-  SelectionResult result;
-  {
-    BusyCursor busy(cursor);
-    result = selectRecords(lines, list.listSeparator, request);
-  }
-  if (result.outcome != SelectionOutcome::Selected) {
-    if (result.outcome == SelectionOutcome::TermNotNumeric ||
-        result.outcome == SelectionOutcome::NoHits)
-      boldHeaderLine(editor);
-    dialogs.message(selectionMessage(result.outcome));
-    return std::nullopt;
-  }
-  // The backup is taken only when the table is replaced, so that a failed or empty selection
-  // cannot make Restore bring back the already selected table instead of the one before.
-  takeEndMarker(lines);
-  state.backup = std::move(lines);
-  TableFormats formats = currentFormats(editor);
-  formats.header.bold = true;
-  writeTable(editor, result.lines, formats);
-  state.selectionMade = true;
-  return result.lines;
-}
-
-std::optional<std::vector<Text>> restoreSelection(SelectionState& state, Dialogs& dialogs) {
-  if (!state.selectionMade) {
-    dialogs.message(U"Abbruch: <Restore> ist nur nach <Select> möglich !");
-    return std::nullopt;
-  }
-  if (!dialogs.confirm(U"Datenselektion rückgängig machen ?")) return std::nullopt;
-  state.selectionMade = false;
-  return state.backup;
-}
-
 }  // namespace korvale

@@ -7,9 +7,6 @@
 #include "base/text.h"
 #include "csvlist/field_table.h"
 #include "csvlist/list_state.h"
-#include "ui/ports/dialogs.h"
-#include "ui/ports/key_state.h"
-#include "ui/ports/text_editor.h"
 
 namespace korvale {
 
@@ -52,17 +49,5 @@ SelectionResult selectRecords(const std::vector<Text>& lines, char32_t listSepar
 
 // The message for an outcome; empty for Selected.
 Text selectionMessage(SelectionOutcome outcome);
-
-// "Ausführen": runs the selection on the editor. On success the editor holds the header and the
-// matching records, state.backup the table before, and the result is the lines the database
-// list becomes (the caller then reloads, displays and puts the caret on the field). Otherwise
-// the message is shown and the table stays. The caller hides the panel in every case.
-std::optional<std::vector<Text>> runSelection(TextEditor& editor, const ListState& list,
-                                              SelectionState& state, Dialogs& dialogs,
-                                              Cursor& cursor, const SelectionRequest& request);
-
-// "Restore": after the question, the lines the database list becomes (the table before the last
-// selection); nothing when no selection was made or the user said no.
-std::optional<std::vector<Text>> restoreSelection(SelectionState& state, Dialogs& dialogs);
 
 }  // namespace korvale

@@ -113,40 +113,4 @@ std::vector<Text> sortLines(const std::vector<Text>& lines, int column, char32_t
   return sorted;
 }
 
-std::optional<std::vector<Text>> sortCommand(TextEditor& editor, ListState& state, Dialogs& dialogs,
-                                             Cursor& cursor, int currentField,
-                                             bool& statisticsHeaderChoice) {
-  if (editor.isEmpty()) return std::nullopt;
-  const bool headerOnTop =
-      dialogs.question(U"Frage", U"Sortierung OHNE Kopfzeile ?   ", Icon::Question);
-  statisticsHeaderChoice = !headerOnTop;
-
-  std::vector<Text> lines = readLines(editor);
-  const char32_t separator = detectSeparator(lines.front());
-  state.detectedSeparator = separator;
-  const auto highest =
-      static_cast<int>(std::count(lines.front().begin(), lines.front().end(), separator));
-  const Text defaultAnswer = intToText(currentField);
-  const Text answer =
-      dialogs
-          .input(U"Sortierung nach einer Spalte",
-                 U"Spalten-Nummer von 1 bis " + intToText(highest) + U"  (0 = Abbruch)",
-                 defaultAnswer)
-          .value_or(defaultAnswer);
-  const std::optional<int> column = readWholeNumber(answer);
-  if (!column || *column <= 0 || *column > highest) return std::nullopt;
-
-  const bool marker = takeEndMarker(lines);
-  std::vector<Text> sorted;
-  {
-    BusyCursor busy(cursor);
-    sorted = sortLines(lines, *column, separator, headerOnTop);
-  }
-  std::vector<Text> shown = sorted;
-  restoreEndMarker(shown, marker);
-  writeTable(editor, shown, currentFormats(editor));
-  statisticsHeaderChoice = true;
-  return sorted;
-}
-
 }  // namespace korvale

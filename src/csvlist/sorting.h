@@ -6,9 +6,6 @@
 
 #include "base/text.h"
 #include "csvlist/list_state.h"
-#include "ui/ports/dialogs.h"
-#include "ui/ports/key_state.h"
-#include "ui/ports/text_editor.h"
 
 namespace korvale {
 
@@ -23,14 +20,5 @@ Text sortKey(const Text& line, int column, char32_t separator, std::size_t index
 // stay as they are.
 std::vector<Text> sortLines(const std::vector<Text>& lines, int column, char32_t separator,
                             bool headerOnTop);
-
-// "Sortieren": asks whether line 1 is a header (the "Frage" box) and for the column, sorts the
-// editor's table and returns the lines the database list becomes (the caller then reloads,
-// displays and puts the caret on `currentField`). Nothing when the editor is empty or the
-// column answer is not a number from 1 to the highest column. `statisticsHeaderChoice` follows
-// the answer (set for No, cleared for Yes) and is set again when the sort is done.
-std::optional<std::vector<Text>> sortCommand(TextEditor& editor, ListState& state, Dialogs& dialogs,
-                                             Cursor& cursor, int currentField,
-                                             bool& statisticsHeaderChoice);
 
 }  // namespace korvale

@@ -1,12 +1,11 @@
-// Helpers shared by the table operations: the end marker, fast field scanning, and writing a
-// table back into an editor in one step.
+// Helpers shared by the table operations: the end marker, fast field scanning, and the formats
+// a table is shown in.
 #pragma once
 
 #include <vector>
 
 #include "base/text.h"
 #include "ui/ports/rich_text.h"
-#include "ui/ports/text_editor.h"
 
 namespace korvale {
 
@@ -40,10 +39,6 @@ void forEachTrimmedField(TextView line, char32_t separator, Visit&& visit) {
   if (start < line.size()) visit(trimmed(line.substr(start)));
 }
 
-// The editor's lines, read in one pass over its text: an editor that finds each line by
-// scanning from the start would make reading line by line quadratic in the table's size.
-std::vector<Text> readLines(const TextEditor& editor);
-
 // Regular "Courier New" at the given size: how tables are shown.
 CharFormat tableFormat(int fontSize);
 // `format` without bold, italic and underline.
@@ -54,26 +49,9 @@ struct TableFormats {
   CharFormat header;
   CharFormat body;
 };
-// The formats the editor shows now, read from the start of line 1 and line 2.
-TableFormats currentFormats(const TextEditor& editor);
-
-// Replaces the editor's whole text in one step (one undo step, one repaint), line 1 in the
-// header format and the rest in the body format. The caret goes to the start.
-void writeTable(TextEditor& editor, const std::vector<Text>& lines, const TableFormats& formats);
-// The same, then the caret back to `caret`, held inside the new text.
-void writeTableKeepingCaret(TextEditor& editor, const std::vector<Text>& lines,
-                            const TableFormats& formats, TextPos caret);
-
-// Makes line 1 bold, keeping its font.
-void boldHeaderLine(TextEditor& editor);
 
 // The 0-based column where field `fieldNumber` starts in `line`: just after the separator in
 // front of it; 0 for field 1 and when the line has fewer fields.
 int fieldStartColumn(const Text& line, int fieldNumber, char32_t separator);
-
-// After a selection or a sort: when the editor has more than two lines, marks the character on
-// line 1 above the start of the field in line 3, so that the caret rests on the field's name.
-// Line 1 and line 3 are aligned by the display formatting. Returns whether it moved the caret.
-bool caretToField(TextEditor& editor, int fieldNumber, char32_t separator);
 
 }  // namespace korvale

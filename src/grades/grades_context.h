@@ -172,15 +172,33 @@ std::vector<RichText> pagesToPrint(const GradesContext& c);
 void printHelp(GradesContext& c);
 
 // --- "Bearbeiten" and "Schrift" (grades_edit_menu.cpp, grades_font_menu.cpp) ---
+// "Suchen": asks for the text ("TAB" in any case stands for the tab character) and marks its
+// first match from the caret on. Returns whether it found one.
+bool searchCommand(GradesContext& c);
+// F3: the next match after the current one; the editor stays as it is when there is none.
+bool searchAgain(GradesContext& c);
 // The clipboard commands; with nothing marked they take the whole text.
 void copy(GradesContext& c);
 void cut(GradesContext& c);
 void paste(GradesContext& c);
 void toggleLock(GradesContext& c);
+// "Sortieren": asks whether line 1 is a header (the "Frage" box) and for the column, sorts the
+// editor's table and returns the lines the database list becomes. Nothing when the editor is
+// empty or the column answer is not a number from 1 to the highest column. The statistics'
+// header choice follows the answer (set for No, cleared for Yes) and is set again when the sort
+// is done.
+std::optional<std::vector<Text>> sortCommand(GradesContext& c);
+// "Restore": after the question, the lines the database list becomes (the table before the last
+// selection); nothing when no selection was made or the user said no.
+std::optional<std::vector<Text>> restoreSelection(GradesContext& c);
 // "Sortieren" and "Restore": the result becomes the database, shown with the caret on the
 // field that was current.
 void sort(GradesContext& c);
 void restore(GradesContext& c);
+// "Ausführen": on success the editor holds the header and the matching records, the selection
+// part the table before, and the result is the lines the database list becomes. Otherwise the
+// message is shown and the table stays.
+std::optional<std::vector<Text>> runSelection(GradesContext& c, const SelectionRequest& request);
 // The selection panel: "Select" shows it, "Ausführen" runs it, "Abbrechen" hides it.
 void showSelectionPanel(GradesContext& c);
 void runSelectionPanel(GradesContext& c);
@@ -193,6 +211,25 @@ void chooseFont(GradesContext& c);
 void chooseMarkedSize(GradesContext& c);
 void chooseTableFont(GradesContext& c);
 void normalFont(GradesContext& c);
+
+// --- the table's text (grades_table_layout.cpp) ---
+// "Compress" and "Expand" (which asks for the extra blank; the header line is formatted while
+// a database is loaded); both leave their separator for F4.
+void compressCommand(GradesContext& c);
+void expandCommand(GradesContext& c);
+// Asks for the new separator and exchanges it in the text and both headers; false when the
+// answer names none (after the message) or the text is empty.
+bool exchangeSeparator(GradesContext& c);
+// "Separator": the exchange, then the display formatting.
+void separatorCommand(GradesContext& c);
+// The "Schrift" entries for quotes and final separators.
+void insertQuotesCommand(GradesContext& c);
+void removeQuotesCommand(GradesContext& c);
+void addLastSeparatorCommand(GradesContext& c);
+void deleteLastSeparatorCommand(GradesContext& c);
+// "Schulnoten E/A": asks, converts the absent marks in the text and switches the table's school
+// marks when something was converted, then reports the count.
+void switchGradesMode(GradesContext& c);
 
 // --- "Datenbank" and "Mathematik" (grades_database_menu.cpp) ---
 // Rebuilds the database from the database list; the editor is left empty and locked.

@@ -8,6 +8,7 @@
 #include "csvlist/layout.h"
 #include "csvlist/table_text.h"
 #include "grades/grades_context.h"
+#include "grades/table_in_editor.h"
 #include "stats/stats_commands.h"
 
 namespace korvale {

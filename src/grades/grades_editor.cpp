@@ -5,8 +5,6 @@
 #include "base/numbers.h"
 #include "base/text_routines.h"
 #include "csvlist/field_table.h"
-#include "csvlist/grades_mode.h"
-#include "csvlist/layout.h"
 #include "grades/help_text.h"
 #include "grades/screen_fit.h"
 #include "stats/stats_commands.h"
@@ -66,30 +64,15 @@ void GradesEditor::buildMenu() {
       {bearbeiten, U"Kopieren", true, [this] { copy(c_); }},
       {bearbeiten, U"Einfügen", true, [this] { paste(c_); }},
       {bearbeiten, U"Sperren E/A", true, [this] { toggleLock(c_); }},
-      {bearbeiten, U"Suchen", true,
-       [this, &e] {
-         searchCommand(e, c_.search, c_.ports.dialogs);
-         updateStatus(c_);
-       }},
+      {bearbeiten, U"Suchen", true, [this] { searchCommand(c_); }},
       {bearbeiten, U"Sortieren", true,
        [this] {
          sort(c_);
          rememberSeparator(c_);
        }},
-      {bearbeiten, U"Compress", true,
-       [this, &e] {
-         compressCommand(e, c_.db.list, c_.ports.cursor);
-         rememberSeparator(c_);
-       }},
-      {bearbeiten, U"Expand", true,
-       [this, &e] {
-         expandCommand(e, c_.db.list, c_.ports.dialogs, c_.ports.cursor, c_.db.loaded());
-         rememberSeparator(c_);
-       }},
-      {bearbeiten, U"Separator", true,
-       [this, &e] {
-         separatorCommand(e, c_.db.list, c_.ports.dialogs, [this] { displayFormatting(c_); });
-       }},
+      {bearbeiten, U"Compress", true, [this] { compressCommand(c_); }},
+      {bearbeiten, U"Expand", true, [this] { expandCommand(c_); }},
+      {bearbeiten, U"Separator", true, [this] { separatorCommand(c_); }},
       {bearbeiten, U"Select", true, [this] { showSelectionPanel(c_); }},
       {bearbeiten, U"Restore", true, [this] { restore(c_); }},
       {schrift, U"Alles Markieren", true, [&e] { e.markAll(); }},
@@ -97,13 +80,12 @@ void GradesEditor::buildMenu() {
       {schrift, U"Schriftgröße", true, [this] { chooseMarkedSize(c_); }},
       {schrift, U"Courier New", true, [this] { chooseTableFont(c_); }},
       {schrift, U"Normalschrift", true, [this] { normalFont(c_); }},
-      {schrift, U"Insert \"", true, [&e] { insertQuotesCommand(e); }},
-      {schrift, U"Remove \"", true, [&e] { removeQuotesCommand(e); }},
-      {schrift, U"AddLastSep", true, [&e] { addLastSeparatorCommand(e); }},
-      {schrift, U"DelLastSep", true, [&e] { deleteLastSeparatorCommand(e); }},
+      {schrift, U"Insert \"", true, [this] { insertQuotesCommand(c_); }},
+      {schrift, U"Remove \"", true, [this] { removeQuotesCommand(c_); }},
+      {schrift, U"AddLastSep", true, [this] { addLastSeparatorCommand(c_); }},
+      {schrift, U"DelLastSep", true, [this] { deleteLastSeparatorCommand(c_); }},
       {mathematik, U"Kommastellen", true, [this] { decimalsCommand(c_.ports.dialogs, c_.stats); }},
-      {mathematik, U"Schulnoten E/A", true,
-       [this, &e] { switchGradesMode(e, c_.db.list, c_.ports.dialogs); }},
+      {mathematik, U"Schulnoten E/A", true, [this] { switchGradesMode(c_); }},
       {mathematik, U"Statistik - 1", true, [this] { evaluate(c_, statistics1Command); }},
       {mathematik, U"Statistik - 2", true, [this] { evaluate(c_, statistics2Command); }},
       {mathematik, U"Statistik - N", true, [this] { evaluate(c_, statisticsNCommand); }},
@@ -164,7 +146,7 @@ void GradesEditor::buildKeys() {
       // Shift alone asks for the table, Ctrl alone for nothing.
       {"F2", Modifiers::Shift, nullptr, line(functionTableCommand)},
       {"F2", Modifiers::NotCtrlOrShiftAlone, nullptr, line(functionGraphCommand)},
-      {"F3", Modifiers::Any, nullptr, [this, &e] { searchAgain(e, c_.search); }},
+      {"F3", Modifiers::Any, nullptr, [this] { searchAgain(c_); }},
       {"F4", Modifiers::NotCtrlOrShiftAlone, nullptr, [this] { markedNumbers(c_); }},
       {"F11", Modifiers::Any, nullptr, line(characterTableCommand)},
       // A locked text swallows them unchanged.

@@ -83,6 +83,8 @@ class GradesEditor : public Window {
   bool helpShown() const { return c_.helpShown; }
 
   void setLocked(bool locked) { korvale::setLocked(c_, locked); }
+  // What the commands work on.
+  GradesContext& context() { return c_; }
   void printHelp() { korvale::printHelp(c_); }
 
  private:

@@ -3,23 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "base/text_routines.h"
+#include "csvlist/table_cases.h"
 #include "csvlist/table_text.h"
 #include "support/memory_text_editor.h"
 #include "support/test_ports.h"
 
 namespace korvale {
 namespace {
-
-using Lines = std::vector<Text>;
-
-ListState loadedState(const Text& header, const Text& firstRecord, int lineCount) {
-  ListState state;
-  state.loadedHeader = header;
-  state.listSeparator = detectSeparator(firstRecord);
-  state.detectedSeparator = state.listSeparator;
-  state.table = buildFieldTable(header, &firstRecord, state.listSeparator, lineCount);
-  return state;
-}
 
 TEST(Layout, CompressLine) {
   struct Row {
@@ -95,63 +85,6 @@ TEST(Layout, ExpandLinesKeepsEveryFieldOfLongerRecords) {
   EXPECT_EQ(state.table.field(3).width, 2);
 }
 
-TEST(Layout, ExpandCommandWithAndWithoutTheExtraBlank) {
-  struct Row {
-    bool withoutBlank;
-    Lines expected;
-  } rows[] = {
-      {true, {U"Nr;Text;", U" 1;abcd;", U"12;xy  ;", U"#"}},
-      {false, {U" Nr;Text ;", U"  1;abcd ;", U" 12;xy   ;", U"#"}},
-  };
-  for (const auto& r : rows) {
-    MemoryTextEditor editor;
-    editor.setLines({U"Nr;Text;", U"1;abcd;", U"12;xy;", U"#"});
-    ListState state = loadedState(U"Nr;Text;", U"1;abcd;", 3);
-    TestDialogs dialogs;
-    if (r.withoutBlank)
-      dialogs.yes();
-    else
-      dialogs.no();
-    TestCursor cursor;
-    expandCommand(editor, state, dialogs, cursor, true);
-    EXPECT_EQ(editor.lines(), r.expected);
-    EXPECT_EQ(dialogs.shown,
-              (std::vector<std::string>{std::string("[confirm] Expand OHNE Zusatz-Blank ? -> ") +
-                                        (r.withoutBlank ? "yes" : "no")}));
-    EXPECT_EQ(state.table.field(1).width, 2);
-    EXPECT_EQ(state.table.field(2).width, 4);
-    EXPECT_EQ(state.displayedHeader, r.expected[0]);
-    EXPECT_TRUE(state.extraBlank.empty());
-    EXPECT_TRUE(editor.formatAt({0, 1}).bold);
-    EXPECT_FALSE(editor.formatAt({1, 1}).bold);
-    EXPECT_EQ(cursor.shapes, (std::vector<CursorShape>{CursorShape::Busy, CursorShape::Normal}));
-  }
-}
-
-TEST(Layout, ExpandWithoutALoadedListKeepsLineOne) {
-  MemoryTextEditor editor;
-  editor.setLines({U"Nr;Text;", U"1;abcd;", U"10;x;"});
-  ListState state;
-  TestDialogs dialogs;
-  dialogs.yes();
-  TestCursor cursor;
-  expandCommand(editor, state, dialogs, cursor, false);
-  EXPECT_EQ(editor.lines(), (Lines{U"Nr;Text;", U" 1;abcd;", U"10;x   ;"}));
-}
-
-TEST(Layout, EmptyEditorIsLeftAloneWithoutQuestions) {
-  MemoryTextEditor editor;
-  ListState state;
-  TestDialogs dialogs;  // fails on any dialog
-  TestCursor cursor;
-  compressCommand(editor, state, cursor);
-  expandCommand(editor, state, dialogs, cursor, true);
-  separatorCommand(editor, state, dialogs, [] { FAIL(); });
-  applyDisplayFormatting(editor, state, cursor, 10, true);
-  EXPECT_TRUE(editor.isEmpty());
-  EXPECT_TRUE(cursor.shapes.empty());
-}
-
 TEST(Layout, DisplayFormattingCutsALongNameToItsColumn) {
   ListState state = loadedState(U"Name;Gewicht;", U"Anna;5;", 3);
   Lines lines = {U"Name;Gewicht;", U"Anna ; 5", U"Bernd;7", U"#"};
@@ -162,98 +95,6 @@ TEST(Layout, DisplayFormattingCutsALongNameToItsColumn) {
   Lines markerOnly = {U"#"};
   formatDisplayLines(markerOnly, state, true);
   EXPECT_EQ(markerOnly, (Lines{U"#"}));
-}
-
-TEST(Layout, DisplayFormattingInTheEditor) {
-  MemoryTextEditor editor;
-  editor.setLines({U" Nr ; Text", U"1;abcd", U"12 ; xy", U"#"});
-  ListState state = loadedState(U"Nr;Text", U"1;abcd", 3);
-  TestCursor cursor;
-  applyDisplayFormatting(editor, state, cursor, 12, true);
-  EXPECT_EQ(editor.lines(), (Lines{U"Nr;Text;", U" 1;abcd;", U"12;xy  ;", U"#"}));
-  CharFormat body = tableFormat(12);
-  CharFormat header = body;
-  header.bold = true;
-  EXPECT_EQ(editor.formatAt({0, 0}), header);
-  EXPECT_EQ(editor.formatAt({0, 7}), header);
-  EXPECT_EQ(editor.formatAt({1, 0}), body);
-  EXPECT_EQ(editor.formatAt({3, 0}), body);
-}
-
-TEST(Layout, CompressCommandKeepsFormatsAndCaret) {
-  MemoryTextEditor editor;
-  editor.setLines({U"Nr ;Name  ;", U" 1 ; Anna ;", U"#"});
-  CharFormat body = tableFormat(10);
-  CharFormat header = body;
-  header.bold = true;
-  editor.applyFormat({0, 0}, editor.endPos(), body);
-  editor.applyFormat({0, 0}, {0, 11}, header);
-  editor.setCaret({1, 9});
-  ListState state;
-  TestCursor cursor;
-  compressCommand(editor, state, cursor);
-  EXPECT_EQ(editor.lines(), (Lines{U"Nr;Name;", U"1;Anna;", U"#"}));
-  EXPECT_EQ(editor.formatAt({0, 2}), header);
-  EXPECT_EQ(editor.formatAt({1, 2}), body);
-  EXPECT_EQ(editor.caret(), (TextPos{1, 7}));  // held inside the shorter line
-  EXPECT_EQ(cursor.shapes, (std::vector<CursorShape>{CursorShape::Busy, CursorShape::Normal}));
-}
-
-TEST(Layout, SeparatorAnswers) {
-  struct Row {
-    Text answer;  // "<cancel>" cancels the dialog
-    std::optional<char> chosen;
-  } rows[] = {
-      {U"tab", '\t'},       {U" TaB ", '\t'},    {U",", ','},
-      {U";", ';'},          {U"<cancel>", ';'},  {U"|", std::nullopt},
-      {U"0", std::nullopt}, {U"", std::nullopt}, {U"t ab", std::nullopt},
-  };
-  for (const auto& r : rows) {
-    MemoryTextEditor editor;
-    editor.setLines({U"Nr;Ort;", U"1;Graz;", U"#"});
-    ListState state = loadedState(U"Nr;Ort;", U"1;Graz;", 2);
-    state.displayedHeader = U"Nr;Ort;";
-    TestDialogs dialogs;
-    if (r.answer == U"<cancel>")
-      dialogs.cancel();
-    else
-      dialogs.text(r.answer);
-    int formatted = 0;
-    separatorCommand(editor, state, dialogs, [&] { ++formatted; });
-    const char32_t s = r.chosen.value_or(';');
-    const Text sep(1, s);
-    EXPECT_EQ(editor.lines(), (Lines{U"Nr" + sep + U"Ort" + sep, U"1" + sep + U"Graz" + sep, U"#"}))
-        << toUtf8(r.answer);
-    EXPECT_EQ(state.listSeparator, s) << toUtf8(r.answer);
-    EXPECT_EQ(state.loadedHeader, U"Nr" + sep + U"Ort" + sep);
-    EXPECT_EQ(state.displayedHeader, U"Nr" + sep + U"Ort" + sep);
-    EXPECT_EQ(formatted, r.chosen ? 1 : 0) << toUtf8(r.answer);
-    if (!r.chosen) {
-      ASSERT_EQ(dialogs.shown.size(), 2u);
-      EXPECT_EQ(dialogs.shown[1], "[message] Falsche Separator-Eingabe !");
-    } else {
-      EXPECT_TRUE(editor.formatAt({0, 0}).bold);
-      EXPECT_FALSE(editor.formatAt({1, 0}).bold);
-      EXPECT_EQ(editor.caret(), (TextPos{0, 0}));
-    }
-  }
-}
-
-TEST(Layout, SeparatorPromptShowsTheCurrentSeparator) {
-  MemoryTextEditor editor;
-  editor.setLines({U"Nr\tOrt\t", U"1\tGraz\t"});
-  ListState state;
-  state.loadedHeader = U"Nr\tOrt\t";
-  state.listSeparator = '\t';
-  TestDialogs dialogs;
-  dialogs.text(U";");
-  separatorCommand(editor, state, dialogs, nullptr);
-  EXPECT_EQ(dialogs.shown,
-            (std::vector<std::string>{
-                "[input] Ersetzen des Separators |  \\rAktueller Datenfeld-Separator =  \"TAB\"  "
-                "\\r \\rSeparatoren: \";\" oder \"TAB\" oder \",\"\\r \\rAbbrechen der Routine mit "
-                "\"0\"\\r  | ; -> ;"}));
-  EXPECT_EQ(editor.lines(), (Lines{U"Nr;Ort;", U"1;Graz;"}));
 }
 
 TEST(Layout, QuotesRoundTrip) {
@@ -319,25 +160,6 @@ TEST(Layout, FinalSeparators) {
       deleteLastSeparator(lines);
     EXPECT_EQ(lines, r.expected) << toUtf8(r.in.front());
   }
-}
-
-TEST(Layout, LineCommandsRewriteOnlyOnChange) {
-  MemoryTextEditor editor;
-  editor.setLines({U"A;B", U"1;2", U"#"});
-  addLastSeparatorCommand(editor);
-  EXPECT_EQ(editor.lines(), (Lines{U"A;B;", U"1;2;", U"#"}));
-  insertQuotesCommand(editor);
-  EXPECT_EQ(editor.lines(), (Lines{U"A;B;", U"\"1\";\"2\";", U"#"}));
-  removeQuotesCommand(editor);
-  deleteLastSeparatorCommand(editor);
-  EXPECT_EQ(editor.lines(), (Lines{U"A;B", U"1;2", U"#"}));
-
-  MemoryTextEditor single;
-  single.setLines({U"A;B"});
-  addLastSeparatorCommand(single);
-  EXPECT_EQ(single.lines(), (Lines{U"A;B"}));
-  single.undo();  // no undo step of its own
-  EXPECT_TRUE(single.isEmpty());
 }
 
 }  // namespace

@@ -82,58 +82,5 @@ TEST(Sorting, EqualTextsFollowTheTextOfTheirLineNumber) {
                                              "8;", "9;"}));
 }
 
-class SortCommand : public ::testing::Test {
- protected:
-  void SetUp() override { editor.setLines(table); }
-
-  Lines table = {U"Nr;Name;", U"2;Bert;", U"1;Anna;", U"3;Carl;", U"#"};
-  MemoryTextEditor editor;
-  ListState state;
-  TestDialogs dialogs;
-  TestCursor cursor;
-  bool headerChoice = false;
-};
-
-TEST_F(SortCommand, SortsByTheChosenColumnAndKeepsTheEndMarker) {
-  dialogs.yes().useDefault();
-  const auto result = sortCommand(editor, state, dialogs, cursor, 2, headerChoice);
-  ASSERT_TRUE(result);
-  EXPECT_EQ(*result, (Lines{U"Nr;Name;", U"1;Anna;", U"2;Bert;", U"3;Carl;"}));
-  EXPECT_EQ(editor.lines(), (Lines{U"Nr;Name;", U"1;Anna;", U"2;Bert;", U"3;Carl;", U"#"}));
-  EXPECT_EQ(editor.caret(), (TextPos{0, 0}));
-  EXPECT_EQ(dialogs.shown,
-            (std::vector<std::string>{
-                "[question] Frage | Sortierung OHNE Kopfzeile ?    -> yes",
-                "[input] Sortierung nach einer Spalte | Spalten-Nummer von 1 bis 2  (0 = Abbruch) "
-                "| 2 -> 2"}));
-  EXPECT_TRUE(headerChoice);
-  EXPECT_EQ(cursor.shapes, (std::vector<CursorShape>{CursorShape::Busy, CursorShape::Normal}));
-}
-
-TEST_F(SortCommand, CancelTakesTheDefaultColumn) {
-  dialogs.no().cancel();
-  const auto result = sortCommand(editor, state, dialogs, cursor, 1, headerChoice);
-  ASSERT_TRUE(result);
-  EXPECT_EQ(*result, (Lines{U"1;Anna;", U"2;Bert;", U"3;Carl;", U"Nr;Name;"}));
-}
-
-TEST_F(SortCommand, InvalidColumnsEndSilently) {
-  for (const Text answer : {U"0", U"3", U"-1", U"x", U"", U" 1 ", U"1.0"}) {
-    TestDialogs answers;
-    answers.yes().text(answer);
-    headerChoice = true;
-    EXPECT_FALSE(sortCommand(editor, state, answers, cursor, 1, headerChoice)) << toUtf8(answer);
-    EXPECT_EQ(answers.shown.size(), 2u) << toUtf8(answer);
-    EXPECT_FALSE(headerChoice) << toUtf8(answer);  // the answer Yes stays stored
-  }
-  EXPECT_EQ(editor.lines(), table);
-  EXPECT_TRUE(cursor.shapes.empty());
-}
-
-TEST_F(SortCommand, EmptyEditorAsksNothing) {
-  MemoryTextEditor empty;
-  EXPECT_FALSE(sortCommand(empty, state, dialogs, cursor, 1, headerChoice));
-}
-
 }  // namespace
 }  // namespace korvale

@@ -25,7 +25,27 @@ class RecordingHost : public WindowHost {
   int closed = 0;
 };
 
-class GradesEditorTest : public ::testing::Test {
+// A Grades editor on in-memory ports. Its commands take the editor's context; a table of cases
+// that needs each case afresh builds one per case.
+struct GradesOnMemoryPorts {
+  AppPaths paths;
+  Path workingFolder;
+  MemoryTextEditor editor;
+  TestDialogs dialogs;
+  TestKeyState keys;
+  TestCursor cursor;
+  RecordingHost host;
+  RecordingPrinter printer;
+  MemoryClipboard clipboard;
+  RecordingShell shell;
+  VariableTable variables;
+  RecordingCanvas canvas;
+  GradesEditor grades{{editor, dialogs, keys, cursor, host, paths, printer, clipboard, shell,
+                       variables, canvas, workingFolder, Screen{}}};
+  GradesContext& ctx = grades.context();
+};
+
+class GradesEditorTest : public ::testing::Test, protected GradesOnMemoryPorts {
  protected:
   void SetUp() override {
     char pattern[] = "/tmp/korvale-grades-XXXXXX";
@@ -87,20 +107,6 @@ class GradesEditorTest : public ::testing::Test {
   }
 
   Path dir;
-  AppPaths paths;
-  Path workingFolder;
-  MemoryTextEditor editor;
-  TestDialogs dialogs;
-  TestKeyState keys;
-  TestCursor cursor;
-  RecordingHost host;
-  RecordingPrinter printer;
-  MemoryClipboard clipboard;
-  RecordingShell shell;
-  VariableTable variables;
-  RecordingCanvas canvas;
-  GradesEditor grades{{editor, dialogs, keys, cursor, host, paths, printer, clipboard, shell,
-                       variables, canvas, workingFolder, Screen{}}};
 };
 
 }  // namespace korvale

@@ -6,6 +6,10 @@
 
 namespace korvale {
 
+std::vector<Text> readLines(const TextEditor& editor) {
+  return editor.richText().lines();
+}
+
 std::vector<Text> TextEditor::lines() const {
   std::vector<Text> out;
   const int n = lineCount();

@@ -66,4 +66,8 @@ class TextEditor {
   std::optional<TextPos> find(const Text& pattern, TextPos from, bool matchCase) const;
 };
 
+// The editor's lines, read in one pass over its text: an editor that finds each line by
+// scanning from the start would make reading line by line quadratic in the text's size.
+std::vector<Text> readLines(const TextEditor& editor);
+
 }  // namespace korvale
