@@ -4,12 +4,10 @@
 
 #include <vector>
 
+#include "../grades_on_memory.h"
 #include "base/numbers.h"
 #include "csvlist/field_table.h"
-#include "mailmerge/mail_merge_commands.h"
 #include "mailmerge/merge.h"
-#include "support/memory_text_editor.h"
-#include "ui/ports/scripted_dialogs.h"
 
 namespace korvale {
 namespace {
@@ -74,16 +72,6 @@ struct Fixture {
   VariableTable variables;
 };
 
-class NoEscape : public KeyState {
- public:
-  bool escapeDown() override { return false; }
-};
-
-class NoCursor : public Cursor {
- public:
-  void set(CursorShape) override {}
-};
-
 void mergeAll(benchmark::State& state, bool pageBreaks) {
   Fixture f;
   NoEscape keys;
@@ -112,22 +100,15 @@ BENCHMARK(BM_MergeCollapsingBreaks)->Unit(benchmark::kMillisecond);
 // and the template put back.
 void BM_PreviewCommandOnAndOff(benchmark::State& state) {
   Fixture f;
-  ListState list;
-  list.table = f.table;
-  list.listSeparator = ';';
-  MemoryTextEditor editor;
-  ScriptedDialogs dialogs([](const std::string&) {});
-  NoEscape keys;
-  NoCursor cursor;
-  MailMergeState mailMerge;
-  mailMerge.templateInEditor = true;
-  Path folder, name;
-  std::string extension;
-  Text label;
-  std::optional<IncompleteOriginal> incomplete;
-  MailMergeWindow w{editor,    dialogs, keys,       cursor,  f.variables, mailMerge,
-                    true,      false,   f.lines,    list,    folder,      name,
-                    extension, label,   incomplete, nullptr, nullptr};
+  GradesOnMemory g;
+  GradesContext& w = g.ctx;
+  w.db.list.table = f.table;
+  w.db.list.listSeparator = ';';
+  w.db.copy = f.lines;
+  w.db.mode = DatabasePart::Mode::Hidden;
+  w.mailMerge.templateInEditor = true;
+  MemoryTextEditor& editor = g.editor;
+  ScriptedDialogs& dialogs = g.dialogs;
   std::size_t size = 0;
   for (auto _ : state) {
     editor.setRichText(f.letter);

@@ -4,12 +4,9 @@
 
 #include <vector>
 
+#include "../grades_on_memory.h"
 #include "base/numbers.h"
 #include "csvlist/field_table.h"
-#include "stats/stats_commands.h"
-#include "support/memory_text_editor.h"
-#include "support/recording_canvas.h"
-#include "ui/ports/dialogs.h"
 
 namespace korvale {
 namespace {
@@ -45,40 +42,22 @@ std::vector<Text> makeList() {
   return lines;
 }
 
-// No dialog appears while a database is shown and every value is readable.
-class NoDialogs : public Dialogs {
- public:
-  void message(const Text&) override { ++messages; }
-  void error(const Text&, const Text&, Icon) override {}
-  bool confirm(const Text&) override { return false; }
-  bool question(const Text&, const Text&, Icon) override { return false; }
-  std::optional<Text> input(const Text&, const Text&, const Text&) override { return {}; }
-  std::optional<Path> openFile(const Text&, const Path&) override { return {}; }
-  std::optional<Path> saveFile(const Text&, const Path&, const Path&) override { return {}; }
-  std::optional<FontChoice> font(const FontChoice&) override { return {}; }
-  bool print() override { return false; }
-  void printerSetup() override {}
-  int messages = 0;
-};
-
 void BM_StatisticsN(benchmark::State& state) {
   const std::vector<Text> lines = makeList();
-  MemoryTextEditor editor;
+  // No dialog appears while a database is shown and every value is readable.
+  GradesOnMemory g;
+  MemoryTextEditor& editor = g.editor;
   editor.setLines(lines);
-  ListState list;
-  list.table = buildFieldTable(lines[0], &lines[1], ';', kRecords + 1);
-  StatsState stats;
-  NoDialogs dialogs;
-  RecordingCanvas canvas;
-  StatsContext context;
-  context.listLoaded = context.databaseDisplayed = true;
+  g.ctx.db.list.table = buildFieldTable(lines[0], &lines[1], ';', kRecords + 1);
+  g.ctx.db.listLoaded = true;
+  g.ctx.db.mode = DatabasePart::Mode::Shown;
   for (auto _ : state) {
     // Each run deletes the last run's output after the end marker first.
-    statisticsNCommand(editor, list, stats, dialogs, canvas, context);
+    statisticsNCommand(g.ctx);
     benchmark::DoNotOptimize(editor.lineCount());
   }
   state.counters["lines"] = editor.lineCount();
-  state.counters["messages"] = dialogs.messages;
+  state.counters["messages"] = g.messages;
 }
 BENCHMARK(BM_StatisticsN)->Unit(benchmark::kMillisecond);
 

@@ -13,9 +13,8 @@
 #include "csvlist/search.h"
 #include "csvlist/selection.h"
 #include "formula/variable_table.h"
-#include "mailmerge/mail_merge_commands.h"
-#include "stats/line_commands.h"
-#include "stats/stats_commands.h"
+#include "rtf/document_file.h"
+#include "stats/marked_numbers.h"
 #include "stats/stats_state.h"
 #include "ui/ports/canvas.h"
 #include "ui/ports/clipboard.h"
@@ -48,6 +47,17 @@ struct GradesPorts {
   // Where the file dialogs start; shared with the List tools.
   Path& workingFolder;
   Screen screen;
+};
+
+// What the Grades editor keeps for the mail merge between commands. Activation, New, opening a
+// file and the database reload clear both flags; New and closing also clear the saved template.
+struct MailMergeState {
+  bool templateInEditor = false;  // set by load, new and save of a template
+  bool previewOn = false;         // the editor shows the filled letters
+  RichText savedTemplate;         // the template, with its formats, while the preview is on
+  // What the template file was read in: saving it (or its letters) as text writes that, while
+  // the list keeps its own.
+  Encoding templateEncoding = Encoding::Cp1252;
 };
 
 // The file the text came from, and the label that names it.
@@ -125,6 +135,9 @@ struct SelectionPart {
 struct GradesContext {
   GradesContext(GradesPorts ports, Window& window, std::vector<MenuItem>& menu)
       : ports(ports), window(window), menu(menu) {}
+  // The commands change the window's own parts: a copy would change nothing.
+  GradesContext(const GradesContext&) = delete;
+  GradesContext& operator=(const GradesContext&) = delete;
 
   GradesPorts ports;
   Window& window;
@@ -237,14 +250,56 @@ void reloadDatabase(GradesContext& c);
 void toggleDisplay(GradesContext& c);
 void displayFormatting(GradesContext& c);
 void toggleFieldsView(GradesContext& c);
-void runMailMerge(GradesContext& c, void (*command)(MailMergeWindow&));
-using EvaluationCommand = void (*)(TextEditor&, ListState&, StatsState&, Dialogs&, Canvas&,
-                                   const StatsContext&);
-void evaluate(GradesContext& c, EvaluationCommand command);
+// A mail-merge command, then the status line and the view follow.
+void runMailMerge(GradesContext& c, void (*command)(GradesContext&));
+// An evaluation, then the status line follows the caret it left below the table.
+void evaluate(GradesContext& c, void (*command)(GradesContext&));
+
+// --- the mail merge (grades_mail_merge.cpp) ---
+// "Einen Serienbrief laden".
+void loadTemplateCommand(GradesContext& c);
+// "Neuen Serienbrief anlegen".
+void newTemplateCommand(GradesContext& c);
+// "Serienbrief speichern".
+void saveTemplateCommand(GradesContext& c);
+// "Serienbrief Vorschau (E/A)": fills the template from every record, or brings it back.
+void previewCommand(GradesContext& c);
+// "Serienbrief ausdrucken": after the question, the window's printing of the letters.
+void printLettersCommand(GradesContext& c);
+
+// --- the evaluations of "Mathematik" (grades_statistics.cpp) ---
+// "Kommastellen": asks for 0 to 8 decimals; anything else gives 2.
+void decimalsCommand(GradesContext& c);
+// "Statistik - 1": statistics of one column below the table, then on request the frequency
+// distribution as class lines and a bar, line or pie chart.
+void statistics1Command(GradesContext& c);
+// "Statistik - 2": two columns side by side with correlation and regression, then on request
+// the scatter chart.
+void statistics2Command(GradesContext& c);
+// "Statistik - N": every row's and column's statistics and the correlation matrix, appended
+// to the text in three pages.
+void statisticsNCommand(GradesContext& c);
 
 // --- "Mathematik": lines and functions, and the chart keys (grades_math_menu.cpp) ---
 // F1, F11, the function table and graph, printing the chart: the command on the caret's line.
-void runLineCommand(GradesContext& c, void (*command)(LineCommandContext&));
+void runLineCommand(GradesContext& c, void (*command)(GradesContext&));
+// F1: the caret's line rewritten with its result, or "Auswertungsfehler !" with the line kept.
+void lineMathCommand(GradesContext& c);
+// F4: the figures below the marked range, read as `reading` says; without a marked range
+// "Kein Zahlenbereich markiert ! ".
+void markedNumbersCommand(GradesContext& c, const MarkedTextReading& reading);
+// F11: the character table appended to the text.
+void characterTableCommand(GradesContext& c);
+// "Funktion - Tabelle", Shift+F2: the table below the caret's line between two lines " ", or
+// "Fehlerhafte Eingabe !" with the text unchanged.
+void functionTableCommand(GradesContext& c);
+// "Funktion - Grafik", F2: the graph of the caret's line; "Fehlerhafte Eingabe !" for an empty
+// line.
+void functionGraphCommand(GradesContext& c);
+// "Grafik drucken", F6: after the print dialog the chart on one page.
+void printChartCommand(GradesContext& c);
+// A click on the chart: the coordinates of that pixel in a message.
+void chartPressedCommand(GradesContext& c, Point pressed);
 // F4, reading the marked text as the last statistics command read its table.
 void markedNumbers(GradesContext& c);
 // Loading a list, sorting, compressing and expanding leave their separator for F4.

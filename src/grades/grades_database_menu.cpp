@@ -9,7 +9,7 @@
 #include "csvlist/table_text.h"
 #include "grades/grades_context.h"
 #include "grades/table_in_editor.h"
-#include "stats/stats_commands.h"
+#include "stats/function_graph.h"
 
 namespace korvale {
 
@@ -117,32 +117,14 @@ void toggleFieldsView(GradesContext& c) {
   c.notify();
 }
 
-void runMailMerge(GradesContext& c, void (*command)(MailMergeWindow&)) {
-  MailMergeWindow w{c.ports.editor,
-                    c.ports.dialogs,
-                    c.ports.keys,
-                    c.ports.cursor,
-                    c.ports.variables,
-                    c.mailMerge,
-                    c.db.loaded(),
-                    c.db.displayed(),
-                    c.db.copy,
-                    c.db.list,
-                    c.ports.workingFolder,
-                    c.document.fileName,
-                    c.document.extension,
-                    c.document.label,
-                    c.document.incomplete,
-                    [&c] { setLocked(c, false); },
-                    [&c] { print(c); }};
-  command(w);
+void runMailMerge(GradesContext& c, void (*command)(GradesContext&)) {
+  command(c);
   updateStatus(c);
   c.notify();
 }
 
-void evaluate(GradesContext& c, EvaluationCommand command) {
-  const StatsContext context{c.db.listLoaded, c.db.displayed(), c.currentField, c.tableFontSize};
-  command(c.ports.editor, c.db.list, c.stats, c.ports.dialogs, c.ports.chart, context);
+void evaluate(GradesContext& c, void (*command)(GradesContext&)) {
+  command(c);
   // The evaluations leave the caret below the table: the status line follows it.
   updateStatus(c);
   c.notify();

@@ -7,7 +7,7 @@
 #include "csvlist/field_table.h"
 #include "grades/help_text.h"
 #include "grades/screen_fit.h"
-#include "stats/stats_commands.h"
+#include "stats/function_graph.h"
 
 namespace korvale {
 
@@ -84,7 +84,7 @@ void GradesEditor::buildMenu() {
       {schrift, U"Remove \"", true, [this] { removeQuotesCommand(c_); }},
       {schrift, U"AddLastSep", true, [this] { addLastSeparatorCommand(c_); }},
       {schrift, U"DelLastSep", true, [this] { deleteLastSeparatorCommand(c_); }},
-      {mathematik, U"Kommastellen", true, [this] { decimalsCommand(c_.ports.dialogs, c_.stats); }},
+      {mathematik, U"Kommastellen", true, [this] { decimalsCommand(c_); }},
       {mathematik, U"Schulnoten E/A", true, [this] { switchGradesMode(c_); }},
       {mathematik, U"Statistik - 1", true, [this] { evaluate(c_, statistics1Command); }},
       {mathematik, U"Statistik - 2", true, [this] { evaluate(c_, statistics2Command); }},
@@ -138,7 +138,7 @@ void GradesEditor::buildMenu() {
 void GradesEditor::buildKeys() {
   TextEditor& e = c_.ports.editor;
   const auto unlocked = [this] { return !c_.locked; };
-  const auto line = [this](void (*command)(LineCommandContext&)) {
+  const auto line = [this](void (*command)(GradesContext&)) {
     return [this, command] { runLineCommand(c_, command); };
   };
   keys_ = {

@@ -72,8 +72,7 @@ class GradesEditor : public Window {
   const ListState& list() const { return c_.db.list; }
   int currentField() const { return c_.currentField; }
   int tableFontSize() const { return c_.tableFontSize; }
-  // Whether the statistics read line 1 as a record rather than a header; a sort without a
-  // header line sets it.
+  // Whether the statistics read line 1 as a record, not a header; a sort without one sets it.
   bool statisticsHeaderChoice() const { return c_.stats.headerAndMargin; }
   const StatsState& stats() const { return c_.stats; }
   const MailMergeState& mailMerge() const { return c_.mailMerge; }
@@ -83,7 +82,6 @@ class GradesEditor : public Window {
   bool helpShown() const { return c_.helpShown; }
 
   void setLocked(bool locked) { korvale::setLocked(c_, locked); }
-  // What the commands work on.
   GradesContext& context() { return c_; }
   void printHelp() { korvale::printHelp(c_); }
 

@@ -9,7 +9,7 @@
 #include "grades/grades_context.h"
 #include "grades/table_in_editor.h"
 #include "rtf/document_file.h"
-#include "stats/stats_commands.h"
+#include "stats/function_graph.h"
 
 namespace korvale {
 

@@ -155,4 +155,11 @@ Text coordinatesMessage(Point pressed, const ChartState& chart, const Canvas& ca
          U" ";
 }
 
+void resetChart(StatsState& state, Canvas& canvas) {
+  canvas.clear(kWhite);
+  state.chart.panelVisible = false;
+  state.chart.halfWidth = 10;
+  state.chart.drawAxes = true;
+}
+
 }  // namespace korvale

@@ -34,4 +34,7 @@ bool drawFunctionGraph(Canvas& canvas, ChartState& chart, const Text& line,
 // What a click on the chart shows: " X = x \r Y = y " for the pressed pixel.
 Text coordinatesMessage(Point pressed, const ChartState& chart, const Canvas& canvas);
 
+// Clears the chart image to white, hides the chart panel and resets the function graph.
+void resetChart(StatsState& state, Canvas& canvas);
+
 }  // namespace korvale

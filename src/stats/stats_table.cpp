@@ -244,4 +244,11 @@ Distribution distribute(const std::vector<double>& values, const ClassEntry& ent
   return d;
 }
 
+std::optional<char32_t> tableSeparator(const Text& line) {
+  if (line.find(';') != Text::npos) return ';';
+  if (line.find(',') != Text::npos) return ',';
+  if (line.find(kTab) != Text::npos) return kTab;
+  return std::nullopt;
+}
+
 }  // namespace korvale

@@ -108,4 +108,8 @@ struct Distribution {
 
 Distribution distribute(const std::vector<double>& values, const ClassEntry& entry);
 
+// The separator of a table's first line: ";", "," or TAB, whichever it holds first in that
+// order; nothing when it holds none, so the text is no table.
+std::optional<char32_t> tableSeparator(const Text& line);
+
 }  // namespace korvale

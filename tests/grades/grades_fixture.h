@@ -17,6 +17,16 @@
 
 namespace korvale {
 
+// The in-memory editor, counting the times it was made writable.
+class GradesTestEditor : public MemoryTextEditor {
+ public:
+  void setReadOnly(bool readOnly) override {
+    if (!readOnly) ++unlocks;
+    MemoryTextEditor::setReadOnly(readOnly);
+  }
+  int unlocks = 0;
+};
+
 class RecordingHost : public WindowHost {
  public:
   void openModal(const WindowId&) override { ++opened; }
@@ -30,7 +40,7 @@ class RecordingHost : public WindowHost {
 struct GradesOnMemoryPorts {
   AppPaths paths;
   Path workingFolder;
-  MemoryTextEditor editor;
+  GradesTestEditor editor;
   TestDialogs dialogs;
   TestKeyState keys;
   TestCursor cursor;

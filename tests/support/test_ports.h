@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,16 @@ class TestDialogs : public ScriptedDialogs {
     return *this;
   }
 
+  bool print() override {
+    const bool chosen = ScriptedDialogs::print();
+    if (chosen && onPrint) onPrint();
+    return chosen;
+  }
+
   // The transcript lines of the dialogs shown so far (UTF-8).
   std::vector<std::string> shown;
+  // Runs when the user chose to print, before the window prints.
+  std::function<void()> onPrint;
 
  private:
   TestDialogs& add(ScriptAnswer::Kind kind) {

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "stats_fixture.h"
+#include "grades_stats_fixture.h"
 
 namespace korvale {
 namespace {
 
 TEST_F(StatsTest, PairWithoutHeaderIsAnExactLine) {
   showText({U"1;3;", U"2;5;", U"3;7;", U"4;9;"});
-  context.caretField = 1;
+  ctx.currentField = 1;
   dialogs.yes().useDefault().yes();
   run2();
   EXPECT_EQ(dialogs.shown,
@@ -124,7 +124,7 @@ TEST_F(StatsTest, PairRefusals) {
     EXPECT_TRUE(output().empty());
   }
   // A list that is loaded but hidden, and an empty editor.
-  context.databaseDisplayed = false;
+  ctx.db.mode = DatabasePart::Mode::Hidden;
   dialogs.shown.clear();
   run2();
   EXPECT_EQ(dialogs.shown,

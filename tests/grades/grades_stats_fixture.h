@@ -1,4 +1,4 @@
-// The statistics commands on in-memory ports, with a list shown as the database or a plain text.
+// The statistics commands on the Grades editor, with a list shown as the database or a plain text.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,32 +6,31 @@
 #include <vector>
 
 #include "csvlist/field_table.h"
-#include "stats/stats_commands.h"
-#include "support/memory_text_editor.h"
-#include "support/recording_canvas.h"
-#include "support/test_ports.h"
+#include "grades_fixture.h"
 
 namespace korvale {
 
 using Lines = std::vector<Text>;
 
-class StatsTest : public ::testing::Test {
+class StatsTest : public ::testing::Test, protected GradesOnMemoryPorts {
  protected:
   // The lines as the Grades editor shows a loaded list: the table closed by "#".
   void showDatabase(const Lines& lines) {
     editor.setLines(lines);
     const int records = static_cast<int>(lines.size()) - 1;  // header and records, not "#"
     list.table = buildFieldTable(lines[0], records > 1 ? &lines[1] : nullptr, ';', records);
-    context.listLoaded = context.databaseDisplayed = true;
+    ctx.db.listLoaded = true;
+    ctx.db.mode = DatabasePart::Mode::Shown;
   }
   void showText(const Lines& lines) {
     editor.setLines(lines);
-    context.listLoaded = context.databaseDisplayed = false;
+    ctx.db.listLoaded = false;
+    ctx.db.mode = DatabasePart::Mode::None;
   }
 
-  void run1() { statistics1Command(editor, list, state, dialogs, canvas, context); }
-  void run2() { statistics2Command(editor, list, state, dialogs, canvas, context); }
-  void runN() { statisticsNCommand(editor, list, state, dialogs, canvas, context); }
+  void run1() { statistics1Command(ctx); }
+  void run2() { statistics2Command(ctx); }
+  void runN() { statisticsNCommand(ctx); }
 
   // The lines after the end marker.
   Lines output() const {
@@ -41,12 +40,8 @@ class StatsTest : public ::testing::Test {
     return {};
   }
 
-  MemoryTextEditor editor;
-  ListState list;
-  StatsState state;
-  TestDialogs dialogs;
-  RecordingCanvas canvas;
-  StatsContext context;
+  ListState& list = ctx.db.list;
+  StatsState& state = ctx.stats;
 };
 
 // A school-mark list with absent marks and a supplementary column.

@@ -1,9 +1,12 @@
-#include "stats/stats_commands.h"
-
+// The evaluations of the "Mathematik" menu: "Kommastellen", "Statistik - 1", "Statistik - 2" and
+// "Statistik - N". The statistics, report lines and charts are src/stats's; here the Grades
+// editor asks, reads its table and writes the output below it.
 #include "base/numbers.h"
 #include "base/text_routines.h"
+#include "grades/grades_context.h"
+#include "grades/table_region.h"
 #include "stats/charts.h"
-#include "stats/editor_region.h"
+#include "stats/function_graph.h"
 #include "stats/number_output.h"
 #include "stats/stats_table.h"
 #include "stats/stats_text.h"
@@ -34,25 +37,27 @@ std::optional<int> columnNumber(const Text& typed, int fieldCount) {
   return *number;
 }
 
-int outputFontSize(const TextEditor& editor, const StatsContext& context) {
-  return context.databaseDisplayed ? context.tableFontSize : editor.typingFormat().size;
+int outputFontSize(const GradesContext& c) {
+  return c.db.displayed() ? c.tableFontSize : c.ports.editor.typingFormat().size;
 }
 
 // The steps every command starts with: the database check, the header choice, the chart reset
 // and the separator of line 1. Nothing when the command ends here.
-std::optional<char32_t> begin(TextEditor& editor, StatsState& state, Dialogs& dialogs,
-                              Canvas& canvas, const StatsContext& context, int minimumLines) {
-  if (context.listLoaded && !context.databaseDisplayed) {
+std::optional<char32_t> begin(GradesContext& c, int minimumLines) {
+  TextEditor& editor = c.ports.editor;
+  StatsState& state = c.stats;
+  Dialogs& dialogs = c.ports.dialogs;
+  if (c.db.listLoaded && !c.db.displayed()) {
     dialogs.message(kOnlyWithDatabase);
     return std::nullopt;
   }
-  if (context.databaseDisplayed) {
+  if (c.db.displayed()) {
     state.headerAndMargin = true;
   } else {
     if (editor.lineCount() < minimumLines) return std::nullopt;
     state.headerAndMargin = askHeaderChoice(dialogs);
   }
-  resetChart(state, canvas);
+  resetChart(state, c.ports.chart);
   const auto separator = tableSeparator(editor.line(0));
   if (separator) state.lastReading = {*separator, state.headerAndMargin};
   return separator;
@@ -69,17 +74,15 @@ struct ReadTable {
 
 // Clears the old output below the table and reads the table above it. Nothing, after its
 // message, when the table is larger than the evaluations hold.
-std::optional<ReadTable> readTableRegion(TextEditor& editor, const ListState& list,
-                                         StatsState& state, Dialogs& dialogs,
-                                         const StatsContext& context, char32_t separator,
-                                         bool headerAndMargin, PrintOrientationMode mode) {
-  const int fontSize = outputFontSize(editor, context);
-  TableRegion region = prepareTableRegion(editor, fontSize);
-  state.printOrientationMode = mode;
+std::optional<ReadTable> readTableRegion(GradesContext& c, char32_t separator, bool headerAndMargin,
+                                         PrintOrientationMode mode) {
+  const int fontSize = outputFontSize(c);
+  TableRegion region = prepareTableRegion(c.ports.editor, fontSize);
+  c.stats.printOrientationMode = mode;
   StatsTable table =
-      extractTable(region.lines, extractionOptions(list, separator, headerAndMargin));
+      extractTable(region.lines, extractionOptions(c.db.list, separator, headerAndMargin));
   if (const auto problem = capacityProblem(table)) {
-    dialogs.message(*problem);
+    c.ports.dialogs.message(*problem);
     return std::nullopt;
   }
   return ReadTable{std::move(region), std::move(table), fontSize};
@@ -96,22 +99,19 @@ ExtractionOptions extractionOptions(const ListState& list, char32_t separator,
 
 }  // namespace
 
-void resetChart(StatsState& state, Canvas& canvas) {
-  canvas.clear(kWhite);
-  state.chart.panelVisible = false;
-  state.chart.halfWidth = 10;
-  state.chart.drawAxes = true;
-}
-
-void decimalsCommand(Dialogs& dialogs, StatsState& state) {
-  const Text typed = dialogs.input(U"Anzahl der Kommastellen (0..8)", U"", U"2").value_or(U"2");
+void decimalsCommand(GradesContext& c) {
+  const Text typed =
+      c.ports.dialogs.input(U"Anzahl der Kommastellen (0..8)", U"", U"2").value_or(U"2");
   const auto decimals = readWholeNumber(trim(typed));
-  state.decimals = decimals && *decimals >= 0 && *decimals <= 8 ? *decimals : kDefaultDecimals;
+  c.stats.decimals = decimals && *decimals >= 0 && *decimals <= 8 ? *decimals : kDefaultDecimals;
 }
 
-void statistics1Command(TextEditor& editor, ListState& list, StatsState& state, Dialogs& dialogs,
-                        Canvas& canvas, const StatsContext& context) {
-  const auto separator = begin(editor, state, dialogs, canvas, context, 2);
+void statistics1Command(GradesContext& c) {
+  TextEditor& editor = c.ports.editor;
+  ListState& list = c.db.list;
+  StatsState& state = c.stats;
+  Dialogs& dialogs = c.ports.dialogs;
+  const auto separator = begin(c, 2);
   if (!separator) return;
   const char32_t sep = *separator;
   list.detectedSeparator = sep;
@@ -122,7 +122,7 @@ void statistics1Command(TextEditor& editor, ListState& list, StatsState& state, 
   const auto typed =
       dialogs.input(U"Auswertung von EINER Spalte X",
                     U"Spalten-Nummer von 1 bis " + intToText(fieldCount) + U"  (0 = Abbruch)",
-                    intToText(context.caretField));
+                    intToText(c.currentField));
   if (!typed) return;
   const auto column = columnNumber(*typed, fieldCount);
   if (!column) return;
@@ -133,8 +133,7 @@ void statistics1Command(TextEditor& editor, ListState& list, StatsState& state, 
     return;
   }
 
-  auto read = readTableRegion(editor, list, state, dialogs, context, sep, margin,
-                              PrintOrientationMode::OneDimensional);
+  auto read = readTableRegion(c, sep, margin, PrintOrientationMode::OneDimensional);
   if (!read) return;
   TableRegion& region = read->region;
   const StatsTable& table = read->table;
@@ -150,9 +149,8 @@ void statistics1Command(TextEditor& editor, ListState& list, StatsState& state, 
     dialogs.message(U"Abbruch - Datenfehler 1");
     return;
   }
-  const Text xName = context.databaseDisplayed
-                         ? alignRight(list.table.field(*column).name + U" (X)", 16)
-                         : alignRight(table.columnLabel(*column), 15);
+  const Text xName = c.db.displayed() ? alignRight(list.table.field(*column).name + U" (X)", 16)
+                                      : alignRight(table.columnLabel(*column), 15);
   const int first =
       appendOutput(editor, region, oneDimensionalLines(xName, *summary, state.decimals), fontSize);
 
@@ -183,16 +181,19 @@ void statistics1Command(TextEditor& editor, ListState& list, StatsState& state, 
 
   state.chart.panelVisible = true;
   if (form == U"1")
-    drawBarChart(canvas, distribution, xName, state.decimals);
+    drawBarChart(c.ports.chart, distribution, xName, state.decimals);
   else if (form == U"2")
-    drawLineChart(canvas, distribution, xName);
+    drawLineChart(c.ports.chart, distribution, xName);
   else
-    drawPieChart(canvas, distribution, xName);
+    drawPieChart(c.ports.chart, distribution, xName);
 }
 
-void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, Dialogs& dialogs,
-                        Canvas& canvas, const StatsContext& context) {
-  const auto separator = begin(editor, state, dialogs, canvas, context, 1);
+void statistics2Command(GradesContext& c) {
+  TextEditor& editor = c.ports.editor;
+  ListState& list = c.db.list;
+  StatsState& state = c.stats;
+  Dialogs& dialogs = c.ports.dialogs;
+  const auto separator = begin(c, 1);
   if (!separator) return;
   const char32_t sep = *separator;
   list.detectedSeparator = sep;
@@ -200,7 +201,7 @@ void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, 
   const bool schoolMarks = list.table.schoolMarks;
   const int fieldCount = static_cast<int>(trimmedSplit(editor.line(0), sep).size());
 
-  const int p = context.caretField;
+  const int p = c.currentField;
   const auto typed =
       dialogs.input(U"Auswertung von ZWEI Spalten X,Y",
                     U"Spalten-Nummer von 1 bis " + intToText(fieldCount) + U"  (0 = Abbruch)",
@@ -225,8 +226,7 @@ void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, 
     return;
   }
 
-  auto read = readTableRegion(editor, list, state, dialogs, context, sep, margin,
-                              PrintOrientationMode::TwoDimensional);
+  auto read = readTableRegion(c, sep, margin, PrintOrientationMode::TwoDimensional);
   if (!read) return;
   TableRegion& region = read->region;
   const StatsTable& table = read->table;
@@ -249,7 +249,7 @@ void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, 
   if (schoolMarks) {
     header = caption + alignRight(list.table.field(*x).name + U"(X)", 15) + U" / " +
              list.table.field(*y).name + U"(Y)";
-  } else if (context.databaseDisplayed) {
+  } else if (c.db.displayed()) {
     header = caption + alignRight(list.table.field(*x).name + U"(X)", 15) + U" / " +
              alignRight(list.table.field(*y).name + U"(Y)", 15);
   } else {
@@ -262,19 +262,21 @@ void statistics2Command(TextEditor& editor, ListState& list, StatsState& state, 
   if (!dialogs.question(U"Frage", U"Streuungsdiagramm grafisch darstellen ?   ", Icon::Question))
     return;
   state.chart.panelVisible = true;
-  drawScatterChart(canvas, *pair, xs, ys, state.decimals);
+  drawScatterChart(c.ports.chart, *pair, xs, ys, state.decimals);
   editor.setCaret({editor.lineCount() - 1, 0});
 }
 
-void statisticsNCommand(TextEditor& editor, ListState& list, StatsState& state, Dialogs& dialogs,
-                        Canvas& canvas, const StatsContext& context) {
-  const auto separator = begin(editor, state, dialogs, canvas, context, 1);
+void statisticsNCommand(GradesContext& c) {
+  TextEditor& editor = c.ports.editor;
+  ListState& list = c.db.list;
+  StatsState& state = c.stats;
+  Dialogs& dialogs = c.ports.dialogs;
+  const auto separator = begin(c, 1);
   if (!separator) return;
   const char32_t sep = *separator;
   list.detectedSeparator = sep;
 
-  auto read = readTableRegion(editor, list, state, dialogs, context, sep, state.headerAndMargin,
-                              PrintOrientationMode::NDimensional);
+  auto read = readTableRegion(c, sep, state.headerAndMargin, PrintOrientationMode::NDimensional);
   if (!read) return;
   TableRegion& region = read->region;
   const StatsTable& table = read->table;
@@ -287,7 +289,7 @@ void statisticsNCommand(TextEditor& editor, ListState& list, StatsState& state, 
   if (region.markerLine >= 0) editor.setCaret({region.markerLine, 0});
 
   NDimensionalOptions options;
-  options.databaseMode = context.databaseDisplayed;
+  options.databaseMode = c.db.displayed();
   options.schoolMarks = list.table.schoolMarks;
   options.decimals = state.decimals;
   const NDimensionalReport report = nDimensionalReport(table, list.table, options);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "grades_stats_fixture.h"
 #include "stats/number_output.h"
-#include "stats_fixture.h"
 
 namespace korvale {
 namespace {
@@ -13,7 +13,7 @@ const char* kFormDialog =
 
 TEST_F(StatsTest, GradesColumnWithAbsentMarks) {
   showDatabase(kGradesList);
-  context.caretField = 3;
+  ctx.currentField = 3;
   dialogs.useDefault().useDefault().useDefault();
   run1();
   EXPECT_EQ(
@@ -49,7 +49,7 @@ TEST_F(StatsTest, GradesColumnWithAbsentMarks) {
 
 TEST_F(StatsTest, NumericColumnAndRunningTwiceReplacesTheOutput) {
   showDatabase(kNumericList);
-  context.caretField = 3;
+  ctx.currentField = 3;
   const Lines expected = {U" ",
                           U"Auswertung:      Gewicht (X)",
                           U" ",
@@ -83,7 +83,7 @@ TEST_F(StatsTest, NumericColumnAndRunningTwiceReplacesTheOutput) {
 TEST_F(StatsTest, TextWithoutHeaderDecimalsZeroAndNoChart) {
   showText({U"4;10;", U"6;20;", U"5;30;"});
   state.decimals = 0;
-  context.caretField = 2;
+  ctx.currentField = 2;
   dialogs.yes().text(U"1").text(U"0");
   run1();
   EXPECT_EQ(dialogs.shown[0],
@@ -183,7 +183,7 @@ TEST_F(StatsTest, RefusalsAndErrors) {
       showText(c.text);
     if (c.text.empty()) {
       // A list was opened, but the editor shows something else.
-      context.listLoaded = true;
+      ctx.db.listLoaded = true;
       editor.setLines({U"a;b;", U"1;2;"});
     }
     dialogs.shown.clear();
@@ -205,7 +205,9 @@ TEST_F(StatsTest, RefusalsAndErrors) {
       EXPECT_TRUE(output().empty());
     }
     EXPECT_FALSE(state.chart.panelVisible);
-    context = StatsContext();
+    ctx.db.listLoaded = false;
+    ctx.db.mode = DatabasePart::Mode::None;
+    ctx.currentField = 0;
     list = ListState();
   }
 }
@@ -226,7 +228,7 @@ TEST_F(StatsTest, DecimalsSetting) {
   for (const Case& c : cases) {
     state.decimals = 7;
     dialogs.queue(c.answer);
-    decimalsCommand(dialogs, state);
+    decimalsCommand(ctx);
     EXPECT_EQ(state.decimals, c.decimals) << dialogs.shown.back();
   }
   EXPECT_EQ(dialogs.shown[0], "[input] Anzahl der Kommastellen (0..8) |  | 2 -> 0");

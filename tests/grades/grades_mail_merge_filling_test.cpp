@@ -1,6 +1,6 @@
 // What the preview puts into the editor: placeholders, values, the computed field and the
 // separation of the copies.
-#include "mail_merge_fixture.h"
+#include "grades_mail_merge_fixture.h"
 
 namespace korvale {
 namespace {

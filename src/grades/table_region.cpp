@@ -1,4 +1,4 @@
-#include "stats/editor_region.h"
+#include "grades/table_region.h"
 
 #include <algorithm>
 
@@ -6,13 +6,6 @@
 #include "csvlist/table_text.h"
 
 namespace korvale {
-
-std::optional<char32_t> tableSeparator(const Text& line) {
-  if (line.find(';') != Text::npos) return ';';
-  if (line.find(',') != Text::npos) return ',';
-  if (line.find(kTab) != Text::npos) return kTab;
-  return std::nullopt;
-}
 
 void setFontKeepingStyle(TextEditor& editor, TextPos from, TextPos to, const Text& font, int size) {
   const RichText content = editor.richText();

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "stats_fixture.h"
+#include "grades_stats_fixture.h"
 
 namespace korvale {
 namespace {
@@ -92,7 +92,7 @@ TEST_F(StatsTest, NDimensionalRefusals) {
                                "[message] Abbruch: Die Tabelle hat mehr als 2000 Datenzeilen !"});
   EXPECT_TRUE(output().empty());
 
-  context.databaseDisplayed = false;
+  ctx.db.mode = DatabasePart::Mode::Hidden;
   dialogs.shown.clear();
   runN();
   EXPECT_EQ(dialogs.shown,

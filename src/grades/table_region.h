@@ -1,17 +1,14 @@
-// The table region of the editor that the evaluations read, and where they write.
+// The table region of the Grades editor that the evaluations read, and where they write.
 #pragma once
 
 #include <optional>
 #include <vector>
 
 #include "base/text.h"
+#include "stats/stats_table.h"
 #include "ui/ports/text_editor.h"
 
 namespace korvale {
-
-// The separator of a table's first line: ";", "," or TAB, whichever it holds first in that
-// order; nothing when it holds none, so the text is no table.
-std::optional<char32_t> tableSeparator(const Text& line);
 
 struct TableRegion {
   std::vector<Text> lines;  // the lines before the end marker

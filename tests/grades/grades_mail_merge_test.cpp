@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "base/files.h"
-#include "mail_merge_fixture.h"
+#include "grades_mail_merge_fixture.h"
 #include "rtf/rtf_writer.h"
 
 namespace korvale {
@@ -14,7 +14,7 @@ namespace {
 
 const Lines kList = {U"Nr;Name;", U"1;Albers;", U"2;Claasen;", U"3;Dietrich;"};
 
-using Command = void (*)(MailMergeWindow&);
+using Command = void (*)(GradesContext&);
 
 // The flags of a case; the list and a valid template are always there.
 struct Given {
@@ -37,8 +37,9 @@ class RefusalTest : public MailMergeTest, public ::testing::WithParamInterface<R
  public:
   void apply(const Given& g) {
     loadList(kList);
-    databaseLoaded = g.loaded;
-    databaseDisplayed = g.displayed;
+    ctx.db.mode = !g.loaded     ? DatabasePart::Mode::None
+                  : g.displayed ? DatabasePart::Mode::Shown
+                                : DatabasePart::Mode::Hidden;
     setTemplate(g.text);
     state.templateInEditor = g.templateFlag;
     state.previewOn = g.previewOn;
@@ -51,7 +52,7 @@ TEST_P(RefusalTest, MessageAndNothingElse) {
   if (c.answers) c.answers(dialogs);
   const RichText before = editor.richText();
   const MailMergeState stateBefore = state;
-  auto w = window();
+  auto& w = window();
   c.command(w);
   EXPECT_EQ(dialogs.shown, c.shown);
   EXPECT_EQ(editor.richText(), before);
@@ -131,7 +132,7 @@ TEST_F(MailMergeTest, NewTemplateStartsEmptyAndWritable) {
   loadList(kList);
   setTemplate(U"alt");
   state.templateInEditor = false;
-  auto w = window();
+  auto& w = window();
   newTemplateCommand(w);
   EXPECT_TRUE(editor.isEmpty());
   EXPECT_TRUE(state.templateInEditor);
@@ -156,7 +157,7 @@ TEST_F(MailMergeTest, EscapeStopsAfterTheCurrentRecordAndThePreviewCommandRestor
   EXPECT_TRUE(state.previewOn);
   EXPECT_EQ(cursor.shapes, (std::vector<CursorShape>{CursorShape::Busy, CursorShape::Normal}));
 
-  auto w = window();
+  auto& w = window();
   previewCommand(w);
   EXPECT_FALSE(state.previewOn);
   EXPECT_EQ(editor.lines(), Lines{U"Hallo <F2>"});
@@ -181,7 +182,7 @@ TEST_F(MailMergeTest, PrintingHandsTheLettersToTheWindowsPrinting) {
       "e");
   preview(false, true);
   dialogs.yes().ok();
-  auto w = window();
+  auto& w = window();
   printLettersCommand(w);
   ASSERT_EQ(printed.size(), 1u);
   EXPECT_EQ(printed[0], editor.richText());
@@ -207,7 +208,7 @@ TEST_F(MailMergeTest, PrintingWorksWithoutThePreview) {
   loadList(kList);
   setTemplate(U"<F2>");
   dialogs.yes().ok();
-  auto w = window();
+  auto& w = window();
   printLettersCommand(w);
   ASSERT_EQ(printed.size(), 1u);
   EXPECT_EQ(printed[0].text, U"<F2>");
@@ -233,7 +234,7 @@ TEST_F(TemplateFileTest, SavedTemplateLoadsBackWithItsFormats) {
   editor.setRichText(doc);
   fileName = "brief.rtf";
   dialogs.file(dir + "/neu");
-  auto w = window();
+  auto& w = window();
   saveTemplateCommand(w);
   EXPECT_EQ(
       dialogs.shown,
@@ -251,7 +252,7 @@ TEST_F(TemplateFileTest, SavedTemplateLoadsBackWithItsFormats) {
   fileName.clear();
   workingFolder = "/tmp";
   dialogs.file(dir + "/neu.rtf");
-  auto again = window();
+  auto& again = window();
   loadTemplateCommand(again);
   EXPECT_EQ(dialogs.shown.back(),
             "[open] RTF-Textdateien (*.rtf)|*.rtf | /tmp -> " + dir.bytes() + "/neu.rtf");
@@ -267,7 +268,7 @@ TEST_F(TemplateFileTest, FailuresReportDataErrorAndClaimNothing) {
   state.templateInEditor = false;
   const RichText before = editor.richText();
   dialogs.file(dir + "/fehlt/brief.rtf").file(dir + "/fehlt.rtf");
-  auto w = window();
+  auto& w = window();
   saveTemplateCommand(w);
   loadTemplateCommand(w);
   ASSERT_EQ(dialogs.shown.size(), 4u);
@@ -283,7 +284,7 @@ TEST_F(TemplateFileTest, CancelledDialogsChangeNothing) {
   setTemplate(U"<F2>");
   state.templateInEditor = false;
   dialogs.cancel().cancel();
-  auto w = window();
+  auto& w = window();
   saveTemplateCommand(w);
   loadTemplateCommand(w);
   EXPECT_EQ(editor.plainText(), U"<F2>");

@@ -5,7 +5,7 @@
 #include "base/files.h"
 #include "base/numbers.h"
 #include "csvlist/layout.h"
-#include "mail_merge_fixture.h"
+#include "grades_mail_merge_fixture.h"
 
 namespace korvale {
 namespace {
@@ -26,7 +26,7 @@ class SampleLettersTest : public MailMergeTest {
 
   void loadSample(const std::string& name) {
     dialogs.file(kSamples.join(Path(name)));
-    auto w = window();
+    auto& w = window();
     loadTemplateCommand(w);
     ASSERT_TRUE(state.templateInEditor);
     ASSERT_EQ(fileLabel, U"Datei: " + fromUtf8(name));
@@ -82,7 +82,7 @@ TEST_F(SampleLettersTest, InvitationOnePagePerPerson) {
     EXPECT_EQ(shown.formatAt(pageStarts[r]), letterTemplate.formatAt(0));
   }
 
-  auto w = window();
+  auto& w = window();
   previewCommand(w);
   EXPECT_EQ(editor.richText(), letterTemplate);
 }
