@@ -50,11 +50,11 @@ struct GradesPorts {
 };
 
 // What the Grades editor keeps for the mail merge between commands. Activation, New, opening a
-// file and the database reload clear both flags; New and closing also clear the saved template.
+// file and the database reload clear the template flag; New and closing also clear the saved
+// template.
 struct MailMergeState {
   bool templateInEditor = false;  // set by load, new and save of a template
-  bool previewOn = false;         // the editor shows the filled letters
-  RichText savedTemplate;         // the template, with its formats, while the preview is on
+  RichText savedTemplate;         // the template, with its formats, while the letters are shown
   // What the template file was read in: saving it (or its letters) as text writes that, while
   // the list keeps its own.
   Encoding templateEncoding = Encoding::Cp1252;
@@ -85,9 +85,15 @@ struct DocumentPart {
 // The list that was opened, the database built from it, its display and the fields view.
 struct DatabasePart {
   bool listLoaded = false;
-  // Loaded and shown as the table make sense only together: a table is shown only while there
-  // is a database.
-  enum class Mode { None, Hidden, Shown };
+  // What the editor shows of the database, in one mode: a table or the filled letters are
+  // shown only while there is a database, and never both. Whether a list was opened stays
+  // apart: sorting or selecting a plain text builds a database too.
+  enum class Mode {
+    None,     // no database
+    Hidden,   // a database; the editor holds another text (a letter template, a document)
+    Shown,    // the editor shows the table
+    Letters,  // the mail-merge preview: the letters filled from the hidden database
+  };
   Mode mode = Mode::None;
   // The next display of the table shows the hint on the evaluations.
   bool showHint = false;
@@ -101,6 +107,11 @@ struct DatabasePart {
 
   bool loaded() const { return mode != Mode::None; }
   bool displayed() const { return mode == Mode::Shown; }
+  bool lettersShown() const { return mode == Mode::Letters; }
+  // The letters go; the database stays hidden.
+  void endLetters() {
+    if (mode == Mode::Letters) mode = Mode::Hidden;
+  }
 
   // The table goes; the list counts as never opened.
   void unload() {

@@ -44,7 +44,7 @@ void reloadDatabase(GradesContext& c) {
   c.db.fieldsViewShown = false;
   c.document.showName();
   c.db.mode = DatabasePart::Mode::None;
-  c.mailMerge.templateInEditor = c.mailMerge.previewOn = false;
+  c.mailMerge.templateInEditor = false;
   resetChart(c.stats, c.ports.chart);
 
   c.db.copy = c.db.source;
@@ -67,7 +67,7 @@ void toggleDisplay(GradesContext& c) {
     c.ports.dialogs.message(U"Noch keine Datenbank geladen !");
     return;
   }
-  if (c.mailMerge.previewOn) {
+  if (c.db.lettersShown()) {
     c.ports.dialogs.message(U"Bitte zuerst <Serienbrief-Vorschau> ausschalten !");
     return;
   }

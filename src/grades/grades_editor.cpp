@@ -131,7 +131,7 @@ void GradesEditor::buildMenu() {
     return c_.db.fieldsViewShown;
   };
   findMenu(datenbank, U"Serienbrief Vorschau (E/A)")->checked = [this] {
-    return c_.mailMerge.previewOn;
+    return c_.db.lettersShown();
   };
 }
 
@@ -306,7 +306,7 @@ void GradesEditor::panelDoubleClicked(const std::string& panel) {
 void GradesEditor::opened() {
   c_.db.windowOpened();
   c_.selection.state = SelectionState();
-  c_.mailMerge.templateInEditor = c_.mailMerge.previewOn = false;
+  c_.mailMerge.templateInEditor = false;
   c_.stats.windowOpened();
   resetChart(c_.stats, c_.ports.chart);
   c_.document.forget();

@@ -76,6 +76,7 @@ class GradesEditor : public Window {
   bool statisticsHeaderChoice() const { return c_.stats.headerAndMargin; }
   const StatsState& stats() const { return c_.stats; }
   const MailMergeState& mailMerge() const { return c_.mailMerge; }
+  bool lettersShown() const { return c_.db.lettersShown(); }
   bool chartShown() const { return c_.stats.chart.panelVisible; }
   Text rulerText() const { return c_.ruler; }
   bool selectionPanelShown() const { return c_.selection.panelShown; }

@@ -120,7 +120,8 @@ void openFile(GradesContext& c, bool asText, const std::optional<Path>& dropped)
   }
 
   c.document.showName();
-  c.mailMerge.templateInEditor = c.mailMerge.previewOn = false;
+  c.mailMerge.templateInEditor = false;
+  c.db.endLetters();
   if (!c.db.listLoaded) {
     c.db.fieldsViewShown = false;
     enableMenu(c, U"Datenbank", false);

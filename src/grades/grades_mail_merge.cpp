@@ -19,7 +19,7 @@ bool templateMayChange(GradesContext& c) {
     c.ports.dialogs.message(U"Bitte zuerst <Datenbank anzeigen> ausschalten !");
     return false;
   }
-  if (c.mailMerge.previewOn) {
+  if (c.db.lettersShown()) {
     c.ports.dialogs.message(U"Bitte zuerst <Serienbrief-Vorschau> ausschalten !");
     return false;
   }
@@ -43,7 +43,7 @@ void previewOff(GradesContext& c) {
   RichText letterTemplate = c.mailMerge.savedTemplate;
   dropTrailingBlankLines(letterTemplate);
   c.ports.editor.setRichText(letterTemplate);
-  c.mailMerge.previewOn = false;
+  c.db.endLetters();
 }
 
 void previewOn(GradesContext& c) {
@@ -65,7 +65,7 @@ void previewOn(GradesContext& c) {
       mergeLetters(c.mailMerge.savedTemplate, source, choice, c.ports.variables, c.ports.keys);
   // The whole preview goes into the editor at once: thousands of edits would take minutes.
   c.ports.editor.setRichText(merged.letters);
-  c.mailMerge.previewOn = true;
+  c.db.mode = DatabasePart::Mode::Letters;
   if (merged.aborted) {
     c.ports.dialogs.message(U"Serienbrief-Vorschau abgebrochen !");
     return;
@@ -142,7 +142,7 @@ void previewCommand(GradesContext& c) {
     c.ports.dialogs.message(U"Noch kein Serienbrief geladen !");
     return;
   }
-  if (c.mailMerge.previewOn)
+  if (c.db.lettersShown())
     previewOff(c);
   else
     previewOn(c);

@@ -46,7 +46,7 @@ TEST_F(GradesEditorTest, PreviewOfLettersBlocksTheTableDisplay) {
   EXPECT_TRUE(grades.mailMerge().templateInEditor);
   dialogs.yes().yes();
   menu(U"Datenbank > Serienbrief Vorschau (E/A)");
-  EXPECT_TRUE(grades.mailMerge().previewOn);
+  EXPECT_TRUE(grades.lettersShown());
   EXPECT_EQ(editor.lines(),
             (std::vector<Text>{U"Hallo Albers!", U"Hallo Bauer!", U"Hallo Claasen!"}));
   dialogs.shown.clear();

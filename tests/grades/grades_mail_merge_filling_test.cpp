@@ -33,7 +33,7 @@ TEST_P(FillingTest, EditorShowsTheFilledCopies) {
   preview(c.withoutPageBreaks, c.compressed);
   EXPECT_EQ(dialogs.shown, previewQuestions(c.withoutPageBreaks, c.compressed));
   EXPECT_EQ(editor.lines(), c.expected);
-  EXPECT_TRUE(state.previewOn);
+  EXPECT_TRUE(previewOn());
   EXPECT_EQ(state.savedTemplate, original);
   EXPECT_EQ(editor.caret(), (TextPos{0, 0}));
   EXPECT_EQ(cursor.shapes, (std::vector<CursorShape>{CursorShape::Busy, CursorShape::Normal}));

@@ -40,6 +40,7 @@ class MailMergeTest : public ::testing::Test, protected GradesOnMemoryPorts {
   }
 
   GradesContext& window() { return ctx; }
+  bool previewOn() const { return ctx.db.lettersShown(); }
 
   // The preview switched on with the two questions answered.
   void preview(bool withoutPageBreaks, bool compressed) {

@@ -65,7 +65,7 @@ TEST_F(MailMergeTest, SwitchingThePreviewOffBringsTheFormattedTemplateBack) {
 
   auto& w = window();
   previewCommand(w);
-  EXPECT_FALSE(state.previewOn);
+  EXPECT_FALSE(previewOn());
   RichText expected = formattedTemplate();
   expected.normalize();
   EXPECT_EQ(editor.richText(), expected);

@@ -42,7 +42,8 @@ class RefusalTest : public MailMergeTest, public ::testing::WithParamInterface<R
                                 : DatabasePart::Mode::Hidden;
     setTemplate(g.text);
     state.templateInEditor = g.templateFlag;
-    state.previewOn = g.previewOn;
+    if (g.previewOn && ctx.db.mode == DatabasePart::Mode::Hidden)
+      ctx.db.mode = DatabasePart::Mode::Letters;
   }
 };
 
@@ -52,11 +53,12 @@ TEST_P(RefusalTest, MessageAndNothingElse) {
   if (c.answers) c.answers(dialogs);
   const RichText before = editor.richText();
   const MailMergeState stateBefore = state;
+  const bool previewBefore = previewOn();
   auto& w = window();
   c.command(w);
   EXPECT_EQ(dialogs.shown, c.shown);
   EXPECT_EQ(editor.richText(), before);
-  EXPECT_EQ(state.previewOn, stateBefore.previewOn);
+  EXPECT_EQ(previewOn(), previewBefore);
   EXPECT_EQ(state.templateInEditor, stateBefore.templateInEditor);
   EXPECT_TRUE(printed.empty());
   EXPECT_EQ(fileLabel, U"Datei: ");
@@ -154,12 +156,12 @@ TEST_F(MailMergeTest, EscapeStopsAfterTheCurrentRecordAndThePreviewCommandRestor
   // The two copies made so far stay, as they were made.
   EXPECT_EQ(editor.lines(), (Lines{U"Hallo Albers", U"", U"  ", U"", U"\xB6", U"Hallo Claasen", U"",
                                    U"  ", U"", U"\xB6"}));
-  EXPECT_TRUE(state.previewOn);
+  EXPECT_TRUE(previewOn());
   EXPECT_EQ(cursor.shapes, (std::vector<CursorShape>{CursorShape::Busy, CursorShape::Normal}));
 
   auto& w = window();
   previewCommand(w);
-  EXPECT_FALSE(state.previewOn);
+  EXPECT_FALSE(previewOn());
   EXPECT_EQ(editor.lines(), Lines{U"Hallo <F2>"});
   EXPECT_EQ(editor.formatAt({0, 3}), original.formatAt(3));
   EXPECT_EQ(dialogs.shown.size(), expected.size());
@@ -171,7 +173,7 @@ TEST_F(MailMergeTest, EscapeBeforeTheFirstRecordLeavesNoCopy) {
   keys = TestKeyState(1);
   preview(true, true);
   EXPECT_TRUE(editor.isEmpty());
-  EXPECT_TRUE(state.previewOn);
+  EXPECT_TRUE(previewOn());
   EXPECT_EQ(state.savedTemplate.text, U"<F2>");
 }
 

@@ -91,7 +91,7 @@ TEST_F(GradesEditorTest, RandomUseKeepsTheWindowSound) {
         monkey.canvasPressed("chart", column * 14, line * 7);
     }
     // What the other parts rely on while the table is shown.
-    if (monkey.databaseDisplayed() && !monkey.mailMerge().previewOn) {
+    if (monkey.databaseDisplayed() && !monkey.lettersShown()) {
       ASSERT_TRUE(monkey.databaseLoaded()) << "step " << step;
     }
     ASSERT_EQ(editor.readOnly(), monkey.locked()) << "step " << step;
