@@ -1,9 +1,11 @@
 #include "ui/qt/qt_printer.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -138,7 +140,11 @@ void QtPrinter::showHeldJobs(QWidget* parent) {
   // The pages are drawn for the preview and again, on the chosen printer, when it prints.
   QPrintPreviewDialog preview(&printer_, parent);
   // Large enough to read a page.
-  if (parent != nullptr) preview.resize(parent->size() * 0.9);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (parent != nullptr)
+    preview.resize(parent->size() * 0.9);
+  else if (screen != nullptr)
+    preview.resize(screen->availableSize() * 0.8);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                    [&jobs](QPrinter* printer) { printJobs(*printer, jobs); });
   preview.exec();

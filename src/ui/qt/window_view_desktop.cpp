@@ -35,7 +35,8 @@ void PanelLabel::keyPressEvent(QKeyEvent* event) {
 
 void PanelLabel::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
-  if (!hasFocus()) return;
+  // The window's focus, also while the desktop has not activated the window.
+  if (window()->focusWidget() != this) return;
   // The focus shows as a dotted line inside the sunken frame, as on a button.
   QPainter painter(this);
   painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
