@@ -7,6 +7,7 @@
 #include "base/text_routines.h"
 #include "listtools/column_fields.h"
 #include "listtools/structure.h"
+#include "stats/stats_table.h"
 
 namespace korvale {
 
@@ -14,6 +15,8 @@ namespace {
 
 const Text kRule = U" -----------------------";
 
+// The spread comes from the distances to the mean, so large values keep their digits and it
+// never turns negative. Grades mode fixes the scale to the marks 1 to 5.
 struct Summary {
   double count = 0;
   double minimum = 0;
@@ -23,25 +26,16 @@ struct Summary {
   double deviation = 0;
 };
 
-// Two passes: the spread from the distances to the mean, so large values keep their digits and
-// the spread never turns negative.
 Summary summarise(const std::vector<double>& values, bool gradesMode) {
   Summary s;
   if (values.empty()) return s;
-  s.count = static_cast<double>(values.size());
-  s.minimum = *std::min_element(values.begin(), values.end());
-  s.maximum = *std::max_element(values.begin(), values.end());
+  const ColumnSummary c = summariseValues(values);
+  s = {static_cast<double>(c.count), c.minimum, c.maximum, c.range, c.mean, c.deviation};
   if (gradesMode) {
     s.minimum = 1;
     s.maximum = 5;
+    s.range = 4;
   }
-  s.range = s.maximum - s.minimum;
-  double sum = 0;
-  for (const double v : values) sum += v;
-  s.mean = sum / s.count;
-  double squares = 0;
-  for (const double v : values) squares += (v - s.mean) * (v - s.mean);
-  s.deviation = std::sqrt(squares / s.count);
   return s;
 }
 

@@ -97,11 +97,9 @@ bool isConsistent(const StatsTable& table, int valueIndex) {
                      [first](int count) { return count == first; });
 }
 
-namespace {
-
 // Two passes over the values: the squares are summed around the mean, so the deviation of a
 // constant column is exactly 0 and large values do not cancel each other out.
-ColumnSummary summarise(const std::vector<double>& used) {
+ColumnSummary summariseValues(const std::vector<double>& used) {
   ColumnSummary s;
   s.count = static_cast<int>(used.size());
   s.minimum = s.maximum = used.front();
@@ -119,15 +117,13 @@ ColumnSummary summarise(const std::vector<double>& used) {
   return s;
 }
 
-}  // namespace
-
 std::optional<ColumnSummary> columnStatistics(const std::vector<double>& values) {
   std::vector<double> used;
   used.reserve(values.size());
   for (const double v : values)
     if (!isMissing(v)) used.push_back(v);
   if (used.empty()) return std::nullopt;
-  return summarise(used);
+  return summariseValues(used);
 }
 
 std::optional<PairSummary> pairStatistics(const std::vector<double>& x,

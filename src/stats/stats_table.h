@@ -73,6 +73,8 @@ struct PairSummary {
   double intercept = 0;
 };
 
+// Statistics of values that are all present (at least one): no mark is read as missing.
+ColumnSummary summariseValues(const std::vector<double>& values);
 std::optional<ColumnSummary> columnStatistics(const std::vector<double>& values);
 // Both columns must be of equal length; nothing without a complete pair.
 std::optional<PairSummary> pairStatistics(const std::vector<double>& x,
