@@ -42,7 +42,7 @@ int outputFontSize(const GradesContext& c) {
 }
 
 // The steps every command starts with: the database check, the header choice, the chart reset
-// and the separator of line 1. Nothing when the command ends here.
+// and the separator of line 1, which becomes the list's. Nothing when the command ends here.
 std::optional<char32_t> begin(GradesContext& c, int minimumLines) {
   TextEditor& editor = c.ports.editor;
   StatsState& state = c.stats;
@@ -59,7 +59,10 @@ std::optional<char32_t> begin(GradesContext& c, int minimumLines) {
   }
   resetChart(state, c.ports.chart);
   const auto separator = tableSeparator(editor.line(0));
-  if (separator) state.lastReading = {*separator, state.headerAndMargin};
+  if (separator) {
+    state.lastReading = {*separator, state.headerAndMargin};
+    c.db.list.detectedSeparator = *separator;
+  }
   return separator;
 }
 
@@ -114,7 +117,6 @@ void statistics1Command(GradesContext& c) {
   const auto separator = begin(c, 2);
   if (!separator) return;
   const char32_t sep = *separator;
-  list.detectedSeparator = sep;
   const bool margin = state.headerAndMargin;
   const bool schoolMarks = list.table.schoolMarks;
   const int fieldCount = static_cast<int>(trimmedSplit(editor.line(0), sep).size());
@@ -196,7 +198,6 @@ void statistics2Command(GradesContext& c) {
   const auto separator = begin(c, 1);
   if (!separator) return;
   const char32_t sep = *separator;
-  list.detectedSeparator = sep;
   const bool margin = state.headerAndMargin;
   const bool schoolMarks = list.table.schoolMarks;
   const int fieldCount = static_cast<int>(trimmedSplit(editor.line(0), sep).size());
@@ -274,7 +275,6 @@ void statisticsNCommand(GradesContext& c) {
   const auto separator = begin(c, 1);
   if (!separator) return;
   const char32_t sep = *separator;
-  list.detectedSeparator = sep;
 
   auto read = readTableRegion(c, sep, state.headerAndMargin, PrintOrientationMode::NDimensional);
   if (!read) return;
