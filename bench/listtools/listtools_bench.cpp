@@ -87,7 +87,9 @@ struct Window {
   QuietCursor cursor;
   RandomSource random;
   VariableTable variables;
-  ListToolsContext c{state, listView, dialogs, cursor, folder, {folder, folder}, random, variables};
+  RecordingPrinter printer;
+  ListToolsContext c{state,  listView,  dialogs, cursor, folder, {folder, folder},
+                     random, variables, printer};
 };
 
 void BM_LoadList(benchmark::State& st) {

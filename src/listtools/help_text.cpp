@@ -69,6 +69,7 @@ const std::vector<Text>& listToolsHelp() {
       U" Die Maske (Edit) zeigt einen Datensatz Feld für Feld.",
       U" [<<] [<] [>] [>>] blättern, New fügt einen leeren Datensatz an,",
       U" Write speichert die Felder in der Liste, Exit schließt die Maske.",
+      U" Print druckt den Datensatz, <<Help>> zeigt die Struktur der Liste.",
       U" Enter springt zum nächsten Feld.",
       U"",
       U" Neue Liste (NewList): Anzahl der Felder, dann für jedes Feld Name,",

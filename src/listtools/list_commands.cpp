@@ -8,6 +8,7 @@
 #include "csvlist/layout.h"
 #include "csvlist/selection.h"
 #include "listtools/list_files.h"
+#include "listtools/list_keys.h"
 #include "listtools/list_text.h"
 #include "listtools/structure.h"
 #include "window/folders.h"
@@ -102,6 +103,12 @@ void deleteRecord(ListToolsContext& c) {
   analyseStructure(c);
   goTo(c, 1, 1);
   takeBackup(c);
+}
+
+void showStructure(ListToolsContext& c) {
+  if (!listReady(c)) return;
+  analyseStructure(c);
+  toggleInfoWindow(c);
 }
 
 void toggleHelp(ListToolsContext& c) {

@@ -18,6 +18,9 @@ void appendRecord(ListToolsContext& c);
 // [ - ]: after the question, deletes the line the user names.
 void deleteRecord(ListToolsContext& c);
 
+// "Struc.": the structure analysed afresh, then the info window shown with it, or hidden.
+void showStructure(ListToolsContext& c);
+
 // "Help on/off".
 void toggleHelp(ListToolsContext& c);
 // "Ordner": the demo folder or the start folder becomes the working folder.

@@ -6,6 +6,7 @@
 #include "csvlist/layout.h"
 #include "csvlist/padded_marks.h"
 #include "listtools/column_operations.h"
+#include "listtools/list_printing.h"
 #include "listtools/list_text.h"
 #include "listtools/structure.h"
 
@@ -59,6 +60,9 @@ void functionKey(ListToolsContext& c, int number) {
   switch (number) {
     case 1:
       if (present) toggleInfoWindow(c);
+      break;
+    case 2:
+      if (s.view.infoShown) printInfoWindow(c);
       break;
     case 3:
       if (present) searchColumnAgain(c);

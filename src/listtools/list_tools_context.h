@@ -11,6 +11,7 @@
 #include "listtools/list_tools_state.h"
 #include "ui/ports/dialogs.h"
 #include "ui/ports/key_state.h"
+#include "ui/ports/printer.h"
 #include "ui/ports/text_editor.h"
 
 namespace korvale {
@@ -32,6 +33,7 @@ struct ListToolsContext {
   // The random values of "Random FX" and the variables the formulas of "Replace FX" read.
   RandomSource& random;
   const VariableTable& variables;
+  Printer& printer;
 };
 
 // The controls that can hold the input focus besides the list view (whose name is empty).

@@ -8,6 +8,7 @@
 #include "listtools/list_commands.h"
 #include "listtools/list_files.h"
 #include "listtools/list_keys.h"
+#include "listtools/list_printing.h"
 #include "listtools/list_tools_window.h"
 #include "listtools/new_list.h"
 #include "listtools/projection.h"
@@ -53,6 +54,7 @@ std::vector<Control> ListToolsWindow::maskControls() const {
       button("maskPrevious", U"[<]", shown, step(MaskStep::Previous)),
       button("maskNext", U"[>]", shown, step(MaskStep::Next)),
       button("maskLast", U"[>>]", shown, step(MaskStep::Last)),
+      button("maskPrint", U"Print", shown, run(printMaskRecord)),
       button("maskNew", U"New", shown, run(maskNew)),
       button("maskWrite", U"Write", shown, run(maskWrite)),
       button("maskExit", U"Exit", shown, run(maskExit)),
@@ -157,6 +159,7 @@ std::vector<Control> ListToolsWindow::leftColumn() const {
           discarding("clear", U"Clear", clearList),
           left("edit", U"Edit", editRecord),
           left("header", U"Header", toggleHeaderEditor),
+          left("structure", U"Struc.", showStructure),
           left("separator", U"Separ.", exchangeSeparator),
           left("compress", U"Compress", compressList),
           left("expand", U"Expand", expandList),
@@ -175,6 +178,7 @@ std::vector<Control> ListToolsWindow::leftColumn() const {
           left("restore", U"Restore", restoreList),
           left("statistics", U"Statistik", columnStatistics),
           left("printerSetup", U"P-Setup", printerSetup),
+          left("print", U"Print", printListLines),
           left("save", U"Save", saveList),
           exit};
 }
@@ -222,8 +226,9 @@ std::vector<Panel> ListToolsWindow::panels() const {
   Panel mask{P::Edits, "mask", U"Maskeneditor", state_.mask.shown, true, fixed};
   mask.rowsOfControls = {{"maskFirst", "maskPrevious"},
                          {"maskNext", "maskLast"},
-                         {"maskNew", "maskWrite"},
-                         {"maskExit", "maskHelp"}};
+                         {"maskPrint", "maskNew"},
+                         {"maskWrite", "maskExit"},
+                         {"maskHelp"}};
   for (int k = 1; k <= kMaxMaskRows; ++k)
     mask.rowsOfControls.push_back({listfocus::maskEdit(k) + "Label", listfocus::maskEdit(k)});
   mask.rowsOfControls.push_back({"maskEnd"});

@@ -5,6 +5,7 @@
 #include "listtools/list_commands.h"
 #include "listtools/list_files.h"
 #include "listtools/list_keys.h"
+#include "listtools/list_printing.h"
 #include "listtools/new_list.h"
 #include "listtools/structure.h"
 
@@ -23,7 +24,7 @@ constexpr int kInfoWidth = 280;
 ListToolsWindow::ListToolsWindow(ListToolsPorts ports)
     : ports_(std::move(ports)), c_{state_,        ports_.listView,      ports_.dialogs,
                                    ports_.cursor, ports_.workingFolder, ports_.folders,
-                                   ports_.random, ports_.variables} {
+                                   ports_.random, ports_.variables,     ports_.printer} {
   Screen screen = ports_.screen;
   // The toolkit scales point sizes to the screen's resolution itself.
   screen.dpi = 96;
@@ -64,6 +65,13 @@ void ListToolsWindow::fileDropped(const Path& path) {
 
 bool ListToolsWindow::mayClose() {
   return state_.list.typing.mayDiscard(ports_.dialogs);
+}
+
+void ListToolsWindow::panelDoubleClicked(const std::string& panel) {
+  if (panel != "help") return;
+  act([](ListToolsContext& c) {
+    if (c.state.view.helpShown) printHelpText(c);
+  });
 }
 
 void ListToolsWindow::exitWindow(ListToolsContext& c) {
@@ -134,9 +142,10 @@ void ListToolsWindow::textRightClicked() {
 std::unique_ptr<Window> makeListTools(WindowServices& s) {
   Platform& p = s.platform();
   const AppPaths& paths = s.paths();
-  return std::make_unique<ListToolsWindow>(ListToolsPorts{
-      s.newEditor(), p.dialogs(), p.cursor(), p.shell(), s.host(), s.workingFolder().path,
-      FolderChoice{paths.demoFolder, paths.startFolder}, p.screen(), s.random(), s.variables()});
+  return std::make_unique<ListToolsWindow>(
+      ListToolsPorts{s.newEditor(), p.dialogs(), p.cursor(), p.shell(), s.host(),
+                     s.workingFolder().path, FolderChoice{paths.demoFolder, paths.startFolder},
+                     p.screen(), s.random(), s.variables(), p.printer()});
 }
 
 }  // namespace korvale

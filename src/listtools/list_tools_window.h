@@ -28,6 +28,7 @@ struct ListToolsPorts {
   Screen screen;
   RandomSource& random;
   const VariableTable& variables;
+  Printer& printer;
 };
 
 // The mask holds a row for each field a list can have.
@@ -60,6 +61,8 @@ class ListToolsWindow : public Window {
   void fileDropped(const Path& path) override;
   // Typing that closing would lose is asked about first.
   bool mayClose() override;
+  // A double click on the help window prints it.
+  void panelDoubleClicked(const std::string& panel) override;
 
   const ListToolsState& state() const { return state_; }
 

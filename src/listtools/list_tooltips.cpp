@@ -19,6 +19,7 @@ std::vector<std::pair<std::string, Text>> ListToolsWindow::tooltips() const {
       {"maskPrevious", U"Zum vorigen Datensatz"},
       {"maskNext", U"Zum nächsten Datensatz"},
       {"maskLast", U"Zum letzten Datensatz"},
+      {"maskPrint", U"Den Datensatz drucken"},
       {"maskNew", U"Neuen Datensatz anlegen"},
       {"maskWrite", U"Die Felder in die Liste schreiben"},
       {"maskExit", U"Die Maske schließen"},

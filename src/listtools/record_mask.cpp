@@ -24,13 +24,13 @@ void focusFirstEdit(ListToolsContext& c) {
   c.state.view.focus = listfocus::maskEdit(1);
 }
 
+}  // namespace
+
 bool waitingForWrite(ListToolsContext& c) {
   if (!c.state.mask.recordPending && !c.state.mask.entry) return false;
   c.dialogs.message(kWriteFirst);
   return true;
 }
-
-}  // namespace
 
 Text maskCaption(const ListStructure& structure, int field) {
   return U"[" + intToText(field) + U"] " + structure.field(field).name;

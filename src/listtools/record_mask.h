@@ -16,6 +16,10 @@ Text maskCaption(const ListStructure& structure, int field);
 // opens empty, waiting for New.
 void editRecord(ListToolsContext& c);
 
+// True, after saying "Zuerst neuen Datensatz schreiben !", while a new record waits for Write or
+// a new list's mask waits for New: the mask's other buttons rest meanwhile.
+bool waitingForWrite(ListToolsContext& c);
+
 enum class MaskStep { First, Previous, Next, Last };
 // [<<] [<] [>] [>>] of the mask.
 void maskNavigate(ListToolsContext& c, MaskStep step);

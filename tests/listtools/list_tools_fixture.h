@@ -54,9 +54,10 @@ class ListToolsTest : public ::testing::Test {
   TestCursor cursor;
   RandomSource random;
   VariableTable variables;
+  RecordingPrinter printer;
   ListToolsContext c{state,  editor,        dialogs,
                      cursor, workingFolder, {folder / "demo", folder.path()},
-                     random, variables};
+                     random, variables,     printer};
 };
 
 }  // namespace korvale

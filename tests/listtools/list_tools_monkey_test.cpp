@@ -29,7 +29,7 @@ struct RandomWindow {
   RandomWindow(Dialogs& dialogs, const Path& folder, FolderChoice folders)
       : workingFolder(folder),
         window(ListToolsPorts{listView, dialogs, cursor, shell, host, workingFolder,
-                              std::move(folders), Screen{}, randomValues, variables}) {
+                              std::move(folders), Screen{}, randomValues, variables, printer}) {
     window.opened();
   }
 
@@ -40,6 +40,7 @@ struct RandomWindow {
   Path workingFolder;
   RandomSource randomValues;
   VariableTable variables;
+  RecordingPrinter printer;
   ListToolsWindow window;
 };
 
