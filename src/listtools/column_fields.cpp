@@ -1,5 +1,7 @@
 #include "listtools/column_fields.h"
 
+#include <algorithm>
+
 #include "base/numbers.h"
 #include "base/text_routines.h"
 #include "listtools/list_files.h"
@@ -82,18 +84,44 @@ Text withInsertedField(const Text& line, char32_t separator, int field, const Te
   return joinFields(fields, separator);
 }
 
+namespace {
+
+// Where a place in the list view stands once it shows `lines`, as setRecordLines keeps it.
+TextPos inside(const std::vector<Text>& lines, TextPos p) {
+  const int last = std::max(static_cast<int>(lines.size()) - 1, 0);
+  p.line = std::clamp(p.line, 0, last);
+  const auto line = static_cast<std::size_t>(p.line);
+  p.column =
+      std::clamp(p.column, 0, line < lines.size() ? static_cast<int>(lines[line].size()) : 0);
+  return p;
+}
+
+}  // namespace
+
 void reexpand(ListToolsContext& c) {
   if (!columnOperationReady(c)) return;
+  showReexpanded(c, recordLines(c));
+}
+
+void showReexpanded(ListToolsContext& c, std::vector<Text> lines) {
+  // One empty line is no text at all in the list view.
+  if (!listCommandsFree(c.state) || lines.empty() || (lines.size() == 1 && lines[0].empty())) {
+    setRecordLines(c, lines);
+    return;
+  }
   const char32_t separator = c.state.settings.separator;
   BusyCursor busy(c.cursor);
-  std::vector<Text> lines = recordLines(c);
+  // The work is done on the lines in hand; the caret and the mark end where showing each step
+  // would have put them: on the compressed lines at the latest, which are the shortest.
+  TextPos anchor = inside(lines, c.listView.anchor());
+  TextPos caret = inside(lines, c.listView.caret());
   compressRecords(lines, separator);
-  setRecordLines(c, lines);
-  analyseStructure(c);
-  lines = recordLines(c);
+  anchor = inside(lines, anchor);
+  caret = inside(lines, caret);
+  analyseStructure(c, lines);
   expandRecords(lines, separator, Text());
-  setRecordLines(c, lines);
-  analyseStructure(c);
+  showRecordLines(c, lines, anchor, caret);
+  if (analyseStructure(c, lines)) setRecordLines(c, lines);
 }
 
 void CaretMemory::restore(ListToolsContext& c) const {

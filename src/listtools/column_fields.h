@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "base/text.h"
 #include "listtools/list_tools_context.h"
@@ -45,6 +46,9 @@ Text withInsertedField(const Text& line, char32_t separator, int field, const Te
 // Every record compressed, the structure analysed, every record expanded without extra blank
 // and the structure analysed again: lengths and types follow the data.
 void reexpand(ListToolsContext& c);
+// The same on records in hand, which the list view then shows (unchanged when they are no text or
+// while the mask or a projection is shown).
+void showReexpanded(ListToolsContext& c, std::vector<Text> lines);
 
 // The caret before an operation, put back afterwards.
 class CaretMemory {

@@ -11,8 +11,11 @@ std::vector<Text> recordLines(const ListToolsContext& c) {
 }
 
 void setRecordLines(ListToolsContext& c, const std::vector<Text>& lines) {
-  const TextPos anchor = c.listView.anchor();
-  const TextPos caret = c.listView.caret();
+  showRecordLines(c, lines, c.listView.anchor(), c.listView.caret());
+}
+
+void showRecordLines(ListToolsContext& c, const std::vector<Text>& lines, TextPos anchor,
+                     TextPos caret) {
   c.listView.setLines(lines);
   const int last = std::max(c.listView.lineCount() - 1, 0);
   auto inside = [&](TextPos p) {
@@ -24,7 +27,11 @@ void setRecordLines(ListToolsContext& c, const std::vector<Text>& lines) {
 }
 
 void takeBackup(ListToolsContext& c) {
-  c.state.list.backup = recordLines(c);
+  takeBackup(c, recordLines(c));
+}
+
+void takeBackup(ListToolsContext& c, std::vector<Text> records) {
+  c.state.list.backup = std::move(records);
   c.state.list.backupSeparator = c.state.settings.separator;
 }
 

@@ -57,9 +57,14 @@ inline const std::string kSelectRun = "selectRun";
 // the caret where it was, inside the new text.
 std::vector<Text> recordLines(const ListToolsContext& c);
 void setRecordLines(ListToolsContext& c, const std::vector<Text>& lines);
+// The same with the caret and the mark's other end put at these places, as far as they are inside.
+void showRecordLines(ListToolsContext& c, const std::vector<Text>& lines, TextPos anchor,
+                     TextPos caret);
 
 // The records as they stand become what Restore brings back.
 void takeBackup(ListToolsContext& c);
+// The same with the records in hand.
+void takeBackup(ListToolsContext& c, std::vector<Text> records);
 
 // Bold "Courier New" in the window's size: every text of the window, so padded fields line up.
 CharFormat listFormat(const ListSettings& settings);

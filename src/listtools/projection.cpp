@@ -17,7 +17,7 @@ void startProjection(ListToolsContext& c) {
   p.fields.clear();
   const std::vector<Text> full = recordLines(c);
   s.structure.recordCount = static_cast<int>(full.size());
-  takeBackup(c);
+  takeBackup(c, full);
   const auto count = static_cast<int>(splitFields(s.list.headerEditor, separator).size());
   Text fullList;
   for (int k = 1; k <= count; ++k) fullList += (k > 1 ? U"," : U"") + intToText(k);
@@ -44,21 +44,32 @@ void startProjection(ListToolsContext& c) {
 
   std::vector<Text> lines;
   lines.reserve(full.size());
+  std::vector<std::size_t> separators;
   for (const Text& record : full) {
+    // Each record is searched for its separators once, not once for every field.
+    separators.clear();
+    for (std::size_t i = 0; i < record.size(); ++i)
+      if (record[i] == separator) separators.push_back(i);
     Text line;
     for (const int field : p.fields) {
       const ListField& f = s.structure.field(field);
-      const Text value = fieldText(record, separator, field);
+      const auto k = static_cast<std::size_t>(field - 1);
+      Text value;
+      if (k == 0 || k - 1 < separators.size()) {
+        const std::size_t start = k == 0 ? 0 : separators[k - 1] + 1;
+        const std::size_t end = k < separators.size() ? separators[k] : record.size();
+        value = record.substr(start, end - start);
+      }
       line += (f.type == 'T' ? padRight(value, f.length) : padLeft(value, f.length)) + separator;
     }
-    lines.push_back(line);
+    lines.push_back(std::move(line));
   }
-  setRecordLines(c, lines);
   p.header.clear();
   for (const int field : p.fields)
     p.header += fieldText(s.list.headerStrip, separator, field) + separator;
   s.list.headerStrip = p.header;
   if (entry != fullList) {
+    setRecordLines(c, lines);
     c.dialogs.message(
         U"Bei Datenprojektionen ist nur die Operation <Print> möglich.\r"
         U"Die Datenprojektionen werden mit <View> wieder aufgehoben.");
@@ -66,7 +77,7 @@ void startProjection(ListToolsContext& c) {
     return;
   }
   p.reset();
-  reexpand(c);
+  showReexpanded(c, std::move(lines));
 }
 
 void endProjection(ListToolsContext& c) {
@@ -83,9 +94,8 @@ void endProjection(ListToolsContext& c) {
           endsWith(value, Text(1, separator)) ? value.substr(0, value.size() - 1) : value);
     }
   }
-  setRecordLines(c, lines);
   p.reset();
-  reexpand(c);
+  showReexpanded(c, std::move(lines));
 }
 
 }  // namespace

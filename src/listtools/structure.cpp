@@ -64,7 +64,11 @@ char fieldTypeOf(const Text& value) {
   return v.find(U'.') != Text::npos ? 'N' : 'I';
 }
 
-void analyseStructure(ListToolsContext& c) {
+namespace {
+
+// The names from the header editor; false when the records are not to be read (a new list's
+// mask waiting for New, or a new list's structure, which gives lengths and types itself).
+bool analyseHeader(ListToolsContext& c) {
   ListToolsState& s = c.state;
   const char32_t sep = s.settings.separator;
   s.list.headerString = trim(s.list.headerEditor);
@@ -82,7 +86,7 @@ void analyseStructure(ListToolsContext& c) {
     fields[i].length = st.fields[i].length;
   }
   st.fields = std::move(fields);
-  if (s.mask.entry && !s.newList.mode) return;
+  if (s.mask.entry && !s.newList.mode) return false;
 
   if (s.newList.mode) {
     st.recordCount = 0;
@@ -92,10 +96,16 @@ void analyseStructure(ListToolsContext& c) {
       st.fields[i].length = planned.length;
     }
     refreshHeaderStrip(c);
-    return;
+    return false;
   }
+  return true;
+}
 
-  std::vector<Text> lines = recordLines(c);
+// Lengths, types and grades mode from the records; true when absent marks in `lines` changed.
+bool analyseRecords(ListToolsContext& c, std::vector<Text>& lines) {
+  ListToolsState& s = c.state;
+  const char32_t sep = s.settings.separator;
+  ListStructure& st = s.structure;
   st.recordCount = static_cast<int>(lines.size());
   std::vector<int> lengths(st.fields.size(), 0);
   for (const Text& line : lines) measure(line, sep, lengths);
@@ -105,9 +115,25 @@ void analyseStructure(ListToolsContext& c) {
     st.fields[i].type = i < first.size() ? fieldTypeOf(first[i]) : 'T';
   }
   st.gradesMode = isGradesList(st);
-  if (st.gradesMode && convertPaddedMarks(lines, U"0", U"a") > 0) setRecordLines(c, lines);
+  return st.gradesMode && convertPaddedMarks(lines, U"0", U"a") > 0;
+}
+
+}  // namespace
+
+void analyseStructure(ListToolsContext& c) {
+  if (!analyseHeader(c)) return;
+  std::vector<Text> lines = recordLines(c);
+  if (analyseRecords(c, lines)) setRecordLines(c, lines);
   refreshCountLabel(c);
   refreshHeaderStrip(c);
+}
+
+bool analyseStructure(ListToolsContext& c, std::vector<Text>& lines) {
+  if (!analyseHeader(c)) return false;
+  const bool changed = analyseRecords(c, lines);
+  refreshCountLabel(c);
+  refreshHeaderStrip(c);
+  return changed;
 }
 
 void refreshHeaderStrip(ListToolsContext& c) {

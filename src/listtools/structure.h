@@ -17,6 +17,9 @@ char fieldTypeOf(const Text& value);
 // records (in new-list mode lengths and types from the new structure). In grades mode the
 // absent marks "0" of the records show as "a". Sets the count label, refreshes the header strip.
 void analyseStructure(ListToolsContext& c);
+// The same on records in hand instead of the list view's; true when it changed absent marks in
+// `lines`, which the caller then shows.
+bool analyseStructure(ListToolsContext& c, std::vector<Text>& lines);
 
 // The names padded to their field lengths; list view and header strip become read-only.
 void refreshHeaderStrip(ListToolsContext& c);
