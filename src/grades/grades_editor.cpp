@@ -235,7 +235,7 @@ std::vector<Control> GradesEditor::controls() const {
        nullptr,
        nullptr,
        Control::Place::Top,
-       {U"Arial", 12, false}},
+       {U"Arial", static_cast<int>(12 * textZoom() + 0.5), false}},
       {K::Label, "status", c_.statusLine, true, true, nullptr},
       {K::Label, "file", c_.document.label, true, true, nullptr},
       {K::Button, "first", U"|<<", true, true, [self] { caretTo(self->c_, 1, 1); }},
@@ -267,6 +267,11 @@ int GradesEditor::fontSize() const {
   Screen screen = c_.ports.screen;
   screen.dpi = 96;
   return gradesScreenFit(screen).windowFontSize;
+}
+
+double GradesEditor::textZoom() const {
+  // The table grows with the window's font, so it stays the largest text on a larger screen.
+  return fontSize() / static_cast<double>(kGradesDesignFontSize);
 }
 
 std::vector<Panel> GradesEditor::panels() const {

@@ -28,6 +28,7 @@ class GradesEditor : public Window {
   }
   std::uint32_t background() const override { return 0x506478; }
   int fontSize() const override;
+  double textZoom() const override;
   std::vector<Control> controls() const override;
   std::vector<std::pair<std::string, Text>> tooltips() const override {
     return {{"first", U"Zum Anfang des Textes"},

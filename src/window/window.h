@@ -180,6 +180,9 @@ class Window {
   virtual std::uint32_t background() const = 0;  // 0xRRGGBB
   // The point size of the window's own font; 0 keeps the toolkit's.
   virtual int fontSize() const { return 0; }
+  // How many times as large as its point sizes the main text is shown: a window whose controls
+  // grow with the screen shows its text in proportion. Saving and printing keep the sizes.
+  virtual double textZoom() const { return 1.0; }
   // The size in pixels of a window that opens at its own size; 0 x 0 opens it maximised.
   virtual Rect size() const { return {}; }
 

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QUrl>
 #include <cstdlib>
@@ -97,6 +98,18 @@ TEST_F(DesktopView, MenusShowAccessKeysShortcutsAndCheckMarks) {
   lock->setChecked(false);
   platform.refreshAll();
   EXPECT_TRUE(lock->isChecked());
+}
+
+// The window's controls grow with the screen; the text grows with them, and the menu bar keeps
+// the desktop's font as in every other program.
+TEST_F(DesktopView, TheTextGrowsWithTheWindowAndTheMenuBarKeepsTheDesktopsFont) {
+  EXPECT_EQ(grades->menuBar()->font().family(), QApplication::font().family());
+  EXPECT_EQ(grades->menuBar()->font().pointSize(), QApplication::font().pointSize());
+  typeKey(edit, Qt::Key_X, QStringLiteral("x"));
+  const double shown =
+      edit->document()->firstBlock().begin().fragment().charFormat().fontPointSize();
+  // The letter font is 14 points on a screen of the window's design size, where its font is 10.
+  EXPECT_DOUBLE_EQ(shown, 14 * grades->font().pointSize() / 10.0);
 }
 
 TEST_F(DesktopView, F10OpensTheMenuBarAndTheStartPanelsTakeTheKeyboard) {

@@ -1,10 +1,15 @@
 #include "ui/qt/qt_text_editor.h"
 
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextFragment>
 #include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
 
 #include "ui/qt/qt_text.h"
 
@@ -12,10 +17,10 @@ namespace korvale {
 
 namespace {
 
-QTextCharFormat toQtFormat(const CharFormat& f) {
+QTextCharFormat toQtFormat(const CharFormat& f, double zoom) {
   QTextCharFormat q;
   q.setFontFamilies({toQt(f.font)});
-  q.setFontPointSize(f.size);
+  q.setFontPointSize(f.size * zoom);
   q.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
   q.setFontItalic(f.italic);
   q.setFontUnderline(f.underline);
@@ -25,12 +30,14 @@ QTextCharFormat toQtFormat(const CharFormat& f) {
   return q;
 }
 
-CharFormat fromQtFormat(const QTextCharFormat& q, const QFont& fallback) {
+CharFormat fromQtFormat(const QTextCharFormat& q, const QFont& fallback, double zoom) {
   CharFormat f;
   const QStringList families = q.fontFamilies().toStringList();
   f.font = fromQt(families.isEmpty() ? fallback.family() : families.first());
   const double size = q.fontPointSize();
-  f.size = size > 0 ? static_cast<int>(size + 0.5) : fallback.pointSize();
+  f.size = size > 0                    ? static_cast<int>(size / zoom + 0.5)
+           : fallback.pointSizeF() > 0 ? static_cast<int>(fallback.pointSizeF() / zoom + 0.5)
+                                       : fallback.pointSize();
   f.bold = q.fontWeight() >= QFont::Bold;
   f.italic = q.fontItalic();
   f.underline = q.fontUnderline();
@@ -86,9 +93,48 @@ void insertText(QTextCursor& cursor, const Text& text, const QTextCharFormat& fo
   if (!text.empty()) cursor.insertText(toQt(text), format);
 }
 
+// A text shown larger than its sizes hands other programs the sizes themselves when it is
+// copied or dragged out.
+class ZoomedTextEdit : public QTextEdit {
+ public:
+  double zoom = 1.0;
+
+ protected:
+  QMimeData* createMimeDataFromSelection() const override {
+    if (zoom == 1.0) return QTextEdit::createMimeDataFromSelection();
+    const QTextDocumentFragment selection = textCursor().selection();
+    QTextDocument copy;
+    QTextCursor(&copy).insertFragment(selection);
+    // The runs are gathered first: setting a format may merge the fragments being walked.
+    std::vector<std::pair<QTextFragment, QTextCharFormat>> runs;
+    for (QTextBlock block = copy.begin(); block.isValid(); block = block.next()) {
+      for (auto it = block.begin(); !it.atEnd(); ++it) {
+        QTextCharFormat format = it.fragment().charFormat();
+        if (format.fontPointSize() <= 0) continue;
+        format.setFontPointSize(std::round(format.fontPointSize() / zoom));
+        runs.emplace_back(it.fragment(), format);
+      }
+    }
+    for (const auto& [fragment, format] : runs) {
+      QTextCursor run(&copy);
+      run.setPosition(fragment.position());
+      run.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+      run.setCharFormat(format);
+    }
+    // Qt's own mime data would write its HTML from the shown sizes when it is asked for it.
+    auto* data = new QMimeData;
+    data->setText(selection.toPlainText());
+    data->setHtml(copy.toHtml());
+    return data;
+  }
+};
+
+// Tab stops keep their place among the characters at any zoom.
+constexpr double kTabStopPixels = 80.0;
+
 }  // namespace
 
-QtTextEditor::QtTextEditor() : edit_(new QTextEdit) {
+QtTextEditor::QtTextEditor() : edit_(new ZoomedTextEdit) {
   edit_->setAcceptRichText(false);
   edit_->setLineWrapMode(QTextEdit::NoWrap);
   watch_ = QObject::connect(edit_, &QObject::destroyed, [this] { edit_ = nullptr; });
@@ -107,7 +153,7 @@ RichText QtTextEditor::richText() const {
   for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
     if (!first) {
       rt.text += '\n';
-      rt.runs.push_back({1, fromQtFormat(block.charFormat(), fallback)});
+      rt.runs.push_back({1, fromQtFormat(block.charFormat(), fallback, zoom_)});
     }
     first = false;
     rt.alignments.push_back(fromQtAlignment(block.blockFormat().alignment()));
@@ -116,7 +162,7 @@ RichText QtTextEditor::richText() const {
       if (!fragment.isValid()) continue;
       const Text piece = fromQt(fragment.text());
       rt.text += piece;
-      rt.runs.push_back({piece.size(), fromQtFormat(fragment.charFormat(), fallback)});
+      rt.runs.push_back({piece.size(), fromQtFormat(fragment.charFormat(), fallback, zoom_)});
     }
   }
   if (rt.text.empty()) return RichText();
@@ -149,11 +195,11 @@ void QtTextEditor::setRichText(const RichText& content) {
   for (const FormatRun& run : content.runs) {
     if (offset >= content.text.size()) break;
     const std::size_t len = std::min(run.length, content.text.size() - offset);
-    insertText(cursor, content.text.substr(offset, len), toQtFormat(run.format));
+    insertText(cursor, content.text.substr(offset, len), toQtFormat(run.format, zoom_));
     offset += len;
   }
   if (offset < content.text.size())
-    insertText(cursor, content.text.substr(offset), toQtFormat(typing_));
+    insertText(cursor, content.text.substr(offset), toQtFormat(typing_, zoom_));
   if (!content.alignments.empty()) {
     int line = 0;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next(), ++line) {
@@ -172,7 +218,7 @@ void QtTextEditor::setRichText(const RichText& content) {
   if (ours) delete old;
   QTextCursor start(doc);
   edit_->setTextCursor(start);
-  edit_->setCurrentCharFormat(toQtFormat(typing_));
+  edit_->setCurrentCharFormat(toQtFormat(typing_, zoom_));
 }
 
 int QtTextEditor::lineCount() const {
@@ -207,7 +253,7 @@ void QtTextEditor::replaceRange(TextPos from, TextPos to, const Text& text) {
   cursor.setPosition(position(to), QTextCursor::KeepAnchor);
   cursor.beginEditBlock();
   cursor.removeSelectedText();
-  insertText(cursor, text, toQtFormat(typing_));
+  insertText(cursor, text, toQtFormat(typing_, zoom_));
   cursor.endEditBlock();
   edit_->setTextCursor(cursor);
 }
@@ -216,7 +262,7 @@ void QtTextEditor::applyFormat(TextPos from, TextPos to, const CharFormat& forma
   QTextCursor cursor(edit_->document());
   cursor.setPosition(position(from));
   cursor.setPosition(position(to), QTextCursor::KeepAnchor);
-  cursor.setCharFormat(toQtFormat(format));
+  cursor.setCharFormat(toQtFormat(format, zoom_));
 }
 
 CharFormat QtTextEditor::formatAt(TextPos pos) const {
@@ -226,12 +272,12 @@ CharFormat QtTextEditor::formatAt(TextPos pos) const {
   // A cursor reports the format of the character before it.
   const QTextBlock block = edit_->document()->findBlock(p);
   cursor.setPosition(p < block.position() + block.length() - 1 ? p + 1 : p);
-  return fromQtFormat(cursor.charFormat(), edit_->document()->defaultFont());
+  return fromQtFormat(cursor.charFormat(), edit_->document()->defaultFont(), zoom_);
 }
 
 void QtTextEditor::setTypingFormat(const CharFormat& format) {
   typing_ = format;
-  edit_->setCurrentCharFormat(toQtFormat(format));
+  edit_->setCurrentCharFormat(toQtFormat(format, zoom_));
 }
 
 TextPos QtTextEditor::caret() const {
@@ -259,6 +305,23 @@ void QtTextEditor::setReadOnly(bool readOnly) {
   // A locked editor still shows the caret and lets the user mark text.
   if (readOnly)
     edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+void QtTextEditor::setZoom(double zoom) {
+  if (zoom <= 0 || zoom == zoom_) return;
+  const bool filled = lineCount() > 0;
+  const RichText content = filled ? richText() : RichText();
+  const TextPos from = anchor();
+  const TextPos to = caret();
+  zoom_ = zoom;
+  static_cast<ZoomedTextEdit*>(edit_)->zoom = zoom;
+  edit_->setTabStopDistance(kTabStopPixels * zoom);
+  if (filled) {
+    setRichText(content);
+    setSelection(from, to);
+  } else {
+    edit_->setCurrentCharFormat(toQtFormat(typing_, zoom_));
+  }
 }
 
 bool QtTextEditor::canUndo() const {

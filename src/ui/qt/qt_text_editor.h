@@ -33,6 +33,11 @@ class QtTextEditor : public TextEditor {
   bool canUndo() const override;
   void undo() override;
 
+  // Shows the text `zoom` times as large as its point sizes, as the window's controls are shown
+  // larger on a larger screen; the port reads and writes the sizes themselves, so saving,
+  // printing and copying keep them.
+  void setZoom(double zoom);
+
  private:
   int position(TextPos pos) const;
   TextPos posOf(int position) const;
@@ -40,6 +45,7 @@ class QtTextEditor : public TextEditor {
   QTextEdit* edit_;  // deleted with the window that shows it, or with this port
   QMetaObject::Connection watch_;
   CharFormat typing_;
+  double zoom_ = 1.0;
 };
 
 }  // namespace korvale

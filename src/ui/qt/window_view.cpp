@@ -61,11 +61,18 @@ WindowView::WindowView(Window& window, ViewContext context)
 
   auto* central = new QWidget(this);
   setCentralWidget(central);
+  // The menu bar speaks in the desktop's font, as every program's does; only the window's own
+  // controls grow with the screen.
+  const QFont desktop = QApplication::font();
+  QFont menuFont(desktop.family(), desktop.pointSize(), desktop.weight(), desktop.italic());
+  if (desktop.pointSize() <= 0) menuFont.setPixelSize(desktop.pixelSize());
+  menuBar()->setFont(menuFont);
   buildMenus();
   buildControls(central);
   buildPanels(central);
   setAcceptDrops(true);
   if (editor_ != nullptr) {
+    editor_->setZoom(window.textZoom());
     // A change that a key, a paste or a drop made in the text is typing; the controller's own
     // changes run inside run(), which clears the mark first.
     connect(editor_->widget()->document(), &QTextDocument::contentsChanged, this, [this] {
