@@ -78,30 +78,6 @@ void appendColumn(std::vector<Text>& out, const Summary& s, const std::vector<do
   }
 }
 
-struct Regression {
-  double correlation = 0;
-  double slope = 0;
-  double intercept = 0;
-};
-
-Regression regress(const std::vector<double>& x, const std::vector<double>& y, const Summary& sx,
-                   const Summary& sy) {
-  Regression r;
-  if (x.empty()) return r;
-  double products = 0;
-  for (std::size_t i = 0; i < x.size(); ++i) products += (x[i] - sx.mean) * (y[i] - sy.mean);
-  const double covariance = products / sx.count;
-  if (sx.deviation * sy.deviation != 0) {
-    r.correlation = covariance / (sx.deviation * sy.deviation);
-    r.slope = covariance / (sx.deviation * sx.deviation);
-  } else {
-    // Two constant columns move together; a constant one says nothing about the other.
-    r.correlation = r.slope = sx.deviation == sy.deviation ? 1.0 : 0.0;
-  }
-  r.intercept = sy.mean - r.slope * sx.mean;
-  return r;
-}
-
 // The numbers of a numeric column, or nothing after a refusal.
 std::optional<int> numericColumn(ListToolsContext& c, std::optional<int> column) {
   if (!column) return std::nullopt;
@@ -125,7 +101,7 @@ std::vector<Text> statisticsLines(const StatisticsRequest& request) {
     const Summary sy = summarise(request.y->values, request.gradesMode);
     appendHeader(out, request.y->name + U"(y)");
     appendColumn(out, sy, request.y->values, classes);
-    const Regression r = regress(request.x.values, request.y->values, sx, sy);
+    const PairSummary r = pairOfValues(request.x.values, request.y->values).value_or(PairSummary());
     out.insert(out.end(), {U" ", kRule, U" "});
     out.push_back(valueLine(U"Korrelation:", r.correlation));
     out.push_back(valueLine(U"Regression: ", r.slope));

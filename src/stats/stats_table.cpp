@@ -126,16 +126,19 @@ std::optional<ColumnSummary> columnStatistics(const std::vector<double>& values)
   return summariseValues(used);
 }
 
-std::optional<PairSummary> pairStatistics(const std::vector<double>& x,
-                                          const std::vector<double>& y) {
-  // Runs for every pair of columns of the correlation matrix, so it allocates nothing.
+namespace {
+
+// Runs for every pair of columns of the correlation matrix, so it allocates nothing.
+template <class Counts>
+std::optional<PairSummary> pairOf(const std::vector<double>& x, const std::vector<double>& y,
+                                  Counts counts) {
   const std::size_t n = std::min(x.size(), y.size());
   PairSummary p;
   int used = 0;
   double sumX = 0;
   double sumY = 0;
   for (std::size_t i = 0; i < n; ++i) {
-    if (isMissing(x[i]) || isMissing(y[i])) continue;
+    if (!counts(i)) continue;
     if (used == 0) {
       p.x.minimum = p.x.maximum = x[i];
       p.y.minimum = p.y.maximum = y[i];
@@ -158,7 +161,7 @@ std::optional<PairSummary> pairStatistics(const std::vector<double>& x,
   double yy = 0;
   double xy = 0;
   for (std::size_t i = 0; i < n; ++i) {
-    if (isMissing(x[i]) || isMissing(y[i])) continue;
+    if (!counts(i)) continue;
     const double dx = x[i] - p.x.mean;
     const double dy = y[i] - p.y.mean;
     xx += dx * dx;
@@ -179,6 +182,18 @@ std::optional<PairSummary> pairStatistics(const std::vector<double>& x,
   }
   p.intercept = p.y.mean - p.slope * p.x.mean;
   return p;
+}
+
+}  // namespace
+
+std::optional<PairSummary> pairStatistics(const std::vector<double>& x,
+                                          const std::vector<double>& y) {
+  return pairOf(x, y, [&](std::size_t i) { return !isMissing(x[i]) && !isMissing(y[i]); });
+}
+
+std::optional<PairSummary> pairOfValues(const std::vector<double>& x,
+                                        const std::vector<double>& y) {
+  return pairOf(x, y, [](std::size_t) { return true; });
 }
 
 ClassEntry defaultClassEntry(const ColumnSummary& summary, bool schoolMarks) {

@@ -79,6 +79,8 @@ std::optional<ColumnSummary> columnStatistics(const std::vector<double>& values)
 // Both columns must be of equal length; nothing without a complete pair.
 std::optional<PairSummary> pairStatistics(const std::vector<double>& x,
                                           const std::vector<double>& y);
+// The same over values that are all present: no mark is read as missing.
+std::optional<PairSummary> pairOfValues(const std::vector<double>& x, const std::vector<double>& y);
 
 // The class entry "count , lower bound , width".
 struct ClassEntry {
