@@ -115,7 +115,7 @@ std::optional<FontChoice> QtDialogs::font(const FontChoice& current) {
 }
 
 bool QtDialogs::print() {
-  QPrintDialog dialog(&printer_, parent());
+  QPrintDialog dialog(&printer_.get(), parent());
   bool previewChosen = false;
   if (auto* buttons = dialog.findChild<QDialogButtonBox*>(); buttons != nullptr && preview) {
     QPushButton* button =
@@ -131,7 +131,7 @@ bool QtDialogs::print() {
 }
 
 void QtDialogs::printerSetup() {
-  QPageSetupDialog dialog(&printer_, parent());
+  QPageSetupDialog dialog(&printer_.get(), parent());
   dialog.exec();
 }
 

@@ -1,11 +1,11 @@
 // The dialogs port with Qt's message boxes, input dialog and file, font and print dialogs.
 #pragma once
 
-#include <QPrinter>
 #include <QWidget>
 #include <functional>
 
 #include "ui/ports/dialogs.h"
+#include "ui/qt/qt_printer.h"
 
 namespace korvale {
 
@@ -14,7 +14,7 @@ QString qtFileFilter(const Text& filter);
 
 class QtDialogs : public Dialogs {
  public:
-  explicit QtDialogs(QPrinter& printer) : printer_(printer) {}
+  explicit QtDialogs(PrinterOnDemand& printer) : printer_(printer) {}
 
   void message(const Text& text) override;
   void error(const Text& caption, const Text& text, Icon icon) override;
@@ -34,7 +34,7 @@ class QtDialogs : public Dialogs {
 
  private:
   QWidget* parent() const;
-  QPrinter& printer_;
+  PrinterOnDemand& printer_;
 };
 
 }  // namespace korvale

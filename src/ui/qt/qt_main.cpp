@@ -67,7 +67,7 @@ struct QtProgram::Parts {
   bool offscreen;
   QApplication qt;
   std::unique_ptr<QtPlatform> platform;
-  QPrinter pdf{QPrinter::HighResolution};
+  PrinterOnDemand pdf{QPrinter::HighResolution};
   std::unique_ptr<QtPrinter> pdfPrinter;
 };
 

@@ -2,11 +2,11 @@
 #pragma once
 
 #include <QObject>
-#include <QPrinter>
 #include <functional>
 #include <map>
 #include <memory>
 
+#include "ui/qt/qt_printer.h"
 #include "window/platform.h"
 
 namespace korvale {
@@ -58,7 +58,7 @@ class QtPlatform : public Platform {
   Clipboard& clipboard() override { return *clipboard_; }
   Shell& shell() override { return *shell_; }
   // The QPrinter the print dialogs set up.
-  QPrinter& qprinter() { return printer_; }
+  QPrinter& qprinter() { return printer_.get(); }
   Screen screen() const override;
   std::unique_ptr<TextEditor> createEditor() override;
   std::unique_ptr<Canvas> createCanvas() override;
@@ -70,7 +70,7 @@ class QtPlatform : public Platform {
  private:
   WindowView* viewFor(Window& window);
 
-  QPrinter printer_;
+  PrinterOnDemand printer_{QPrinter::ScreenResolution};
   std::unique_ptr<Dialogs> ownDialogs_;
   std::unique_ptr<QtKeyState> ownKeys_;
   std::unique_ptr<QtPrinter> ownPrinter_;

@@ -115,7 +115,11 @@ bool printJobs(QPrinter& printer, const std::vector<PrintJob>& jobs) {
 }
 
 QtPrinter::QtPrinter(QPrinter& printer, Path pdfFolder)
-    : printer_(printer), pdfFolder_(std::move(pdfFolder)) {}
+    : printer_([&printer]() -> QPrinter& { return printer; }), pdfFolder_(std::move(pdfFolder)) {}
+
+QtPrinter::QtPrinter(PrinterOnDemand& printer, Path pdfFolder)
+    : printer_([&printer]() -> QPrinter& { return printer.get(); }),
+      pdfFolder_(std::move(pdfFolder)) {}
 
 bool QtPrinter::print(const PrintJob& job) {
   if (holding_) {
@@ -126,10 +130,10 @@ bool QtPrinter::print(const PrintJob& job) {
     if (!isDirectory(pdfFolder_) && !createDirectory(pdfFolder_)) return false;
     char name[32];
     std::snprintf(name, sizeof name, "job-%03d.pdf", ++count_);
-    printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(pathToQt(pdfFolder_.join(name)));
+    printer_().setOutputFormat(QPrinter::PdfFormat);
+    printer_().setOutputFileName(pathToQt(pdfFolder_.join(name)));
   }
-  return printJobs(printer_, {job});
+  return printJobs(printer_(), {job});
 }
 
 void QtPrinter::showHeldJobs(QWidget* parent) {
@@ -138,7 +142,7 @@ void QtPrinter::showHeldJobs(QWidget* parent) {
   const std::vector<PrintJob> jobs = std::move(held_);
   held_.clear();
   // The pages are drawn for the preview and again, on the chosen printer, when it prints.
-  QPrintPreviewDialog preview(&printer_, parent);
+  QPrintPreviewDialog preview(&printer_(), parent);
   // Large enough to read a page.
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (parent != nullptr)

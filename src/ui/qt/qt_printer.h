@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QPrinter>
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "base/path.h"
@@ -12,10 +14,26 @@ class QWidget;
 
 namespace korvale {
 
+// A QPrinter made when it is first needed: asking the print system for its printers takes longer
+// than everything else the program does before its first window shows.
+class PrinterOnDemand {
+ public:
+  explicit PrinterOnDemand(QPrinter::PrinterMode mode) : mode_(mode) {}
+  QPrinter& get() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(mode_);
+    return *printer_;
+  }
+
+ private:
+  QPrinter::PrinterMode mode_;
+  std::unique_ptr<QPrinter> printer_;
+};
+
 class QtPrinter : public Printer {
  public:
   // `pdfFolder` empty: print on the printer the print dialogs set up.
   QtPrinter(QPrinter& printer, Path pdfFolder);
+  QtPrinter(PrinterOnDemand& printer, Path pdfFolder);
   bool print(const PrintJob& job) override;
 
   // The jobs of the command now running wait for showHeldJobs() instead of printing.
@@ -24,7 +42,7 @@ class QtPrinter : public Printer {
   void showHeldJobs(QWidget* parent);
 
  private:
-  QPrinter& printer_;
+  std::function<QPrinter&()> printer_;
   Path pdfFolder_;
   int count_ = 0;
   bool holding_ = false;
