@@ -96,14 +96,8 @@ void focusList(ClassContext& cx) {
 }
 
 bool printLines(ClassContext& cx, const Text& title, const std::vector<Text>& lines, int size) {
-  CharFormat font;
-  font.font = U"Courier New";
-  font.size = size;
-  font.bold = true;
-  // The lines carry their own margin of blanks; the list's rules are 82 characters wide.
-  PrintJob job{title, RichText::fromLines(lines, font)};
-  job.marginMillimetres = 10;
-  if (cx.printer.print(job)) return true;
+  // The list's rules are 82 characters wide; the narrow margin keeps them on one line.
+  if (cx.printer.print(fixedPitchJob(title, lines, size))) return true;
   showDataError(cx.dialogs);
   return false;
 }

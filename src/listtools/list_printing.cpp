@@ -16,19 +16,11 @@ constexpr int kDefaultSize = 10;
 constexpr int kSmallestSize = 6;
 constexpr int kLargestSize = 16;
 constexpr int kRecordSize = 12;
-// The lines carry their own margin of blanks, so the paper's margin stays narrow.
-constexpr int kMarginMillimetres = 10;
 
 const Text kPageBreak = Text(1, kFormFeed);
 
 void printLines(ListToolsContext& c, const Text& title, const std::vector<Text>& lines, int size) {
-  CharFormat font;
-  font.font = U"Courier New";
-  font.size = size;
-  font.bold = true;
-  PrintJob job{title, RichText::fromLines(lines, font)};
-  job.marginMillimetres = kMarginMillimetres;
-  if (!c.printer.print(job)) showDataError(c.dialogs);
+  if (!c.printer.print(fixedPitchJob(title, lines, size))) showDataError(c.dialogs);
 }
 
 // The size of the printed list: nothing for 0, an empty entry or Cancel (the printing ends);

@@ -31,6 +31,10 @@ struct PrintJob {
   bool leadingTabIsMargin = false;
 };
 
+// Lines printed in bold "Courier New" at `size` points, so padded columns line up. They carry
+// their own margin of blanks, so the paper keeps a narrow one.
+PrintJob fixedPitchJob(const Text& title, const std::vector<Text>& lines, int size);
+
 // The pages of a job's text: split at the lines that hold only a form feed.
 std::vector<std::vector<Text>> printedPages(const PrintJob& job);
 
