@@ -41,9 +41,20 @@ int outputFontSize(const GradesContext& c) {
   return c.db.displayed() ? c.tableFontSize : c.ports.editor.typingFormat().size;
 }
 
+// What the first line of the table says: its separator and how many fields it holds.
+struct FirstLine {
+  char32_t separator;
+  int fieldCount;
+};
+
+// "Spalten-Nummer von 1 bis n  (0 = Abbruch)": the prompt of the column dialogs.
+Text columnPrompt(int fieldCount) {
+  return U"Spalten-Nummer von 1 bis " + intToText(fieldCount) + U"  (0 = Abbruch)";
+}
+
 // The steps every command starts with: the database check, the header choice, the chart reset
 // and the separator of line 1, which becomes the list's. Nothing when the command ends here.
-std::optional<char32_t> begin(GradesContext& c, int minimumLines) {
+std::optional<FirstLine> begin(GradesContext& c, int minimumLines) {
   TextEditor& editor = c.ports.editor;
   StatsState& state = c.stats;
   Dialogs& dialogs = c.ports.dialogs;
@@ -59,11 +70,10 @@ std::optional<char32_t> begin(GradesContext& c, int minimumLines) {
   }
   resetChart(state, c.ports.chart);
   const auto separator = tableSeparator(editor.line(0));
-  if (separator) {
-    state.lastReading = {*separator, state.headerAndMargin};
-    c.db.list.detectedSeparator = *separator;
-  }
-  return separator;
+  if (!separator) return std::nullopt;
+  state.lastReading = {*separator, state.headerAndMargin};
+  c.db.list.detectedSeparator = *separator;
+  return FirstLine{*separator, static_cast<int>(trimmedSplit(editor.line(0), *separator).size())};
 }
 
 ExtractionOptions extractionOptions(const ListState& list, char32_t separator,
@@ -114,17 +124,14 @@ void statistics1Command(GradesContext& c) {
   ListState& list = c.db.list;
   StatsState& state = c.stats;
   Dialogs& dialogs = c.ports.dialogs;
-  const auto separator = begin(c, 2);
-  if (!separator) return;
-  const char32_t sep = *separator;
+  const auto start = begin(c, 2);
+  if (!start) return;
+  const auto [sep, fieldCount] = *start;
   const bool margin = state.headerAndMargin;
   const bool schoolMarks = list.table.schoolMarks;
-  const int fieldCount = static_cast<int>(trimmedSplit(editor.line(0), sep).size());
 
-  const auto typed =
-      dialogs.input(U"Auswertung von EINER Spalte X",
-                    U"Spalten-Nummer von 1 bis " + intToText(fieldCount) + U"  (0 = Abbruch)",
-                    intToText(c.currentField));
+  const auto typed = dialogs.input(U"Auswertung von EINER Spalte X", columnPrompt(fieldCount),
+                                   intToText(c.currentField));
   if (!typed) return;
   const auto column = columnNumber(*typed, fieldCount);
   if (!column) return;
@@ -195,18 +202,15 @@ void statistics2Command(GradesContext& c) {
   ListState& list = c.db.list;
   StatsState& state = c.stats;
   Dialogs& dialogs = c.ports.dialogs;
-  const auto separator = begin(c, 1);
-  if (!separator) return;
-  const char32_t sep = *separator;
+  const auto start = begin(c, 1);
+  if (!start) return;
+  const auto [sep, fieldCount] = *start;
   const bool margin = state.headerAndMargin;
   const bool schoolMarks = list.table.schoolMarks;
-  const int fieldCount = static_cast<int>(trimmedSplit(editor.line(0), sep).size());
 
   const int p = c.currentField;
-  const auto typed =
-      dialogs.input(U"Auswertung von ZWEI Spalten X,Y",
-                    U"Spalten-Nummer von 1 bis " + intToText(fieldCount) + U"  (0 = Abbruch)",
-                    intToText(p) + U"," + intToText(p + 1));
+  const auto typed = dialogs.input(U"Auswertung von ZWEI Spalten X,Y", columnPrompt(fieldCount),
+                                   intToText(p) + U"," + intToText(p + 1));
   if (!typed) return;
   const std::size_t comma = typed->find(',');
   if (comma == Text::npos || comma < 1) {
@@ -272,9 +276,9 @@ void statisticsNCommand(GradesContext& c) {
   ListState& list = c.db.list;
   StatsState& state = c.stats;
   Dialogs& dialogs = c.ports.dialogs;
-  const auto separator = begin(c, 1);
-  if (!separator) return;
-  const char32_t sep = *separator;
+  const auto start = begin(c, 1);
+  if (!start) return;
+  const char32_t sep = start->separator;
 
   auto read = readTableRegion(c, sep, state.headerAndMargin, PrintOrientationMode::NDimensional);
   if (!read) return;

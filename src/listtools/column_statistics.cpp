@@ -15,22 +15,10 @@ namespace {
 
 const Text kRule = U" -----------------------";
 
-// The spread comes from the distances to the mean, so large values keep their digits and it
-// never turns negative. Grades mode fixes the scale to the marks 1 to 5.
-struct Summary {
-  double count = 0;
-  double minimum = 0;
-  double maximum = 0;
-  double range = 0;
-  double mean = 0;
-  double deviation = 0;
-};
-
-Summary summarise(const std::vector<double>& values, bool gradesMode) {
-  Summary s;
-  if (values.empty()) return s;
-  const ColumnSummary c = summariseValues(values);
-  s = {static_cast<double>(c.count), c.minimum, c.maximum, c.range, c.mean, c.deviation};
+// Every value counts, a 99.11 too; grades mode fixes the scale to the marks 1 to 5.
+ColumnSummary summarise(const std::vector<double>& values, bool gradesMode) {
+  if (values.empty()) return ColumnSummary();
+  ColumnSummary s = summariseValues(values);
   if (gradesMode) {
     s.minimum = 1;
     s.maximum = 5;
@@ -56,11 +44,12 @@ void appendHeader(std::vector<Text>& out, const Text& name) {
   out.insert(out.end(), {U" ", kRule, U" " + name, kRule, U" "});
 }
 
-void appendColumn(std::vector<Text>& out, const Summary& s, const std::vector<double>& values,
+void appendColumn(std::vector<Text>& out, const ColumnSummary& s, const std::vector<double>& values,
                   int classes) {
   const char32_t* labels[] = {U"Anzahl:",     U"Minimum:",    U"Maximum:",
                               U"Schwankung:", U"Mittelwert:", U"Streuung:"};
-  const double items[] = {s.count, s.minimum, s.maximum, s.range, s.mean, s.deviation};
+  const double items[] = {
+      static_cast<double>(s.count), s.minimum, s.maximum, s.range, s.mean, s.deviation};
   for (int i = 0; i < 6; ++i) out.push_back(valueLine(labels[i], items[i]));
   out.insert(out.end(), {U" Verteilung:", U" "});
   if (values.empty()) return;
@@ -94,11 +83,11 @@ std::optional<int> numericColumn(ListToolsContext& c, std::optional<int> column)
 std::vector<Text> statisticsLines(const StatisticsRequest& request) {
   const int classes = request.gradesMode ? 5 : request.classes;
   std::vector<Text> out;
-  const Summary sx = summarise(request.x.values, request.gradesMode);
+  const ColumnSummary sx = summarise(request.x.values, request.gradesMode);
   appendHeader(out, request.x.name + U"(x)");
   appendColumn(out, sx, request.x.values, classes);
   if (request.y) {
-    const Summary sy = summarise(request.y->values, request.gradesMode);
+    const ColumnSummary sy = summarise(request.y->values, request.gradesMode);
     appendHeader(out, request.y->name + U"(y)");
     appendColumn(out, sy, request.y->values, classes);
     const PairSummary r = pairOfValues(request.x.values, request.y->values).value_or(PairSummary());
